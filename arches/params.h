@@ -1,0 +1,4 @@
+#pragma once
+#include "sheet/params.h"
+
+const SheetParams& archesParams();

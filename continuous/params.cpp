@@ -1,0 +1,70 @@
+#include "continuous/params.h"
+
+#include "sheet/rules.h"
+
+namespace {
+
+SheetParams make() {
+    SheetParams p;
+    p.kind = ModPonteluma::Continue;
+    p.name = "continue";
+    p.caption = "Ponteluma: calcolo di travi continue";
+    p.figureKind = "continue";
+    p.position = 4;
+    p.typologies = {"2 campate + 2 ripartito", "2 campate + 1 ripartito", "3 campate + 3 ripartito",
+                    "3 campate + 2 ripartiti", "3 campate + 1 ripartito", "3 campate + 2 ripartito",
+                    "4 campate + 4 ripartito", "4 campate + 2 ripartito", "4 campate + 3 ripartiti",
+                    "4 campate + 2 ripartiti"};
+    p.computeItem = "trave";
+    p.numberHead = "trave";
+    p.numberTip = "numero d'ordine della trave continua";
+    p.numberUnit = "n.";
+    p.dataGroupTip = "dati necessari alla elaborazione";
+    p.resultGroupTip = "risultati di ogni singola sezione";
+    p.figureTip = "schema della struttura da calcolare";
+    p.data = {
+        {"dat1", "label1", "luce", "mis1", "m", "luce della campata (vedi disegno)", 1, "luce"},
+        {"dat2", "label2", "carico", "mis2", "kg/m", "carico ripartito (vedi disegno)", 2,
+         "carico"},
+    };
+    const char* spans[][4] = {
+        {"momAB", "A-B", "momento nella campata A-B", "A-B"},
+        {"momB", "mom.B", "momento nell'appoggio B", "mom.B"},
+        {"momBC", "B-C", "momento nella campata B-C", "B-C"},
+        {"momC", "mom.C", "momento nell'appoggio C", "mom.C"},
+        {"momCD", "C-D", "momento nella campata C-D", "C-D"},
+        {"momD", "mom.D", "momento nell'appoggio D", "mom.D"},
+        {"momDE", "D-E", "momento nella campata D-E", "D-E"},
+    };
+    for (const auto& s : spans)
+        p.results.push_back({s[0], QString("head") + s[0], QString::fromUtf8(s[1]),
+                             QString("unit") + s[0], "kgm", QString::fromUtf8(s[2]), s[3]});
+    const char* supports = "ABCDE";
+    for (int k = 0; k < 5; ++k) {
+        const QString name = QString("R") + QChar(supports[k]).toLower();
+        p.results.push_back({name, "head" + name, name, "unit" + name, "kg",
+                             QString("reazione nell'appoggio ") + supports[k], name});
+    }
+    p.words.item = "Trave";
+    p.words.itemOf = "della trave";
+    p.words.plural = "travi";
+    p.words.full = "Siamo già a 100 travi: non è possibile aggiungerne delle altre.";
+    p.words.firstHint = "Aprire un file archiviato o iniziare l'immissione digitando il valore "
+                        "del dato della prima colonna della prima trave.";
+    p.words.checkScope =
+        "- il controllo viene effettuato solo sulla trave per la quale esiste tale dato.";
+    p.words.help =
+        StandardHelp("le travi successive", "della trave", "il tipo di trave o di carico");
+    p.words.windowName = "Travi continue";
+    p.words.totalCaption = "Travi continue digitate n. ";
+    p.archive.prefix = "Ponteluma-cont-";
+    p.helpPage = "guidacontinue";
+    return p;
+}
+
+} // namespace
+
+const SheetParams& continuousParams() {
+    static const SheetParams params = make();
+    return params;
+}

@@ -1,0 +1,137 @@
+#pragma once
+// The parameter table of one calculation window: everything the sheet framework
+// needs to know about a window is declared here once and read by the grid, the
+// rules, the archive, the report and the command line.
+#include "sheet/sheet.h"
+#include "shell/modponteluma.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+struct DataColumn {
+    QString box;       // object-name stem of its ten boxes: box_1 .. box_10
+    QString headLabel; // object name of its head label
+    QString head;      // head caption before any typology sets it
+    QString unitLabel; // object name of its unit label; empty when it has none
+    QString unit;
+    QString tip;         // tool tip of the head
+    int ordinal;         // the "colonna" that the hint and the check name (1..4)
+    QString computeHead; // its field name in the command line's table
+};
+
+struct ResultColumn {
+    QString label;     // object-name stem of its ten labels: label_1 .. label_10
+    QString headLabel; // object name of its head label
+    QString head;
+    QString unitLabel;
+    QString unit;
+    QString tip;
+    QString computeHead;
+};
+
+// A label of the window that is its own (notes, hover displays, fixed explanations).
+struct ExtraLabel {
+    QString name;
+    QString caption;
+    QString tip;
+    QRect geometry; // design geometry in pixels of the window's inner area
+    bool visible = true;
+    bool yellow = false;
+    bool wordWrap = false;
+};
+
+// What a calculation run tells the window besides the results it stored.
+struct CalcOutcome {
+    bool finished = false; // every row was computed: the visible rows are refreshed
+    QString refusal;       // a refusal of the data (stop icon), empty when none
+    int refusedRow = 0;    // the datum that the refusal empties (0: none)
+    int refusedColumn = 0;
+};
+
+// Texts of the window's messages that name its items.
+struct Words {
+    QString item;         // "Sezione": hint and check read item + " n." + Str(k)
+    QString itemOf;       // "della sezione": "I dati " + itemOf + " n." + Str(k) + ...
+    QString plural;       // "sezioni": "... correttamente per n." + Str(n) + " " + plural + "."
+    QString full;         // message when the sheet already has 100 rows
+    QString firstHint;    // hint of an empty sheet
+    QString checkScope;   // last line of the check of an empty sheet
+    QStringList help;     // lines of the AIUTO message
+    QString windowName;   // 'Sezioni' in the question of the window's own menu item
+    QString totalCaption; // caption before the row count
+};
+
+struct ArchiveLayout {
+    QString prefix; // "Ponteluma-sez-"
+    // Records (lines) of one row for a typology, each listing the data columns it holds.
+    std::function<std::vector<std::vector<int>>(int typology)> records;
+};
+
+struct ReportItem {
+    int column; // 1-based print column (tab position)
+    QString text;
+};
+using ReportLine = std::vector<ReportItem>;
+
+enum class ReportAlign {
+    Decimal, // placed at position - IntegerDigits(text): decimal separators line up
+    Right    // placed at position - length(text): the text ends just before position
+};
+
+struct ReportColumn {
+    bool isResult;      // data are printed as typed, results in print form
+    int index;          // 1-based data or result column
+    int position;       // alignment column
+    bool dashWhenEmpty; // an empty value prints as "-"
+};
+
+struct ReportLayout {
+    QString title;
+    std::function<QStringList(const Sheet&)> legend;            // lines after "Legenda:"
+    std::function<std::vector<ReportLine>(const Sheet&)> heads; // head lines, on every page
+    int numberEnd = 10; // the row number Str(i) is placed at numberEnd - its length
+    ReportAlign align = ReportAlign::Decimal;
+    std::vector<ReportColumn> columns;
+};
+
+struct SheetParams {
+    ModPonteluma::Kind kind;
+    QString name; // object name of the window: "sezioni"
+    QString caption;
+    QString figureKind;     // "sezione": figure "figurePonteluma/sezione ( 3).bmp"
+    int position;           // place in the window list: "Fi&nestra n.2 di 6"
+    QStringList typologies; // names; typology N is typologies[N - 1]
+    QString computeItem;    // first field of the command line's table: "sezione"
+
+    // Heads of the grid outside the columns.
+    QString numberHead, numberTip, numberUnit;
+    QString dataGroupTip, resultGroupTip;
+    QString figureTip;
+
+    std::vector<DataColumn> data;
+    std::vector<ResultColumn> results;
+    std::vector<ExtraLabel> extras;
+
+    // Whether the typology uses data column c; a column it does not use is greyed.
+    std::function<bool(int typology, int column)> uses;
+    // Captions that the layout sets for a typology (heads, units); others keep theirs.
+    std::function<void(int typology, Sheet&)> layout;
+    // The calculation of every row, run after each accepted datum.
+    std::function<CalcOutcome(Sheet&, int typology)> calculate;
+
+    Words words;
+    ArchiveLayout archive;
+    ReportLayout report;
+    QString helpPage;                // object name of the window's help page
+    bool highlightKeepsGrey = false; // a highlighted row leaves its grey boxes grey
+};
+
+// The five windows' tables.
+const SheetParams& paramsOf(ModPonteluma::Kind kind);
+// A sheet with the captions the window starts with.
+Sheet newSheet(const SheetParams& params);
+// Sets the captions of a typology's layout on the sheet.
+void layOut(const SheetParams& params, Sheet& sheet, int typology);

@@ -1,0 +1,38 @@
+#pragma once
+// The sheet's rules without widgets: what the hint box says, what the check
+// reports, and the messages of insert and delete.
+#include "sheet/params.h"
+#include "shell/dialogs.h"
+
+struct Missing {
+    int row = 0;    // first row 1..n that lacks a datum its typology needs (0: none)
+    int column = 0; // the data column that is empty
+};
+Missing FirstMissing(const SheetParams& params, const Sheet& sheet, int typology);
+
+QString HintText(const SheetParams& params, const Sheet& sheet, int typology);
+
+struct CheckReport {
+    bool complete = false; // nothing lacks: the success message (or none, when saving)
+    QString text;
+    Icon icon = Icon::Information;
+    int row = 0;    // row to bring to the top of the grid (0: none)
+    int column = 0; // data column whose box gets the focus
+};
+CheckReport Check(const SheetParams& params, const Sheet& sheet, int typology);
+
+// Ordinal of a data column in the hint and check lines: "prima", "seconda", ...
+QString OrdinalWord(int ordinal);
+
+QString FullSheetMessage(const SheetParams& params);
+QString DeleteRefusal(const SheetParams& params, int row);
+QString BlankRowsMessage();
+QString FirstColumnFirstMessage();
+QString HelpMessage(const SheetParams& params);
+QString OwnWindowQuestion(const SheetParams& params);
+// "figurePonteluma/sezione ( 3).bmp"
+QString FigurePath(const SheetParams& params, int typology);
+
+// The eight lines of the AIUTO message; three of them name the window's items:
+// StandardHelp("le sezioni successive", "della sezione", "il tipo di sezione").
+QStringList StandardHelp(const QString& following, const QString& numberOf, const QString& typeOf);

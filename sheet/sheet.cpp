@@ -1,0 +1,68 @@
+#include "sheet/sheet.h"
+
+#include "shell/modponteluma.h"
+
+Sheet::Sheet(int dataColumns, int resultColumns)
+    : m_data(dataColumns, std::vector<QString>(kMaxRows + 2)),
+      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)) {}
+
+double Sheet::number(int column, int row) const {
+    return ModPonteluma::ToNumber(datum(column, row));
+}
+
+QString Sheet::resultText(int column, int row) const {
+    const Result& value = result(column, row);
+    return value ? ModPonteluma::FormatResult(*value) : QString();
+}
+
+int Sheet::CountRows() {
+    m_n = 0;
+    for (int row = 1; row <= kMaxRows; ++row) {
+        if (number(1, row) > 0)
+            ++m_n;
+    }
+    return m_n;
+}
+
+void Sheet::insertRowAt(int k) {
+    if (m_n >= kMaxRows || k < 1)
+        return;
+    for (int j = m_n; j >= k; --j) {
+        for (auto& column : m_data)
+            column[j + 1] = column[j];
+    }
+    ++m_n;
+}
+
+void Sheet::deleteRow(int k) {
+    if (k < 1 || k > m_n)
+        return;
+    for (int j = k; j < m_n; ++j) {
+        for (auto& column : m_data)
+            column[j] = column[j + 1];
+    }
+    for (auto& column : m_data)
+        column[m_n].clear();
+    for (auto& column : m_results)
+        column[m_n].reset();
+    --m_n;
+}
+
+void Sheet::clear() {
+    // Every row, not only 1..n: a datum left beyond n (a first datum of 0) must not
+    // survive into the next sheet.
+    for (int row = 1; row <= kMaxRows; ++row) {
+        for (auto& column : m_data)
+            column[row].clear();
+        for (auto& column : m_results)
+            column[row].reset();
+    }
+    m_n = 0;
+}
+
+void Sheet::setHidden(const QString& label, bool hidden) {
+    if (hidden)
+        m_hidden.insert(label);
+    else
+        m_hidden.remove(label);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The rows of one calculation sheet, without widgets: the data texts as typed, the
+// rounded results, the row count, and the captions of the labels that the layout
+// and the calculation set (head labels, units, notes), so that the command line
+// and the tests see exactly what the window shows.
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <optional>
+#include <vector>
+
+constexpr int kMaxRows = 100;
+constexpr int kVisibleRows = 10;
+constexpr int kLastFirstRow = kMaxRows - kVisibleRows + 1; // 91
+
+using Result = std::optional<double>;
+
+class Sheet {
+public:
+    Sheet(int dataColumns, int resultColumns);
+
+    int dataColumns() const { return int(m_data.size()); }
+    int resultColumns() const { return int(m_results.size()); }
+
+    // Columns and rows are counted from 1, as on screen.
+    const QString& datum(int column, int row) const { return m_data[column - 1][row]; }
+    void setDatum(int column, int row, const QString& text) { m_data[column - 1][row] = text; }
+    bool isEmpty(int column, int row) const { return datum(column, row).isEmpty(); }
+    // The datum read as a number with the decimal comma.
+    double number(int column, int row) const;
+
+    const Result& result(int column, int row) const { return m_results[column - 1][row]; }
+    void setResult(int column, int row, Result value) { m_results[column - 1][row] = value; }
+    // The result as the sheet shows it (decimal comma), empty when there is none.
+    QString resultText(int column, int row) const;
+
+    // Row count n: rows whose first datum reads above 0.
+    int n() const { return m_n; }
+    int CountRows();
+
+    // Data of rows j >= k move down by one (n grows); results are recomputed after.
+    void insertRowAt(int k);
+    // Data of rows after k move up by one; row n is emptied (n shrinks).
+    void deleteRow(int k);
+    // Empties every datum and result; n becomes 0.
+    void clear();
+
+    // Captions of named labels set by the layout and the calculation.
+    QString caption(const QString& label) const { return m_captions.value(label); }
+    bool hasCaption(const QString& label) const { return m_captions.contains(label); }
+    void setCaption(const QString& label, const QString& text) { m_captions[label] = text; }
+    bool isHidden(const QString& label) const { return m_hidden.contains(label); }
+    void setHidden(const QString& label, bool hidden);
+    const QHash<QString, QString>& captions() const { return m_captions; }
+
+private:
+    std::vector<std::vector<QString>> m_data;   // [column - 1][row], row 0 unused
+    std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
+    int m_n = 0;
+    QHash<QString, QString> m_captions;
+    QSet<QString> m_hidden;
+};

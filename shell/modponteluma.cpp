@@ -1,0 +1,138 @@
+#include "shell/modponteluma.h"
+
+#include "shell/dialogs.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace ModPonteluma {
+
+namespace {
+Identity g_identity;
+CommonTexts g_texts;
+} // namespace
+
+void SetIdentity() {
+    g_identity.product = QStringLiteral("Ponteluma");
+    g_identity.description = QStringLiteral("calcoli di sezioni, travi, archi, piastre");
+    g_identity.version = QStringLiteral("2.05.05");
+    g_identity.date = QStringLiteral("31/05/2002");
+}
+
+void SetCommonTexts() {
+    SetIdentity();
+    g_texts.checkTitle = g_identity.product + ": controllo dati immessi nella finestra attiva";
+    g_texts.helpTitle = g_identity.product + ": aiuto in linea";
+    g_texts.deleteTitle =
+        QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+const Identity& identity() {
+    if (g_identity.product.isEmpty())
+        SetIdentity();
+    return g_identity;
+}
+
+const CommonTexts& texts() {
+    if (g_texts.checkTitle.isEmpty())
+        SetCommonTexts();
+    return g_texts;
+}
+
+SharedState& shared() {
+    static SharedState state;
+    return state;
+}
+
+static bool isDatumChar(QChar c) {
+    return (c >= '0' && c <= '9') || c == ',';
+}
+
+QString FilterTyping(const QString& text, bool* wrongKey) {
+    if (wrongKey)
+        *wrongKey = false;
+    if (text.isEmpty() || text == QLatin1String(","))
+        return QString();
+    QString accepted;
+    for (QChar c : text) {
+        if (isDatumChar(c))
+            accepted += c;
+    }
+    if (!isDatumChar(text.back())) {
+        if (wrongKey)
+            *wrongKey = true;
+        return QString();
+    }
+    return accepted;
+}
+
+QString ValidateTyping(const QString& text) {
+    bool wrongKey = false;
+    QString accepted = FilterTyping(text, &wrongKey);
+    if (wrongKey)
+        MsgBox("Attenzione! il dato digitato non è corretto: usare solo numeri e la virgola per i "
+               "decimali.",
+               Icon::Stop, texts().checkTitle);
+    return accepted;
+}
+
+int IntegerDigits(const QString& text) {
+    QString t = text.trimmed();
+    if (t.startsWith('-'))
+        t.remove(0, 1);
+    for (int i = 0; i < t.length(); ++i) {
+        if (t[i] == ',' || t[i] == '.')
+            return i;
+    }
+    return t.length();
+}
+
+double ToNumber(const QString& text) {
+    std::string digits;
+    int i = 0;
+    const int len = text.length();
+    while (i < len && text[i].isSpace())
+        ++i;
+    while (i < len && text[i] >= '0' && text[i] <= '9')
+        digits += char(text[i++].unicode());
+    if (i < len && text[i] == ',') {
+        ++i;
+        digits += '.';
+        while (i < len && text[i] >= '0' && text[i] <= '9')
+            digits += char(text[i++].unicode());
+    }
+    if (digits.empty() || digits == ".")
+        return 0.0;
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+QString Str(double value) {
+    if (value == 0.0)
+        value = 0.0; // no "-0"
+    QString s = QString::number(value, 'g', 15);
+    return value >= 0 ? QLatin1Char(' ') + s : s;
+}
+
+QString FormatResult(double value) {
+    if (value == 0.0)
+        value = 0.0; // no "-0"
+    QString s = QString::number(value, 'g', 15);
+    s.replace('.', ',');
+    return s;
+}
+
+QString PrintForm(double value) {
+    QString s = FormatResult(value);
+    return value >= 0 ? QLatin1Char(' ') + s : s;
+}
+
+double RoundHalfUp(double value) {
+    return std::floor(value + 0.5);
+}
+
+double RoundHalfUp1(double value) {
+    return std::floor(10.0 * value + 0.5) / 10.0;
+}
+
+} // namespace ModPonteluma

@@ -1,0 +1,63 @@
+#pragma once
+// Shared module of Ponteluma: identity and common texts, input rules, number
+// conversion, rounding, the shared state of the windows and the message boxes.
+#include <QString>
+#include <array>
+
+namespace ModPonteluma {
+
+// ---- identity and common texts -------------------------------------------------
+struct Identity {
+    QString product;     // "Ponteluma"
+    QString description; // what the program computes
+    QString version;     // "2.05.05"
+    QString date;        // date of the version
+};
+struct CommonTexts {
+    QString checkTitle;  // title of the check messages
+    QString helpTitle;   // title of the quick-help messages
+    QString deleteTitle; // title of the delete-file dialog
+};
+
+void SetIdentity();
+void SetCommonTexts();
+const Identity& identity();
+const CommonTexts& texts();
+
+// ---- the five calculation windows and the state they share --------------------
+enum Kind { Sezioni = 0, Travi, Continue, Archi, Piastre, KindCount };
+
+struct SharedState {
+    std::array<int, KindCount> typology{{1, 1, 1, 1, 1}}; // current typology of each window
+    QString archivePath; // current archive path, shared by the five windows
+    int checkFlag = 0;   // 1 while the save routine runs the check
+};
+SharedState& shared();
+
+// ---- input rules -----------------------------------------------------------------
+// Filters a typed text: digits and commas pass; when the last character had to be
+// dropped the whole datum is refused (wrongKey set, empty result).
+QString FilterTyping(const QString& text, bool* wrongKey);
+// FilterTyping plus the message shown for a wrong key.
+QString ValidateTyping(const QString& text);
+// Characters of the integer part, a minus sign never counted; used to line up
+// printed numbers on their decimal separator.
+int IntegerDigits(const QString& text);
+
+// ---- numbers -----------------------------------------------------------------------
+// Reads a datum with the decimal comma: "12," is 12, ",5" is 0.5, "12,5,3" is 12.5
+// (reading stops at the second comma), an empty text is 0.
+double ToNumber(const QString& text);
+// Number to text for messages, captions and file names: one leading blank before a
+// non-negative number, a point as decimal separator, up to 15 significant digits.
+QString Str(double value);
+// A result as the sheet shows it: decimal comma, no leading blank.
+QString FormatResult(double value);
+// A result in the print form of the reports: a non-negative number has one leading blank.
+QString PrintForm(double value);
+// Half up: the largest whole number not above value + 0.5 (so -2.5 gives -2).
+double RoundHalfUp(double value);
+// Half up to one decimal.
+double RoundHalfUp1(double value);
+
+} // namespace ModPonteluma
