@@ -1,0 +1,126 @@
+#pragma once
+// The calculation sheet window shared by the five calculation windows: the grid of
+// ten visible rows over a sheet of 100, typing, insert and delete, hint box, check,
+// colours, commands, window switching, archive and report. A window's own
+// behaviour comes from its parameter table and from the few hooks below.
+#include "sheet/params.h"
+
+#include <QMainWindow>
+#include <vector>
+
+class ClsResize;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+
+class SheetWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit SheetWindow(const SheetParams& params, QWidget* parent = nullptr);
+    ~SheetWindow() override;
+
+    const SheetParams& params() const { return m_params; }
+    Sheet& sheet() { return m_sheet; }
+    const Sheet& sheet() const { return m_sheet; }
+    int typology() const;
+    void setTypology(int typology);
+
+    // Reruns the load routine and lays the window out for its current typology.
+    void sistema();
+
+    QComboBox* tipocalcolo() const { return m_tipocalcolo; }
+    int firstVisibleRow() const;
+    void setFirstVisibleRow(int row); // VScroll1's value, 1..91
+
+    // Commands (menus, toolbar and buttons lead here).
+    void apri();
+    void salva();
+    void salvanome();
+    void elimina();
+    void stampa();
+    void colora();
+    void controlla();
+    void cancella();
+    void aiuto();
+    void finestra();
+    void showWindow(int position); // fin1..fin6: 1 menu, 2 sections, ... 6 plates
+
+    // Runs the calculation and shows its outcome; every datum change ends here.
+    void Calculate();
+    void Refresh();
+    void UpdateHint();
+    void CountRows();
+    void ClearRowHighlight();
+    void insertRow(int visibleRow); // click on num_r
+    void deleteRow(int visibleRow); // click on delriga_r
+    void highlightRow(int visibleRow);
+
+    // Reads an archive into the sheet; false (and a message) when it cannot.
+    bool openArchive(const QString& path);
+    // Writes the sheet; false (and a message) when it cannot.
+    bool writeArchive(const QString& path);
+
+    QLineEdit* box(int column, int visibleRow) const;
+    QLabel* resultLabel(int column, int visibleRow) const;
+    QLabel* label(const QString& name) const;
+
+protected:
+    // Hooks for what a window truly owns.
+    virtual void numHovered(int visibleRow);
+    virtual void resultHovered(int column, int visibleRow);
+    // The type chooser's choice (typology = position + 1): clears and lays out.
+    virtual void typologyChosen(int typology);
+    // After the sheet was cleared.
+    virtual void sheetCleared() {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // Shows the captions and visibility the sheet holds on the named labels.
+    void syncCaptions();
+    void applyOutcome(const CalcOutcome& outcome);
+
+private:
+    struct Row {
+        QLabel* num = nullptr;
+        std::vector<QLineEdit*> boxes;
+        std::vector<QLabel*> results;
+        QPushButton* delriga = nullptr;
+    };
+
+    void buildMenus();
+    void buildToolbar();
+    void buildGrid(QWidget* area);
+    void buildBottom(QWidget* area);
+    QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption,
+                      const QString& tip, const QRect& geometry);
+    void load();
+    void dataChanged(int column, int visibleRow);
+    void applyRowColours(int visibleRow, bool highlighted);
+    void focusBox(int column, int visibleRow);
+    bool saveRoutine();
+    void loadFigure();
+
+    const SheetParams& m_params;
+    Sheet m_sheet;
+    ClsResize* m_resizer = nullptr;
+    std::vector<Row> m_rows; // visible rows 1..10 at index 0..9
+    QComboBox* m_tipocalcolo = nullptr;
+    QLabel* m_numero = nullptr;
+    QLabel* m_disegno = nullptr;
+    QLabel* m_passo = nullptr;
+    QLabel* m_tot = nullptr;
+    QScrollBar* m_scroll = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    int m_currentRow = 1;   // visible row of the last accepted datum
+    int m_highlighted = 0;  // highlighted visible row (0: none)
+    bool m_filling = false; // boxes being filled by Refresh: not typing
+    QString m_lastSaveName; // the save dialog starts with the last name chosen
+};
+
+// The window of a kind, with its own hooks.
+SheetWindow* createSheetWindow(ModPonteluma::Kind kind);
