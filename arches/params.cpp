@@ -1,8 +1,35 @@
 #include "arches/params.h"
 
+#include "arches/calc.h"
+#include "sheet/geometry.h"
 #include "sheet/rules.h"
 
 namespace {
+
+// Caption and unit of the load column: a force P or F in kg, a load p or q per metre.
+struct Load {
+    const char* caption;
+    const char* unit;
+};
+
+Load loadOf(int typology) {
+    switch (ArchesTypology(typology)) {
+    case 1:
+    case 6:
+    case 11:
+        return {"car. P", "kg"};
+    case 2:
+    case 7:
+    case 12:
+        return {"car. F", "kg"};
+    case 5:
+    case 10:
+    case 15:
+        return {"car. q", "kg/m"};
+    default:
+        return {"car. p", "kg/m"};
+    }
+}
 
 SheetParams make() {
     SheetParams p;
@@ -46,6 +73,31 @@ SheetParams make() {
         {"momB", "lbmb", "Mb", "umomB", "kgm", "momento nel vincolo B (vedi disegno)", "Mb"},
         {"momC", "lbmc", "Mc", "umomC", "kgm", "momento nel vincolo C (vedi disegno)", "Mc"},
     };
+    p.extras = {
+        {"parabolica",
+         "Le formule segnate con l'asterisco sono valide solo per gli archi a forma parabolica.",
+         "", SheetGeometry::kExtraSlotA, true, false, false},
+        {"note", "", "", SheetGeometry::kExtraSlotB, false, false, false},
+    };
+
+    p.uses = [](int typology, int column) {
+        switch (column) {
+        case 3:
+            return ArchesUsesDistance(typology);
+        case 4:
+            return ArchesUsesHeight(typology);
+        default:
+            return true;
+        }
+    };
+    p.layout = [](int typology, Sheet& sheet) {
+        const Load load = loadOf(typology);
+        sheet.setCaption("label2", QString::fromLatin1(load.caption));
+        sheet.setCaption("mis2", QString::fromLatin1(load.unit));
+        // Heads relabelled for another typology must not outlive it.
+        ResetArchesHeads(sheet);
+    };
+    p.calculate = CalculateArches;
     p.highlightKeepsGrey = true;
     p.words.item = "Arco";
     p.words.itemOf = "dell'arco";
@@ -59,6 +111,61 @@ SheetParams make() {
     p.words.windowName = "Archi";
     p.words.totalCaption = "Totale archi digitati n.";
     p.archive.prefix = "Ponteluma-arc-";
+    // Per row: span, load and rise, then the position of the force where it has one.
+    p.archive.records = [](int typology) {
+        std::vector<std::vector<int>> records{{1, 2, 5}};
+        switch (typology) {
+        case 7:
+        case 12:
+            records.push_back({3, 4});
+            break;
+        case 2:
+            records.push_back({4});
+            break;
+        case 1:
+        case 6:
+        case 11:
+            records.push_back({3});
+            break;
+        default:
+            break;
+        }
+        return records;
+    };
+
+    p.report.title = "PONTELUMA - calcolo di archi";
+    p.report.legend = [](const Sheet&) {
+        return QStringList{
+            "arco   = numero dell'arco calcolato",
+            "luce   = luce dell'arco",
+            "carico = carico ripartito o concentrato",
+            "dist.  = distanza dal vincolo di sinistra della forza concentrata",
+            "alt.   = altezza della forza dalla corda tra i vincoli",
+            "frecc. = freccia dell'arco",
+            "ya     = componente verticale della reazione nel vincolo di sinistra A",
+            "yb     = componente verticale della reazione nel vincolo di destra B",
+            "xa     = componente orizzontale della reazione nel vincolo di sinistra A",
+            "xb     = componente orizzontale della reazione nel vincolo di destra B",
+            "Ma     = momento nel vincolo di sinistra A",
+            "Mb     = momento nel vincolo di destra B",
+            "Mc     = momento nella chiave C",
+        };
+    };
+    p.report.heads = [](const Sheet&) {
+        return std::vector<ReportLine>{
+            {{6, "arco    luce   carico  dist.    alt.   frecc.    ya      yb      xa      xb   "
+                 "    Ma       Mb       Mc"}},
+            {{6, "  n      m       kg      m       m       m       kg      kg      kg      kg   "
+                 "    kgm      kgm      kgm"}},
+        };
+    };
+    p.report.numberEnd = 9;
+    p.report.align = ReportAlign::Decimal;
+    p.report.columns = {
+        {false, 1, 16, false}, {false, 2, 27, false}, {false, 3, 31, true},  {false, 4, 39, true},
+        {false, 5, 47, false}, {true, 1, 57, false},  {true, 2, 65, false},  {true, 3, 73, false},
+        {true, 4, 81, false},  {true, 5, 91, false},  {true, 6, 100, false}, {true, 7, 109, false},
+    };
     p.helpPage = "guidaarchi";
     return p;
 }
