@@ -1,5 +1,6 @@
 #include "plates/params.h"
 
+#include "plates/calc.h"
 #include "sheet/rules.h"
 
 namespace {
@@ -35,6 +36,14 @@ SheetParams make() {
         {"mom4", "labelmy", "momento my", "umom4", "kgm",
          "momento d'incastro parallelamente alla direzione y", "mom.my"},
     };
+    // Circular plates have a radius and no second side.
+    p.uses = [](int typology, int column) { return column != 2 || typology <= 2; };
+    p.layout = [](int typology, Sheet& sheet) {
+        sheet.setCaption("label1",
+                         typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
+    };
+    p.calculate = CalculatePlates;
+
     p.words.item = "Piastra";
     p.words.itemOf = "della piastra";
     p.words.plural = "piastre";
@@ -47,6 +56,39 @@ SheetParams make() {
     p.words.windowName = "Piastre";
     p.words.totalCaption = "Totale piastre digitate n. ";
     p.archive.prefix = "Ponteluma-piastr-";
+    // Per plate: first datum and load, then the long side of a rectangle on its own line.
+    p.archive.records = [](int typology) {
+        std::vector<std::vector<int>> records{{1, 3}};
+        if (typology == 1 || typology == 2)
+            records.push_back({2});
+        return records;
+    };
+
+    p.report.title = "PONTELUMA - calcolo di piastre";
+    p.report.legend = [](const Sheet&) {
+        return QStringList{
+            "piastra = numero della piastra calcolata",
+            "lato lx = lato corto",
+            "lato ly = lato lungo",
+            "carico  = carico uniformemente ripartito",
+            "mom.Mx  = momento flettente in mezzeria parallelamente al lato lx",
+            "mom.My  = momento flettente in mezzeria parallelamente al lato ly",
+            "mom.mx  = momento d'incastro parallelamente al lato lx",
+            "mom.my  = momento d'incastro parallelamente al lato ly",
+        };
+    };
+    p.report.heads = [](const Sheet&) {
+        return std::vector<ReportLine>{
+            {{6, "piastra lato lx   lato ly   carico    mom.Mx    mom.My    mom.mx    mom.my"}},
+            {{6, "   n       m         m        kg       kgm       kgm       kgm       kgm"}},
+        };
+    };
+    p.report.numberEnd = 10;
+    p.report.align = ReportAlign::Decimal;
+    p.report.columns = {
+        {false, 1, 17, false}, {false, 2, 27, true}, {false, 3, 39, false}, {true, 1, 48, false},
+        {true, 2, 58, false},  {true, 3, 68, false}, {true, 4, 78, false},
+    };
     p.helpPage = "guidapiastre";
     return p;
 }
