@@ -1,0 +1,342 @@
+#include "sheet/archive.h"
+
+#include "shell/modponteluma.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// An archive holds at most a few kilobytes; anything far larger is not one of ours.
+constexpr qint64 kMaxArchiveBytes = 4 * 1024 * 1024;
+
+QString number(qint64 value) {
+    return QString::number(value);
+}
+
+void setProblem(QString* problem, const QString& text) {
+    if (problem)
+        *problem = text;
+}
+
+QString notAvailable() {
+    return QStringLiteral("la finestra non è ancora disponibile");
+}
+
+// The window's records for a typology, or false when its table gives none usable.
+bool recordsOf(const SheetParams& params, int typology, std::vector<std::vector<int>>* records) {
+    if (!ArchiveAvailable(params))
+        return false;
+    *records = params.archive.records(typology);
+    const int columns = int(params.data.size());
+    for (const auto& record : *records) {
+        if (record.empty())
+            return false;
+        for (int column : record) {
+            if (column < 1 || column > columns)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Lines of the file without their line ends; CRLF and LF alike, a missing final line end
+// allowed, blank lines at the very end ignored.
+QList<QByteArray> splitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A whole number with an optional sign, blanks around it allowed.
+bool parseWhole(const QByteArray& field, qint64* value) {
+    const QByteArray text = field.trimmed();
+    int i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    if (i == text.size() || text.size() - i > 9)
+        return false;
+    for (int j = i; j < text.size(); ++j) {
+        if (text[j] < '0' || text[j] > '9')
+            return false;
+    }
+    bool ok = false;
+    *value = text.toLongLong(&ok);
+    return ok;
+}
+
+struct Field {
+    QByteArray text;
+    bool quoted = false;
+};
+
+// Splits a record into its values: a quoted value runs to its closing quote (commas
+// inside it belong to it), anything else runs to the next comma.
+std::vector<Field> splitRecord(const QByteArray& line) {
+    std::vector<Field> fields;
+    int i = 0;
+    const int size = line.size();
+    for (;;) {
+        while (i < size && isBlank(line[i]))
+            ++i;
+        Field field;
+        if (i < size && line[i] == '"') {
+            const int close = line.indexOf('"', i + 1);
+            if (close < 0) {
+                field.text = line.mid(i);
+                i = size;
+            } else {
+                field.text = line.mid(i + 1, close - i - 1);
+                field.quoted = true;
+                i = close + 1;
+                while (i < size && isBlank(line[i]))
+                    ++i;
+                if (i < size && line[i] != ',') {
+                    // Text glued to the closing quote: the value is not a clean quoted text.
+                    const int comma = line.indexOf(',', i);
+                    field.quoted = false;
+                    i = comma < 0 ? size : comma;
+                }
+            }
+        } else {
+            const int comma = line.indexOf(',', i);
+            const int end = comma < 0 ? size : comma;
+            field.text = line.mid(i, end - i).trimmed();
+            i = end;
+        }
+        fields.push_back(field);
+        if (i >= size)
+            break;
+        ++i; // the comma
+        if (i == size) {
+            fields.push_back(Field()); // a trailing comma leaves an empty, unquoted value
+            break;
+        }
+    }
+    return fields;
+}
+
+// A datum the input rules give back unchanged: digits and commas, not a lone comma.
+bool isDatum(const QString& text) {
+    if (text == QLatin1String(","))
+        return false;
+    bool wrongKey = false;
+    return ModPonteluma::FilterTyping(text, &wrongKey) == text && !wrongKey;
+}
+
+} // namespace
+
+bool ArchiveAvailable(const SheetParams& params) {
+    return !params.archive.prefix.isEmpty() && bool(params.archive.records) &&
+           !params.typologies.isEmpty() && !params.data.empty();
+}
+
+QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology) {
+    QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n()) + "\r\n";
+    std::vector<std::vector<int>> records;
+    if (!recordsOf(params, typology, &records))
+        return out;
+    const int columns = qMin(int(params.data.size()), sheet.dataColumns());
+    for (int row = 1; row <= sheet.n(); ++row) {
+        for (const auto& record : records) {
+            QByteArray line;
+            for (int column : record) {
+                if (!line.isEmpty())
+                    line += ',';
+                QString text = column <= columns ? sheet.datum(column, row) : QString();
+                text.remove('"'); // a quote would end the value early; data never hold one
+                line += '"' + text.toUtf8() + '"';
+            }
+            out += line + "\r\n";
+        }
+    }
+    return out;
+}
+
+bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveContent* content,
+                  QString* problem) {
+    if (!ArchiveAvailable(params)) {
+        setProblem(problem, notAvailable());
+        return false;
+    }
+    if (bytes.size() > kMaxArchiveBytes) {
+        setProblem(problem, QStringLiteral("il file è troppo grande per essere un archivio"));
+        return false;
+    }
+    QByteArray text = bytes;
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+    const QList<QByteArray> lines = splitLines(text);
+
+    // Line 1: typology and row count.
+    const QList<QByteArray> header = lines.isEmpty() ? QList<QByteArray>() : lines[0].split(',');
+    qint64 typology = 0, n = 0;
+    if (header.size() != 2 || !parseWhole(header[0], &typology) || !parseWhole(header[1], &n)) {
+        setProblem(problem, QStringLiteral("la prima riga non contiene la tipologia e il numero "
+                                           "dei dati"));
+        return false;
+    }
+    const int typologies = int(params.typologies.size());
+    if (typology < 1 || typology > typologies) {
+        setProblem(problem, "la tipologia " + number(typology) +
+                                " non esiste in questa finestra (tipologie da 1 a " +
+                                number(typologies) + ")");
+        return false;
+    }
+    if (n < 0 || n > kMaxRows) {
+        setProblem(problem, "il numero dei dati (" + number(n) + ") non è compreso tra 0 e " +
+                                number(kMaxRows));
+        return false;
+    }
+
+    std::vector<std::vector<int>> records;
+    if (!recordsOf(params, int(typology), &records)) {
+        setProblem(problem, notAvailable());
+        return false;
+    }
+    const qint64 needed = 1 + n * qint64(records.size());
+    if (lines.size() < needed) {
+        setProblem(problem, "il file è incompleto: contiene " + number(lines.size()) +
+                                " righe, ne servono " + number(needed));
+        return false;
+    }
+
+    ArchiveContent result;
+    result.typology = int(typology);
+    result.n = int(n);
+    result.rows.assign(size_t(n), std::vector<QString>(params.data.size()));
+    int lineIndex = 1;
+    for (int row = 0; row < n; ++row) {
+        for (const auto& record : records) {
+            const QByteArray& line = lines[lineIndex++];
+            const QString where = "la riga " + number(lineIndex);
+            if (line.trimmed().isEmpty()) {
+                setProblem(problem, where + " è vuota");
+                return false;
+            }
+            const std::vector<Field> fields = splitRecord(line);
+            for (const Field& field : fields) {
+                if (!field.quoted) {
+                    setProblem(problem, where + " contiene un valore che non è un testo tra "
+                                                "virgolette");
+                    return false;
+                }
+            }
+            if (fields.size() != record.size()) {
+                setProblem(problem, where + " contiene " + number(qint64(fields.size())) +
+                                        (fields.size() == 1 ? " valore" : " valori") +
+                                        " invece di " + number(qint64(record.size())));
+                return false;
+            }
+            for (size_t v = 0; v < fields.size(); ++v) {
+                const QString datum = QString::fromUtf8(fields[v].text);
+                if (!isDatum(datum)) {
+                    setProblem(problem, where + " non contiene un dato valido");
+                    return false;
+                }
+                result.rows[size_t(row)][size_t(record[v] - 1)] = datum;
+            }
+        }
+    }
+    if (content)
+        *content = std::move(result);
+    return true;
+}
+
+bool ReadArchive(const SheetParams& params, const QString& path, ArchiveContent* content,
+                 QString* problem) {
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        setProblem(problem, QStringLiteral("il file non esiste"));
+        return false;
+    }
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        setProblem(problem, QStringLiteral("il file non può essere letto"));
+        return false;
+    }
+    if (file.size() > kMaxArchiveBytes) {
+        setProblem(problem, QStringLiteral("il file è troppo grande per essere un archivio"));
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxArchiveBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        setProblem(problem, QStringLiteral("il file non può essere letto"));
+        return false;
+    }
+    return ParseArchive(params, bytes, content, problem);
+}
+
+bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const QString& path,
+                  QString* problem) {
+    if (!ArchiveAvailable(params)) {
+        setProblem(problem, notAvailable());
+        return false;
+    }
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        setProblem(problem, QStringLiteral("il nome del file non è valido"));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setProblem(problem, QStringLiteral("non è possibile creare il file in questa cartella"));
+        return false;
+    }
+    const QByteArray bytes = FormatArchive(params, sheet, typology);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        setProblem(problem, QStringLiteral("non è possibile scrivere il file"));
+        return false;
+    }
+    if (!file.commit()) {
+        setProblem(problem, QStringLiteral("non è possibile completare la scrittura del file"));
+        return false;
+    }
+    return true;
+}
+
+void ApplyArchive(const ArchiveContent& content, Sheet& sheet) {
+    sheet.clear();
+    const int columns = sheet.dataColumns();
+    for (int row = 1; row <= content.n && row <= kMaxRows; ++row) {
+        const auto& values = content.rows[size_t(row - 1)];
+        for (int column = 1; column <= columns && column <= int(values.size()); ++column)
+            sheet.setDatum(column, row, values[size_t(column - 1)]);
+    }
+    sheet.CountRows();
+}
+
+QString ArchiveReadMessage(const QString& path, const QString& problem) {
+    return "Il file \"" + QFileInfo(path).fileName() + "\" non può essere aperto: " + problem + ".";
+}
+
+QString ArchiveWriteMessage(const QString& path, const QString& problem) {
+    return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato salvato: " + problem + ".";
+}
+
+FileDialogRequest OpenRequest(const SheetParams& params) {
+    const QString& prefix = params.archive.prefix;
+    return {QStringLiteral("Apri file"),
+            "Tutti i file (*.*) | *.*|File " + prefix + " | " + prefix + "*", 2, QString()};
+}
+
+FileDialogRequest SaveRequest(const SheetParams& params, const QString& lastName) {
+    const QString& prefix = params.archive.prefix;
+    return {QStringLiteral("Salva file con nome"), "File " + prefix + " | " + prefix + "*", 1,
+            lastName};
+}
+
+FileDialogRequest DeleteRequest(const SheetParams& params) {
+    const QString& prefix = params.archive.prefix;
+    return {ModPonteluma::texts().deleteTitle,
+            "Tutti i file (*.*)|*.*|File " + prefix + " | " + prefix + "*", 2, QString()};
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Archive files of the calculation windows: a header line "typology,n", then the
+// records of each row (each a line of double-quoted data texts separated by commas),
+// CRLF line ends. Which data columns a record holds is the window's own
+// (SheetParams::archive.records). A file is checked whole before anything of it is
+// used, so a damaged file never leaves half a sheet behind.
+#include "sheet/params.h"
+#include "shell/dialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// What a valid archive file holds.
+struct ArchiveContent {
+    int typology = 0;
+    int n = 0;
+    // rows[i][c - 1]: datum of data column c of sheet row i + 1 (empty when not stored).
+    std::vector<std::vector<QString>> rows;
+};
+
+// Whether the window's table says enough to read and write its files.
+bool ArchiveAvailable(const SheetParams& params);
+
+// The file's bytes for rows 1..sheet.n() of a sheet of the given typology.
+QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology);
+
+// Checks the whole text and fills content; false with a short Italian phrase in
+// problem ("la riga 3 non contiene un dato valido") when the file cannot be used.
+bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveContent* content,
+                  QString* problem);
+
+bool ReadArchive(const SheetParams& params, const QString& path, ArchiveContent* content,
+                 QString* problem);
+
+// Writes through a temporary file in the same folder that replaces the target only
+// when complete: a failed save leaves the previous file as it was.
+bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const QString& path,
+                  QString* problem);
+
+// Empties the sheet and puts the content's data in it, then counts the rows.
+// The caller lays the window out for content.typology.
+void ApplyArchive(const ArchiveContent& content, Sheet& sheet);
+
+// One sentence for the window's message box (stop icon, check title).
+QString ArchiveReadMessage(const QString& path, const QString& problem);
+QString ArchiveWriteMessage(const QString& path, const QString& problem);
+
+// The file dialogs of the archive commands, built from the window's prefix.
+FileDialogRequest OpenRequest(const SheetParams& params);
+FileDialogRequest SaveRequest(const SheetParams& params, const QString& lastName);
+FileDialogRequest DeleteRequest(const SheetParams& params);

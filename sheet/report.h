@@ -1,0 +1,32 @@
+#pragma once
+// The printed report of a calculation window: title, typology, legend, the table
+// heads and one line per row with the numbers of each column lined up, laid out
+// through a ReportWriter so the printer, a PDF and the text grid show the same.
+#include "sheet/params.h"
+#include "sheet/reportwriter.h"
+
+#include <QString>
+
+// Rows on the first page (below the title block) and on each continuation page.
+constexpr int kFirstPageRows = 50; // at most: fewer when the legend is long
+constexpr int kNextPageRows = 60;
+
+// Whether the window's table says enough to print its report.
+bool ReportAvailable(const SheetParams& params);
+
+// Writes the whole report of rows 1..sheet.n() and ends the document; false when the
+// writer reports an output failure.
+bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
+                   ReportWriter& writer);
+
+// The report as text pages (what the command line prints).
+QString ReportText(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
+
+// The print command: asks for a printer and prints. A cancelled dialog ends it
+// silently; a printer that fails gets a message (stop icon, check title).
+// True when the report was printed.
+bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
+
+// The same report through the printer back-end into a PDF file.
+bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
+                    const QString& pdfPath, QString* problem);
