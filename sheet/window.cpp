@@ -1,78 +1,810 @@
 #include "sheet/window.h"
 
+#include "help/help.h"
+#include "sheet/geometry.h"
+#include "sheet/rules.h"
 #include "shell/clsresize.h"
+#include "shell/dialogs.h"
+#include "shell/program.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolBar>
 
-// Minimal window while the full sheet is being built.
+using ModPonteluma::Str;
+using ModPonteluma::texts;
+namespace G = SheetGeometry;
+
+namespace {
+
+// Colours of the grid (the program's colours are given as blue-green-red).
+const QColor kCyan(0, 255, 255);   // number and result labels
+const QColor kYellow(255, 255, 0); // the highlighted row, the hint box
+const QColor kGrey(192, 192, 192); // data columns the typology does not use
+const QColor kWhite(255, 255, 255);
+
+QString shown(QString text) {
+    // Texts join their lines with carriage returns; labels break on line feeds.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
+    return text;
+}
+
+void paintBackground(QWidget* widget, const QColor& colour, QPalette::ColorRole role) {
+    QPalette palette = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, role, colour);
+    widget->setPalette(palette);
+}
+
+// Small toolbar icons drawn by the program itself.
+QIcon glyphIcon(const QString& glyph, const QColor& colour) {
+    QPixmap pixmap(22, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour.darker(160), 1));
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 19, 19), 4, 4);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(glyph.length() > 2 ? 7 : glyph.length() > 1 ? 9 : 12);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, 0, 22, 22), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+QIcon crossIcon() {
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(190, 0, 0), 2.2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(3, 3), QPointF(11, 11));
+    painter.drawLine(QPointF(11, 3), QPointF(3, 11));
+    return QIcon(pixmap);
+}
+
+// One toolbar button: its index on the toolbar, tool tip, glyph and colour.
+struct ToolButton {
+    int index;
+    const char* tip;
+    const char* glyph;
+    QRgb colour;
+};
+
+const ToolButton kToolButtons[] = {
+    {1, "apri file", "Ap", 0x2e7d32},
+    {2, "salva file", "Sv", 0x1565c0},
+    {3, "salva file con nome", "S+", 0x1565c0},
+    {4, "elimina file", "El", 0xc62828},
+    {5, "stampa dati finestra", "St", 0x455a64},
+    {7, "visualizza finestra 'Menu'", "M", 0x6d4c41},
+    {9, "visualizza finestra 'Sezioni'", "S", 0x00838f},
+    {10, "visualizza finestra 'Travi semplici'", "T", 0x00838f},
+    {11, "visualizza finestra 'Travi continue'", "C", 0x00838f},
+    {12, "visualizza finestra 'Archi'", "A", 0x00838f},
+    {13, "visualizza finestra 'Piastre'", "P", 0x00838f},
+    {14, "colore di sfondo", "Col", 0x8e24aa},
+    {16, "guida in linea", "?", 0xef6c00},
+    {18, "suggerimenti", "i", 0xef6c00},
+    {19, "supporto prodotto", "Sp", 0xef6c00},
+    {20, "informazioni su Ponteluma", "Inf", 0xef6c00},
+    {21, "controllo dati immessi", "ABC", 0x2e7d32},
+    {23, "cancella dati finestra", "Cn", 0xc62828},
+    {24, "uscita da Ponteluma", "Esc", 0x424242},
+};
+
+} // namespace
+
 SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     : QMainWindow(parent), m_params(params), m_sheet(newSheet(params)) {
     setObjectName(params.name);
     setWindowTitle(params.caption);
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* area = new QWidget(this);
+    area->setObjectName("area");
+    QFont font = area->font();
+    font.setPointSize(8);
+    area->setFont(font);
+    area->resize(G::kWidth, G::kHeight);
     setCentralWidget(area);
-    m_tipocalcolo = new QComboBox(area);
-    m_tipocalcolo->setObjectName("tipocalcolo");
+    buildMenus();
+    buildToolbar();
+    buildGrid(area);
+    buildBottom(area);
+    m_resizer = new ClsResize(this);
+    m_resizer->setSourceForm(this);
+    load();
 }
+
 SheetWindow::~SheetWindow() = default;
+
 int SheetWindow::typology() const {
     return ModPonteluma::shared().typology[m_params.kind];
 }
+
 void SheetWindow::setTypology(int typology) {
     ModPonteluma::shared().typology[m_params.kind] = typology;
 }
-void SheetWindow::sistema() {}
-int SheetWindow::firstVisibleRow() const {
-    return 1;
+
+// ---- construction -------------------------------------------------------------------
+
+void SheetWindow::buildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("file");
+    add(file, "apri", "&Apri...", &SheetWindow::apri);
+    add(file, "salva", "&Salva", &SheetWindow::salva);
+    add(file, "salvanome", "Salva con &nome...", &SheetWindow::salvanome);
+    add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
+    file->addSeparator();
+    add(file, "stampa", "S&tampa", &SheetWindow::stampa);
+    file->addSeparator();
+    add(file, "esci", "Es&ci", [] { ConfirmExit(); });
+
+    QMenu* modif = menuBar()->addMenu("&Modifica");
+    modif->setObjectName("modif");
+    add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
+    add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
+    add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
+
+    QMenu* visu = menuBar()->addMenu("&Visualizza");
+    visu->setObjectName("visu");
+    const char* windows[] = {"Finestra Menu",           "Finestra Sezioni",
+                             "Finestra Travi semplici", "Finestra Travi continue",
+                             "Finestra Archi",          "Finestra Piastre"};
+    for (int position = 1; position <= 6; ++position) {
+        const QByteArray name = "fin" + QByteArray::number(position);
+        add(visu, name.constData(), windows[position - 1],
+            [this, position] { showWindow(position); });
+    }
+
+    QMenu* interr = menuBar()->addMenu("&?");
+    interr->setObjectName("interr");
+    add(interr, "finestra", "Fi&nestra n." + QString::number(m_params.position) + " di 6",
+        &SheetWindow::finestra);
+    add(interr, "guida", "&Guida in linea", [] { ShowHelpContents(); });
+    add(interr, "suggerimenti", "&Suggerimenti...", [] { ShowTips(); });
+    add(interr, "supporto", "Supporto &prodotto", [] { ShowSupport(); });
+    add(interr, "informazioni", "&Informazioni su Ponteluma", [] { ShowAbout(); });
 }
-void SheetWindow::setFirstVisibleRow(int) {}
+
+void SheetWindow::buildToolbar() {
+    m_toolbar = addToolBar("Toolbar1");
+    m_toolbar->setObjectName("Toolbar1");
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(20, 20));
+    // Each button leads to the menu command of the same effect.
+    const QHash<int, const char*> commands = {
+        {1, "apri"},       {2, "salva"},         {3, "salvanome"}, {4, "elimina"},
+        {5, "stampa"},     {7, "fin1"},          {9, "fin2"},      {10, "fin3"},
+        {11, "fin4"},      {12, "fin5"},         {13, "fin6"},     {14, "colora"},
+        {16, "guida"},     {18, "suggerimenti"}, {19, "supporto"}, {20, "informazioni"},
+        {21, "controlla"}, {23, "cancella"},     {24, "esci"}};
+    int index = 1;
+    for (const ToolButton& button : kToolButtons) {
+        for (; index < button.index; ++index)
+            m_toolbar->addSeparator(); // separators 6, 8, 15, 17 and 22
+        QAction* action = m_toolbar->addAction(glyphIcon(button.glyph, QColor(button.colour)),
+                                               QString::fromUtf8(button.tip));
+        action->setObjectName("Toolbar1_" + QString::number(button.index));
+        action->setToolTip(QString::fromUtf8(button.tip));
+        auto* command = findChild<QAction*>(commands.value(button.index));
+        connect(action, &QAction::triggered, this, [command] {
+            if (command)
+                command->trigger();
+        });
+        ++index;
+    }
+}
+
+QLabel* SheetWindow::makeLabel(QWidget* area, const QString& name, const QString& caption,
+                               const QString& tip, const QRect& geometry) {
+    auto* label = new QLabel(shown(caption), area);
+    label->setObjectName(name);
+    label->setToolTip(tip);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    if (!name.isEmpty())
+        m_named.insert(name, label);
+    return label;
+}
+
+void SheetWindow::buildGrid(QWidget* area) {
+    const int numWidth = 40, delWidth = 18, gap = 2;
+    const int dataCount = int(m_params.data.size());
+    const int resultCount = int(m_params.results.size());
+    const int columns = qMax(1, dataCount + resultCount);
+    const int free = G::kGridRight - G::kGridLeft - numWidth - delWidth - gap * (columns + 2);
+    const int width = free / columns;
+    const int headTop = 20, unitTop = 37, headHeight = 16;
+
+    // x of each column: number, data, results, delete
+    int x = G::kGridLeft;
+    const int numX = x;
+    x += numWidth + gap;
+    std::vector<int> dataX, resultX;
+    for (int c = 0; c < dataCount; ++c, x += width + gap)
+        dataX.push_back(x);
+    x += gap;
+    for (int c = 0; c < resultCount; ++c, x += width + gap)
+        resultX.push_back(x);
+    const int delX = x;
+
+    makeLabel(area, "Label24", m_params.numberHead, m_params.numberTip,
+              QRect(numX, headTop, numWidth, headHeight));
+    if (!m_params.numberUnit.isEmpty())
+        makeLabel(area, "LabelN", m_params.numberUnit, QString(),
+                  QRect(numX, unitTop, numWidth, headHeight));
+    if (dataCount > 0)
+        makeLabel(area, "Label31", "dati", m_params.dataGroupTip,
+                  QRect(dataX.front(), 3, dataCount * (width + gap) - gap, 15))
+            ->setStyleSheet("font-weight: bold");
+    if (resultCount > 0)
+        makeLabel(area, "Label26", "risultati", m_params.resultGroupTip,
+                  QRect(resultX.front(), 3, resultCount * (width + gap) - gap, 15))
+            ->setStyleSheet("font-weight: bold");
+    QFont headFont = area->font();
+    headFont.setPointSize(7);
+    for (int c = 0; c < dataCount; ++c) {
+        const DataColumn& column = m_params.data[c];
+        makeLabel(area, column.headLabel, column.head, column.tip,
+                  QRect(dataX[c], headTop, width, headHeight));
+        if (!column.unitLabel.isEmpty())
+            makeLabel(area, column.unitLabel, column.unit, QString(),
+                      QRect(dataX[c], unitTop, width, headHeight));
+    }
+    for (int c = 0; c < resultCount; ++c) {
+        const ResultColumn& column = m_params.results[c];
+        makeLabel(area, column.headLabel, column.head, column.tip,
+                  QRect(resultX[c], headTop, width, headHeight));
+        if (!column.unitLabel.isEmpty())
+            makeLabel(area, column.unitLabel, column.unit, column.tip,
+                      QRect(resultX[c], unitTop, width, headHeight));
+    }
+
+    for (const QString& name : m_named.keys()) {
+        if (name != "Label31" && name != "Label26")
+            m_named.value(name)->setFont(headFont);
+    }
+
+    m_rows.resize(kVisibleRows);
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        Row& row = m_rows[r - 1];
+        const int y = G::kGridTop + (r - 1) * G::kRowHeight;
+        const int h = G::kRowHeight - 2;
+        const QString suffix = "_" + QString::number(r);
+        row.num = new QLabel(area);
+        row.num->setObjectName("num" + suffix);
+        row.num->setGeometry(numX, y, numWidth, h);
+        row.num->setAlignment(Qt::AlignCenter);
+        row.num->setFrameShape(QFrame::Box);
+        row.num->setAutoFillBackground(true);
+        row.num->setMouseTracking(true);
+        row.num->setCursor(Qt::PointingHandCursor);
+        row.num->installEventFilter(this);
+        for (int c = 0; c < dataCount; ++c) {
+            auto* box = new QLineEdit(area);
+            box->setObjectName(m_params.data[c].box + suffix);
+            box->setGeometry(dataX[c], y, width, h);
+            box->setAlignment(Qt::AlignRight);
+            box->setMaxLength(20);
+            const int column = c + 1;
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, column, r] { dataChanged(column, r); });
+            row.boxes.push_back(box);
+        }
+        for (int c = 0; c < resultCount; ++c) {
+            auto* label = new QLabel(area);
+            label->setObjectName(m_params.results[c].label + suffix);
+            label->setGeometry(resultX[c], y, width, h);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setFrameShape(QFrame::Box);
+            label->setAutoFillBackground(true);
+            label->setMouseTracking(true);
+            label->setMargin(1);
+            label->installEventFilter(this);
+            row.results.push_back(label);
+        }
+        row.delriga = new QPushButton(area);
+        row.delriga->setObjectName("delriga" + suffix);
+        row.delriga->setGeometry(delX, y, delWidth, h);
+        row.delriga->setIcon(crossIcon());
+        row.delriga->setFocusPolicy(Qt::NoFocus);
+        connect(row.delriga, &QPushButton::clicked, this, [this, r] { deleteRow(r); });
+        applyRowColours(r, false);
+    }
+
+    m_scroll = new QScrollBar(Qt::Vertical, area);
+    m_scroll->setObjectName("VScroll1");
+    m_scroll->setRange(1, kLastFirstRow);
+    m_scroll->setSingleStep(1);
+    m_scroll->setPageStep(10);
+    m_scroll->setGeometry(G::kGridRight + 2, G::kGridTop, 16, kVisibleRows * G::kRowHeight - 2);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { Refresh(); });
+}
+
+void SheetWindow::buildBottom(QWidget* area) {
+    const int top = G::kGridTop + kVisibleRows * G::kRowHeight + 6; // 262
+    m_disegno = makeLabel(area, "disegno", QString(), m_params.figureTip, QRect(6, top, 170, 134));
+    m_disegno->setFrameShape(QFrame::Panel);
+    m_disegno->setFrameShadow(QFrame::Sunken);
+    m_disegno->setAutoFillBackground(true);
+    paintBackground(m_disegno, kWhite, QPalette::Window);
+
+    m_tipocalcolo = new QComboBox(area);
+    m_tipocalcolo->setObjectName("tipocalcolo");
+    m_tipocalcolo->setGeometry(184, top, 270, 22);
+    m_tipocalcolo->addItems(m_params.typologies);
+    m_tipocalcolo->setStyleSheet("QComboBox { background-color: rgb(120, 72, 32); color: white; "
+                                 "font-weight: bold; padding-left: 4px; }");
+    connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { typologyChosen(index + 1); });
+
+    m_numero = makeLabel(area, "numero", QString(), "numero dell'opzione di calcolo scelta",
+                         QRect(458, top, 36, 22));
+    m_numero->setFrameShape(QFrame::Panel);
+    m_numero->setFrameShadow(QFrame::Sunken);
+    m_numero->setStyleSheet("font-weight: bold");
+
+    QLabel* hintHead =
+        makeLabel(area, "Label20", "Visualizzare la figura a lato e digitare i dati relativi",
+                  QString(), QRect(184, top + 26, 310, 14));
+    hintHead->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_passo = makeLabel(area, "passo", QString(),
+                        "indicazioni sulla corretta procedura di immissione dei dati",
+                        QRect(184, top + 42, 310, 48));
+    m_passo->setWordWrap(true);
+    m_passo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_passo->setMargin(3);
+    m_passo->setFrameShape(QFrame::Box);
+    m_passo->setAutoFillBackground(true);
+    paintBackground(m_passo, kYellow, QPalette::Window);
+
+    QLabel* totalCaption = makeLabel(area, "Label13", m_params.words.totalCaption, QString(),
+                                     QRect(184, top + 94, 200, 16));
+    totalCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_tot = makeLabel(area, "tot", "0", QString(), QRect(388, top + 94, 40, 16));
+    m_tot->setFrameShape(QFrame::Panel);
+    m_tot->setFrameShadow(QFrame::Sunken);
+
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* tip;
+    };
+    const Button buttons[] = {
+        {"men", "M&enu", "cliccare per visualizzare la finestra Menu"},
+        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea"},
+        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida"},
+        {"esco", "&USCITA", "cliccare per uscire da Ponteluma"},
+    };
+    int y = top;
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), area);
+        button->setObjectName(b.name);
+        button->setToolTip(QString::fromUtf8(b.tip));
+        button->setGeometry(500, y, 134, 24);
+        y += 27;
+        const QString name = b.name;
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            if (name == "men")
+                ShowMainWindow();
+            else if (name == "aiuto")
+                aiuto();
+            else if (name == "guidainlinea")
+                ShowHelpContents();
+            else
+                ConfirmExit();
+        });
+    }
+
+    for (const ExtraLabel& extra : m_params.extras) {
+        QLabel* label = makeLabel(area, extra.name, extra.caption, extra.tip, extra.geometry);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setWordWrap(extra.wordWrap);
+        if (extra.yellow) {
+            label->setAutoFillBackground(true);
+            paintBackground(label, kYellow, QPalette::Window);
+        }
+        label->setVisible(extra.visible);
+    }
+}
+
+// Window load: the resizer sizes the window once, the common texts, the hint.
+void SheetWindow::load() {
+    ModPonteluma::SetCommonTexts();
+    m_resizer->SizeFormToScreen(75);
+    resize(ClsResize::twipsToPixels(9600, this), ClsResize::twipsToPixels(6825, this));
+    UpdateHint();
+    Refresh();
+}
+
+// ---- layout ---------------------------------------------------------------------------
+
+void SheetWindow::sistema() {
+    ModPonteluma::SetCommonTexts();
+    UpdateHint();
+    const int typ = typology();
+    m_numero->setText(QString::number(typ));
+    if (typ >= 1 && typ <= m_tipocalcolo->count())
+        m_tipocalcolo->setCurrentIndex(typ - 1);
+    loadFigure();
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        for (QLineEdit* box : m_rows[r - 1].boxes)
+            box->setEnabled(true);
+    }
+    layOut(m_params, m_sheet, typ);
+    for (int column = 2; column <= int(m_params.data.size()); ++column) {
+        const bool used = !m_params.uses || m_params.uses(typ, column);
+        for (int r = 1; r <= kVisibleRows; ++r)
+            box(column, r)->setEnabled(used);
+    }
+    for (int r = 1; r <= kVisibleRows; ++r)
+        applyRowColours(r, r == m_highlighted);
+    syncCaptions();
+}
+
+// The figure is looked for in the working folder, then beside the program.
+void SheetWindow::loadFigure() {
+    const QString relative = FigurePath(m_params, typology());
+    QString path = relative;
+    if (!QFileInfo::exists(path))
+        path = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
+    QPixmap figure;
+    if (QFileInfo::exists(path) && figure.load(path)) {
+        m_disegno->setPixmap(figure.scaled(m_disegno->contentsRect().size(), Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation));
+    } else {
+        m_disegno->setPixmap(QPixmap()); // a missing figure shows none
+    }
+}
+
+void SheetWindow::syncCaptions() {
+    for (auto it = m_sheet.captions().constBegin(); it != m_sheet.captions().constEnd(); ++it) {
+        if (QLabel* target = m_named.value(it.key())) {
+            const QString text = shown(it.value());
+            if (target->text() != text)
+                target->setText(text);
+            target->setVisible(!m_sheet.isHidden(it.key()));
+        }
+    }
+}
+
+// ---- grid -----------------------------------------------------------------------------
+
+int SheetWindow::firstVisibleRow() const {
+    return m_scroll->value();
+}
+
+void SheetWindow::setFirstVisibleRow(int row) {
+    const int value = qBound(1, row, kLastFirstRow);
+    if (m_scroll->value() == value)
+        Refresh();
+    else
+        m_scroll->setValue(value); // refreshes through its change
+}
+
+QLineEdit* SheetWindow::box(int column, int visibleRow) const {
+    if (visibleRow < 1 || visibleRow > kVisibleRows || column < 1 ||
+        column > int(m_params.data.size()))
+        return nullptr;
+    return m_rows[visibleRow - 1].boxes[column - 1];
+}
+
+QLabel* SheetWindow::resultLabel(int column, int visibleRow) const {
+    if (visibleRow < 1 || visibleRow > kVisibleRows || column < 1 ||
+        column > int(m_params.results.size()))
+        return nullptr;
+    return m_rows[visibleRow - 1].results[column - 1];
+}
+
+QLabel* SheetWindow::label(const QString& name) const {
+    return m_named.value(name);
+}
+
+void SheetWindow::Refresh() {
+    const int t = firstVisibleRow();
+    m_filling = true;
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        Row& row = m_rows[r - 1];
+        const int k = t + r - 1;
+        row.num->setText(QString::number(k));
+        for (int c = 1; c <= int(row.boxes.size()); ++c) {
+            const QString& text = m_sheet.datum(c, k);
+            if (row.boxes[c - 1]->text() != text)
+                row.boxes[c - 1]->setText(text);
+        }
+        for (int c = 1; c <= int(row.results.size()); ++c) {
+            const QString text = m_sheet.resultText(c, k);
+            if (row.results[c - 1]->text() != text)
+                row.results[c - 1]->setText(text);
+        }
+        row.num->setToolTip("cliccare per inserire una riga al n." + Str(k));
+        row.delriga->setToolTip("cliccare per cancellare la riga n." + Str(k));
+    }
+    m_filling = false;
+}
+
+void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
+    Row& row = m_rows[visibleRow - 1];
+    const QColor labels = highlighted ? kYellow : kCyan;
+    paintBackground(row.num, labels, QPalette::Window);
+    for (QLabel* result : row.results)
+        paintBackground(result, labels, QPalette::Window);
+    for (QLineEdit* box : row.boxes) {
+        QColor colour = box->isEnabled() ? kWhite : kGrey;
+        if (highlighted && (box->isEnabled() || !m_params.highlightKeepsGrey))
+            colour = kYellow;
+        paintBackground(box, colour, QPalette::Base);
+    }
+}
+
+void SheetWindow::ClearRowHighlight() {
+    if (m_highlighted != 0)
+        applyRowColours(m_highlighted, false);
+    m_highlighted = 0;
+}
+
+void SheetWindow::highlightRow(int visibleRow) {
+    ClearRowHighlight();
+    m_highlighted = visibleRow;
+    applyRowColours(visibleRow, true);
+}
+
+void SheetWindow::CountRows() {
+    m_tot->setText(QString::number(m_sheet.CountRows()));
+}
+
+void SheetWindow::UpdateHint() {
+    m_passo->setText(shown(HintText(m_params, m_sheet, typology())));
+}
+
+void SheetWindow::focusBox(int column, int visibleRow) {
+    if (QLineEdit* target = box(column, visibleRow))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void SheetWindow::setBox(QLineEdit* target, const QString& text) {
+    // Text set by the program is not typing.
+    const bool filling = m_filling;
+    m_filling = true;
+    target->setText(text);
+    m_filling = filling;
+}
+
+void SheetWindow::dataChanged(int column, int visibleRow) {
+    if (m_filling)
+        return;
+    QLineEdit* edited = box(column, visibleRow);
+    const QString text = edited->text();
+    if (text.isEmpty())
+        return; // an emptied box keeps its datum: rows are removed only with delriga
+    const int k = firstVisibleRow() + visibleRow - 1;
+    if (column == 1) {
+        if (k > 1 && m_sheet.isEmpty(1, k - 1) && k > m_sheet.n()) {
+            MsgBox(BlankRowsMessage(), Icon::Stop, texts().checkTitle);
+            setBox(edited, QString());
+            const int n = m_sheet.n();
+            setFirstVisibleRow(n > 0 ? n : 1);
+            focusBox(1, n > 0 ? 2 : 1);
+            return;
+        }
+    } else if (box(1, visibleRow)->text().isEmpty()) {
+        setBox(edited, QString());
+        MsgBox(FirstColumnFirstMessage(), Icon::Stop, texts().checkTitle);
+        focusBox(1, visibleRow);
+        return;
+    }
+    const QString accepted = ModPonteluma::ValidateTyping(text);
+    if (accepted != text)
+        setBox(edited, accepted);
+    m_sheet.setDatum(column, k, accepted);
+    m_currentRow = visibleRow;
+    if (column == 1)
+        CountRows();
+    UpdateHint();
+    Calculate();
+}
+
+void SheetWindow::Calculate() {
+    if (!m_params.calculate)
+        return;
+    applyOutcome(m_params.calculate(m_sheet, typology()));
+}
+
+void SheetWindow::applyOutcome(const CalcOutcome& outcome) {
+    syncCaptions();
+    if (!outcome.refusal.isEmpty()) {
+        // The refused datum goes from the sheet and from its box, so what is shown
+        // is what is stored and saved.
+        if (outcome.refusedRow > 0 && outcome.refusedColumn > 0) {
+            m_sheet.setDatum(outcome.refusedColumn, outcome.refusedRow, QString());
+            const int visible = outcome.refusedRow - firstVisibleRow() + 1;
+            if (QLineEdit* target = box(outcome.refusedColumn, visible))
+                setBox(target, QString());
+            UpdateHint();
+        }
+        MsgBox(outcome.refusal, Icon::Stop, texts().checkTitle);
+        return;
+    }
+    if (outcome.finished)
+        Refresh();
+}
+
+void SheetWindow::insertRow(int visibleRow) {
+    if (m_sheet.n() >= kMaxRows) {
+        MsgBox(FullSheetMessage(m_params), Icon::Information, texts().checkTitle);
+        return;
+    }
+    const int k = firstVisibleRow() + visibleRow - 1;
+    if (k > m_sheet.n())
+        return; // nothing to copy below the last row
+    m_sheet.insertRowAt(k);
+    m_tot->setText(QString::number(m_sheet.n()));
+    Refresh();
+    UpdateHint();
+    Calculate(); // every row shows its own results again
+}
+
+void SheetWindow::deleteRow(int visibleRow) {
+    const int k = firstVisibleRow() + visibleRow - 1;
+    if (box(1, visibleRow)->text().isEmpty()) {
+        MsgBox(DeleteRefusal(m_params, k), Icon::Exclamation, texts().checkTitle);
+        return;
+    }
+    if (k > m_sheet.n())
+        return;
+    m_sheet.deleteRow(k);
+    m_tot->setText(QString::number(m_sheet.n()));
+    Refresh();
+    UpdateHint();
+    Calculate();
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+void SheetWindow::cancella() {
+    m_sheet.clear();
+    m_tot->setText("0");
+    Refresh();
+    UpdateHint();
+    sheetCleared();
+}
+
+void SheetWindow::typologyChosen(int typology) {
+    cancella();
+    setTypology(typology);
+    sistema();
+}
+
+void SheetWindow::controlla() {
+    const CheckReport report = Check(m_params, m_sheet, typology());
+    if (report.complete) {
+        if (ModPonteluma::shared().checkFlag == 1)
+            ModPonteluma::shared().checkFlag = 0; // called by saving: no message
+        else
+            MsgBox(report.text, Icon::Information, texts().checkTitle);
+        return;
+    }
+    MsgBox(report.text, report.icon, texts().checkTitle);
+    if (report.row > 0) {
+        setFirstVisibleRow(report.row);
+        focusBox(report.column, report.row - firstVisibleRow() + 1);
+    }
+}
+
+void SheetWindow::colora() {
+    const Answer answer =
+        MsgBox("Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
+               "Vasmeria: colore di sfondo", Buttons::YesNo, Answer::Yes);
+    if (answer == Answer::Yes) {
+        for (int kind = 0; kind < ModPonteluma::KindCount; ++kind)
+            calcWindow(ModPonteluma::Kind(kind))->setBackColour(kGrey);
+        return;
+    }
+    if (auto chosen = dialogs().chooseColor(backColour()))
+        setBackColour(*chosen);
+}
+
+QColor SheetWindow::backColour() const {
+    return centralWidget()->palette().color(QPalette::Window);
+}
+
+void SheetWindow::setBackColour(const QColor& colour) {
+    centralWidget()->setAutoFillBackground(true);
+    paintBackground(centralWidget(), colour, QPalette::Window);
+}
+
+void SheetWindow::aiuto() {
+    MsgBox(HelpMessage(m_params), Icon::Information, texts().helpTitle);
+}
+
+void SheetWindow::finestra() {
+    ShowHelpPage(m_params.helpPage);
+}
+
+void SheetWindow::showWindow(int position) {
+    if (position == 1) {
+        ShowMainWindow();
+        return;
+    }
+    if (position == m_params.position) {
+        const Answer answer = MsgBox(OwnWindowQuestion(m_params), Icon::Question, texts().helpTitle,
+                                     Buttons::YesNo, Answer::Yes);
+        if (answer != Answer::No)
+            ShowHelpPage(m_params.helpPage);
+        return;
+    }
+    SheetWindow* other = calcWindow(ModPonteluma::Kind(position - 2));
+    other->show();
+    other->raise();
+    other->activateWindow();
+}
+
+// ---- events ---------------------------------------------------------------------------
+
+bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool hover = type == QEvent::Enter || type == QEvent::MouseMove;
+    if (hover || type == QEvent::MouseButtonPress) {
+        for (int r = 1; r <= kVisibleRows; ++r) {
+            const Row& row = m_rows[r - 1];
+            if (watched == row.num) {
+                if (type == QEvent::MouseButtonPress) {
+                    insertRow(r);
+                } else {
+                    highlightRow(r);
+                    numHovered(r);
+                }
+                return false;
+            }
+            for (int c = 1; hover && c <= int(row.results.size()); ++c) {
+                if (watched == row.results[c - 1]) {
+                    resultHovered(c, r);
+                    return false;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void SheetWindow::numHovered(int) {}
+
+void SheetWindow::resultHovered(int, int) {}
+
+// ---- archive and report -----------------------------------------------------------------
+
 void SheetWindow::apri() {}
 void SheetWindow::salva() {}
 void SheetWindow::salvanome() {}
 void SheetWindow::elimina() {}
 void SheetWindow::stampa() {}
-void SheetWindow::colora() {}
-void SheetWindow::controlla() {}
-void SheetWindow::cancella() {}
-void SheetWindow::aiuto() {}
-void SheetWindow::finestra() {}
-void SheetWindow::showWindow(int) {}
-void SheetWindow::Calculate() {}
-void SheetWindow::Refresh() {}
-void SheetWindow::UpdateHint() {}
-void SheetWindow::CountRows() {}
-void SheetWindow::ClearRowHighlight() {}
-void SheetWindow::insertRow(int) {}
-void SheetWindow::deleteRow(int) {}
-void SheetWindow::highlightRow(int) {}
 bool SheetWindow::openArchive(const QString&) {
     return false;
 }
 bool SheetWindow::writeArchive(const QString&) {
     return false;
 }
-QLineEdit* SheetWindow::box(int, int) const {
-    return nullptr;
-}
-QLabel* SheetWindow::resultLabel(int, int) const {
-    return nullptr;
-}
-QLabel* SheetWindow::label(const QString&) const {
-    return nullptr;
-}
-void SheetWindow::numHovered(int) {}
-void SheetWindow::resultHovered(int, int) {}
-void SheetWindow::typologyChosen(int) {}
-bool SheetWindow::eventFilter(QObject* w, QEvent* e) {
-    return QMainWindow::eventFilter(w, e);
-}
-void SheetWindow::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-}
-void SheetWindow::syncCaptions() {}
-void SheetWindow::applyOutcome(const CalcOutcome&) {}
 
 SheetWindow* createSheetWindow(ModPonteluma::Kind kind) {
     return new SheetWindow(paramsOf(kind));

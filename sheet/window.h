@@ -5,6 +5,7 @@
 // behaviour comes from its parameter table and from the few hooks below.
 #include "sheet/params.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     void aiuto();
     void finestra();
     void showWindow(int position); // fin1..fin6: 1 menu, 2 sections, ... 6 plates
+    QColor backColour() const;
+    void setBackColour(const QColor& colour);
 
     // Runs the calculation and shows its outcome; every datum change ends here.
     void Calculate();
@@ -78,7 +81,6 @@ protected:
     virtual void sheetCleared() {}
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
@@ -102,6 +104,7 @@ private:
     void dataChanged(int column, int visibleRow);
     void applyRowColours(int visibleRow, bool highlighted);
     void focusBox(int column, int visibleRow);
+    void setBox(QLineEdit* target, const QString& text);
     bool saveRoutine();
     void loadFigure();
 
@@ -116,10 +119,11 @@ private:
     QLabel* m_tot = nullptr;
     QScrollBar* m_scroll = nullptr;
     QToolBar* m_toolbar = nullptr;
-    int m_currentRow = 1;   // visible row of the last accepted datum
-    int m_highlighted = 0;  // highlighted visible row (0: none)
-    bool m_filling = false; // boxes being filled by Refresh: not typing
-    QString m_lastSaveName; // the save dialog starts with the last name chosen
+    QHash<QString, QLabel*> m_named; // heads, units and the window's own labels
+    int m_currentRow = 1;            // visible row of the last accepted datum
+    int m_highlighted = 0;           // highlighted visible row (0: none)
+    bool m_filling = false;          // boxes being filled by Refresh: not typing
+    QString m_lastSaveName;          // the save dialog starts with the last name chosen
 };
 
 // The window of a kind, with its own hooks.

@@ -4,7 +4,13 @@
 
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 struct RecordedMessage {
     QString text;
