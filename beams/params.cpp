@@ -1,8 +1,35 @@
 #include "beams/params.h"
 
+#include "beams/calc.h"
+#include "sheet/geometry.h"
 #include "sheet/rules.h"
 
 namespace {
+
+// Heads and units of the second and third data columns; nullptr: not used.
+struct DatumHeads {
+    const char* label2;
+    const char* mis2;
+    const char* label3;
+    const char* mis3;
+};
+
+const DatumHeads kDatumHeads[] = {
+    {"carico P", "kg", nullptr, nullptr},       {"carico p", "kg/m", nullptr, nullptr},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico P", "kg", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
+    {"carico pa", "kg/m", "carico pb", "kg/m"}, {"carico P", "kg", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
+    {"carico pa", "kg/m", "carico pb", "kg/m"}, {"carico P", "kg", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
+    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
+};
+
+const DatumHeads& datumHeads(int typology) {
+    return kDatumHeads[(typology >= 1 && typology <= 20 ? typology : 1) - 1];
+}
 
 SheetParams make() {
     SheetParams p;
@@ -41,6 +68,23 @@ SheetParams make() {
         {"tagl1", "labelTA", "taglio A", "utagl1", "kg", "taglio nel vincolo A", "taglio A"},
         {"tagl2", "labelTB", "taglio B", "utagl2", "kg", "taglio nel vincolo B", "taglio B"},
     };
+    p.extras = {
+        {"perX", "", "", SheetGeometry::kExtraSlotA, false, true, false},
+    };
+
+    p.uses = [](int typology, int column) { return column <= 2 || Beams::UsesDato3(typology); };
+    p.layout = [](int typology, Sheet& sheet) {
+        const DatumHeads& heads = datumHeads(typology);
+        sheet.setCaption("label2", heads.label2);
+        sheet.setCaption("mis2", heads.mis2);
+        // A one-datum typology leaves the third head as it was: its boxes are greyed.
+        if (heads.label3) {
+            sheet.setCaption("label3", heads.label3);
+            sheet.setCaption("mis3", heads.mis3);
+        }
+    };
+    p.calculate = CalculateBeams;
+
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
     p.words.plural = "travi";
@@ -54,6 +98,43 @@ SheetParams make() {
     p.words.windowName = "Travi semplici";
     p.words.totalCaption = "Totale travi digitate n.";
     p.archive.prefix = "Ponteluma-trav-";
+    p.archive.records = [](int typology) {
+        std::vector<std::vector<int>> records{{1, 2}};
+        if (Beams::UsesDato3(typology))
+            records.push_back({3});
+        return records;
+    };
+
+    p.report.title = "PONTELUMA - calcolo di travi semplici";
+    p.report.legend = [](const Sheet& sheet) {
+        return QStringList{
+            "trave    = numero della trave calcolata", "luce     = luce della trave",
+            "dato 2   = " + sheet.caption("label2"),   "dato 3   = " + sheet.caption("label3"),
+            "mom.A    = momento nel vincolo A",        "mom.B    = momento nel vincolo B",
+            "mom.c  = momento massimo nella campata",  "taglio A = taglio nel vincolo A",
+            "taglio B = taglio nel vincolo B",
+        };
+    };
+    p.report.heads = [](const Sheet& sheet) {
+        return std::vector<ReportLine>{
+            {{6, "trave   luce    dato 2    dato 3    mom.A     mom.B     mom.c     taglio A  "
+                 "taglio B"}},
+            {{6, "  n      m"},
+             {23, sheet.caption("mis2")},
+             {35, sheet.caption("mis3")},
+             {44, "kgm"},
+             {54, "kgm"},
+             {64, "kgm"},
+             {74, "kg"},
+             {84, "kg"}},
+        };
+    };
+    p.report.numberEnd = 9;
+    p.report.align = ReportAlign::Right;
+    p.report.columns = {
+        {false, 1, 16, false}, {false, 2, 26, false}, {false, 3, 36, true}, {true, 1, 46, false},
+        {true, 2, 56, false},  {true, 3, 66, true},   {true, 4, 76, false}, {true, 5, 86, false},
+    };
     p.helpPage = "guidatravi";
     return p;
 }

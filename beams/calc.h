@@ -1,0 +1,33 @@
+#pragma once
+// The simple-beams calculation: support moments, largest span moment and support
+// shears of every row, and the position of the largest span moment shown when the
+// pointer rests on a row number.
+#include "sheet/params.h"
+
+#include <QString>
+#include <optional>
+
+namespace Beams {
+// Data and result columns of the beams sheet.
+enum Datum { Luce = 1, Dato2, Dato3 };
+enum Output { MomA = 1, MomB, MomC, TaglioA, TaglioB };
+
+// Whether typology N (1..20; others read as 1) takes a third datum.
+bool UsesDato3(int typology);
+// Whether typology N shows the position x of its largest span moment.
+bool HasMaxMomentX(int typology);
+} // namespace Beams
+
+// Computes rows 1..n; stops silently at a row that lacks a needed datum and refuses a
+// uniform trapezoid (typologies 9 and 15) at the row that has one. A row whose data
+// leave a divisor at zero gets no results, and the rows after it are still computed.
+CalcOutcome CalculateBeams(Sheet& sheet, int typology);
+
+// Distance from A, in m rounded to 2 decimals, of the largest span moment of a row;
+// nothing for the typologies without it, when a value it needs is empty, or when the
+// data give no finite position.
+std::optional<double> BeamMaxMomentX(const Sheet& sheet, int typology, int row);
+
+// Caption of `perX` for the hovered row number: "Trave n. 3: momento max per x = m. 3".
+// *visible is false for the typologies without a position (the box is hidden).
+QString BeamHoverCaption(const Sheet& sheet, int typology, int row, bool* visible);
