@@ -1,5 +1,7 @@
 #include "continuous/params.h"
 
+#include "continuous/calc.h"
+#include "sheet/geometry.h"
 #include "sheet/rules.h"
 
 namespace {
@@ -45,6 +47,17 @@ SheetParams make() {
         p.results.push_back({name, "head" + name, name, "unit" + name, "kg",
                              QString("reazione nell'appoggio ") + supports[k], name});
     }
+    p.extras = {
+        {"distanza", "",
+         "passare con il mouse sulle rispettive colonne per visualizzare la distanza",
+         SheetGeometry::kExtraSlotA, false, true, false},
+    };
+
+    // Both data are needed by every typology, and the heads never change.
+    p.uses = [](int, int) { return true; };
+    p.layout = [](int, Sheet&) {};
+    p.calculate = CalculateContinuous;
+
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
     p.words.plural = "travi";
@@ -58,6 +71,35 @@ SheetParams make() {
     p.words.windowName = "Travi continue";
     p.words.totalCaption = "Travi continue digitate n. ";
     p.archive.prefix = "Ponteluma-cont-";
+    p.archive.records = [](int) { return std::vector<std::vector<int>>{{1, 2}}; };
+
+    p.report.title = "PONTELUMA - calcolo di travi continue";
+    p.report.legend = [](const Sheet&) {
+        return QStringList{
+            "trave   = numero della trave calcolata",   "luce    = luce delle campate",
+            "carico  = carico uniformemente ripartito", "A-B     = momento nella campata A-B",
+            "mom.B   = momento nel appoggio B",         "B-C     = momento nella campata B-C",
+            "mom.C   = momento nel appoggio C",         "C-D     = momento nella campata C-D",
+            "mom.D   = momento nel appoggio D",         "D-E     = momento nella campata D-E",
+            "Ra      = reazione vincolare in A",        "Rb      = reazione vincolare in B",
+            "Rc      = reazione vincolare in C",        "Rd      = reazione vincolare in D",
+            "Re      = reazione vincolare in E",
+        };
+    };
+    p.report.heads = [](const Sheet&) {
+        return std::vector<ReportLine>{
+            {{6, "trave luce   carico    A-B     mom.B   B-C     mom.C   C-D     mom.D   D-E     "
+                 "Ra     Rb     Rc     Rd     Re"}},
+            {{6, "  n    m       kg      kgm     kgm     kgm     kgm     kgm     kgm     kgm     "
+                 "kg     kg     kg     kg     kg"}},
+        };
+    };
+    p.report.numberEnd = 9;
+    p.report.align = ReportAlign::Decimal;
+    p.report.columns = {{false, 1, 14, false}, {false, 2, 25, false}};
+    const int positions[] = {32, 40, 48, 56, 64, 72, 80, 87, 94, 101, 108, 115};
+    for (int k = 0; k < 12; ++k)
+        p.report.columns.push_back({true, k + 1, positions[k], false});
     p.helpPage = "guidacontinue";
     return p;
 }

@@ -1,0 +1,134 @@
+#include "continuous/calc.h"
+
+#include <cmath>
+
+using ModPonteluma::RoundHalfUp;
+using ModPonteluma::Str;
+
+namespace {
+
+using namespace Continuous;
+
+// One tabulated result: a span moment ql²/k, a support moment −ql²/k, a reaction r·ql,
+// or nothing (stored as 0).
+enum Kind { None, SpanMoment, SupportMoment, Reaction };
+struct Coefficient {
+    Kind kind;
+    double value;
+};
+
+constexpr Coefficient O{None, 0};
+constexpr Coefficient S(double k) {
+    return {SpanMoment, k};
+}
+constexpr Coefficient M(double k) {
+    return {SupportMoment, k};
+}
+constexpr Coefficient R(double r) {
+    return {Reaction, r};
+}
+
+constexpr int kResults = 12;
+constexpr int kTypologies = 10;
+
+// Columns: A-B, mom.B, B-C, mom.C, C-D, mom.D, D-E, Ra, Rb, Rc, Rd, Re. The constants
+// are the usual rounded table values, kept as they are printed in the table.
+constexpr Coefficient kTable[kTypologies][kResults] = {
+    {S(14.3), M(8), O, O, O, O, O, R(0.375), R(1.25), R(0.375), O, O},
+    {S(10.4), M(16), O, O, O, O, O, R(0.438), R(0.625), R(-0.063), O, O},
+    {S(12.5), M(10), S(40), M(10), O, O, O, R(0.4), R(1.1), R(1.1), R(0.4), O},
+    {S(9.9), M(20), M(20), M(20), S(9.9), O, O, R(0.45), R(0.55), R(0.55), R(0.45), O},
+    {O, M(20), S(13.3), M(20), O, O, O, R(-0.05), R(0.55), R(0.55), R(-0.05), O},
+    {S(13.65), M(8.55), S(18.08), M(30.3), O, O, O, R(0.383), R(1.2), R(0.45), R(-0.033), O},
+    {S(13), M(9.34), S(27.5), M(14.1), O, M(9.34), O, R(0.393), R(1.143), R(0.929), R(1.143),
+     R(0.393)},
+    {O, M(27.8), S(17.8), M(9.35), O, M(27.8), O, R(-0.036), R(0.465), R(1.143), R(0.465),
+     R(-0.036)},
+    {S(13.9), M(8.26), S(16.4), M(55.6), O, M(17.2), S(10.3), R(0.38), R(1.223), R(0.357), R(0.598),
+     R(0.442)},
+    {S(10), M(18.5), O, M(27.8), S(12.4), M(18.5), O, R(0.446), R(0.572), R(0.464), R(0.572),
+     R(-0.054)},
+};
+
+// Distance of the largest moment of each span as a fraction of the span, from A, B, C
+// and E; negative entries: kHide hides the display, kNoChange leaves it as it was.
+constexpr double kHide = -1;
+constexpr double kNoChange = -2;
+constexpr double kDistance[kTypologies][4] = {
+    {0.375, kHide, kNoChange, kNoChange}, {0.438, kHide, kNoChange, kNoChange},
+    {0.4, 0.5, kNoChange, kNoChange},     {0.45, kHide, kNoChange, kNoChange},
+    {kHide, 0.5, kNoChange, kNoChange},   {0.383, 0.583, kNoChange, kNoChange},
+    {0.393, 0.536, kNoChange, kNoChange}, {kHide, 0.429, kNoChange, kNoChange},
+    {0.38, 0.603, kNoChange, 0.442},      {0.446, kHide, 0.482, kNoChange},
+};
+
+int normalised(int typology) {
+    return typology >= 1 && typology <= kTypologies ? typology : 1;
+}
+
+double evaluate(const Coefficient& c, double ql, double ql2) {
+    switch (c.kind) {
+    case SpanMoment:
+        return ql2 / c.value;
+    case SupportMoment:
+        return -ql2 / c.value;
+    case Reaction:
+        return ql * c.value;
+    case None:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
+    const Coefficient* coefficients = kTable[normalised(typology) - 1];
+    CalcOutcome outcome;
+    for (int row = 1; row <= sheet.n(); ++row) {
+        if (sheet.isEmpty(Carico, row))
+            return outcome; // the hint and the check say what lacks; no refresh
+        if (sheet.isEmpty(Luce, row)) {
+            // A load without its span (a span refused while typing) has no result.
+            for (int column = MomAB; column <= Re; ++column)
+                sheet.setResult(column, row, std::nullopt);
+            continue;
+        }
+        const double q = sheet.number(Carico, row);
+        const double l = sheet.number(Luce, row);
+        const double ql = q * l;
+        const double ql2 = q * (l * l);
+        for (int column = MomAB; column <= Re; ++column) {
+            const double value = evaluate(coefficients[column - 1], ql, ql2);
+            sheet.setResult(column, row, RoundHalfUp(value));
+        }
+    }
+    outcome.finished = true;
+    return outcome;
+}
+
+DistanceDisplay ContinuousDistance(const Sheet& sheet, int typology, int span, int row) {
+    static const char* const kSpanNames[] = {"A-B", "B-C", "C-D", "D-E"};
+    static const char* const kFrom[] = {" da A.", " da B.", " da C.", " da E."};
+    DistanceDisplay display;
+    if (span < SpanAB || span > SpanDE || row < 1 || row > kMaxRows)
+        return display;
+    // C-D has a largest moment of its own only in typology 10, D-E only in 9.
+    if ((span == SpanCD && typology != 10) || (span == SpanDE && typology != 9))
+        return display;
+    if (sheet.isEmpty(Luce, row))
+        return display;
+    const double d = kDistance[normalised(typology) - 1][span];
+    if (d == kNoChange)
+        return display;
+    if (d == kHide) {
+        display.kind = DistanceKind::Hide;
+        return display;
+    }
+    const double l = sheet.number(Luce, row);
+    const double x = std::floor(l * d * 100 + 0.5) / 100;
+    display.kind = DistanceKind::Show;
+    display.caption = QString("Il momento massimo in ") + kSpanNames[span] +
+                      " è alla distanza di m." + Str(x) + kFrom[span];
+    return display;
+}
