@@ -1,7 +1,9 @@
 #include "sheet/window.h"
 
 #include "help/help.h"
+#include "sheet/archive.h"
 #include "sheet/geometry.h"
+#include "sheet/report.h"
 #include "sheet/rules.h"
 #include "shell/clsresize.h"
 #include "shell/dialogs.h"
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -546,6 +549,7 @@ void SheetWindow::Refresh() {
 
 void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
     Row& row = m_rows[visibleRow - 1];
+    m_painted[visibleRow - 1] = highlighted;
     const QColor labels = highlighted ? kYellow : kCyan;
     paintBackground(row.num, labels, QPalette::Window);
     for (QLabel* result : row.results)
@@ -559,15 +563,26 @@ void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
 }
 
 void SheetWindow::ClearRowHighlight() {
-    if (m_highlighted != 0)
-        applyRowColours(m_highlighted, false);
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        if (m_painted[r - 1])
+            applyRowColours(r, false);
+    }
     m_highlighted = 0;
 }
 
 void SheetWindow::highlightRow(int visibleRow) {
+    if (m_highlighted == visibleRow)
+        return; // the pointer moves within the same number
     ClearRowHighlight();
     m_highlighted = visibleRow;
     applyRowColours(visibleRow, true);
+}
+
+void SheetWindow::paintResultYellow(int column, int visibleRow) {
+    if (QLabel* target = resultLabel(column, visibleRow)) {
+        paintBackground(target, kYellow, QPalette::Window);
+        m_painted[visibleRow - 1] = true;
+    }
 }
 
 void SheetWindow::CountRows() {
@@ -794,18 +809,81 @@ void SheetWindow::resultHovered(int, int) {}
 
 // ---- archive and report -----------------------------------------------------------------
 
-void SheetWindow::apri() {}
-void SheetWindow::salva() {}
-void SheetWindow::salvanome() {}
-void SheetWindow::elimina() {}
-void SheetWindow::stampa() {}
-bool SheetWindow::openArchive(const QString&) {
-    return false;
-}
-bool SheetWindow::writeArchive(const QString&) {
-    return false;
+void SheetWindow::apri() {
+    const QString path = dialogs().openFile(OpenRequest(m_params));
+    if (path.isEmpty())
+        return; // cancelled: the sheet stays as it was
+    m_lastSaveName = path;
+    openArchive(path);
 }
 
-SheetWindow* createSheetWindow(ModPonteluma::Kind kind) {
-    return new SheetWindow(paramsOf(kind));
+bool SheetWindow::openArchive(const QString& path) {
+    ArchiveContent content;
+    QString problem;
+    if (!ReadArchive(m_params, path, &content, &problem)) {
+        MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
+        return false; // the sheet is untouched until a file is read whole
+    }
+    ModPonteluma::shared().archivePath = path;
+    cancella();
+    ApplyArchive(content, m_sheet);
+    setTypology(content.typology);
+    sistema();
+    m_tot->setText(QString::number(m_sheet.n()));
+    setFirstVisibleRow(1);
+    UpdateHint();
+    Calculate(); // the results show at once
+    return true;
+}
+
+void SheetWindow::salva() {
+    saveRoutine();
+}
+
+void SheetWindow::salvanome() {
+    ModPonteluma::shared().archivePath.clear();
+    saveRoutine();
+}
+
+bool SheetWindow::saveRoutine() {
+    ModPonteluma::SharedState& state = ModPonteluma::shared();
+    state.checkFlag = 1;
+    controlla();
+    const bool checked = state.checkFlag == 0;
+    state.checkFlag = 0; // a later check from the menu shows its message again
+    if (!checked)
+        return false; // the check's own message is all the user sees
+    QString path = state.archivePath;
+    if (path.isEmpty()) {
+        path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
+        if (path.isEmpty())
+            return false;
+        m_lastSaveName = path;
+    }
+    if (!writeArchive(path))
+        return false;
+    state.archivePath = path;
+    return true;
+}
+
+bool SheetWindow::writeArchive(const QString& path) {
+    QString problem;
+    if (!WriteArchive(m_params, m_sheet, typology(), path, &problem)) {
+        MsgBox(ArchiveWriteMessage(path, problem), Icon::Stop, texts().checkTitle);
+        return false;
+    }
+    return true;
+}
+
+void SheetWindow::elimina() {
+    const QString path = dialogs().openFile(DeleteRequest(m_params));
+    if (!path.isEmpty())
+        QFile::remove(path); // the sheet is not touched
+}
+
+void SheetWindow::stampa() {
+    // The grid runs through every block of rows before printing.
+    for (int first = 11; first <= m_sheet.n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_params, m_sheet, m_tipocalcolo->currentText());
 }

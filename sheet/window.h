@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <vector>
 
 class ClsResize;
@@ -85,6 +86,8 @@ protected:
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
     void applyOutcome(const CalcOutcome& outcome);
+    // A hover display's own highlight, undone by ClearRowHighlight.
+    void paintResultYellow(int column, int visibleRow);
 
 private:
     struct Row {
@@ -119,11 +122,12 @@ private:
     QLabel* m_tot = nullptr;
     QScrollBar* m_scroll = nullptr;
     QToolBar* m_toolbar = nullptr;
-    QHash<QString, QLabel*> m_named; // heads, units and the window's own labels
-    int m_currentRow = 1;            // visible row of the last accepted datum
-    int m_highlighted = 0;           // highlighted visible row (0: none)
-    bool m_filling = false;          // boxes being filled by Refresh: not typing
-    QString m_lastSaveName;          // the save dialog starts with the last name chosen
+    QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
+    int m_currentRow = 1;                       // visible row of the last accepted datum
+    int m_highlighted = 0;                      // highlighted visible row (0: none)
+    std::array<bool, kVisibleRows> m_painted{}; // rows not in their normal colours
+    bool m_filling = false;                     // boxes being filled by Refresh: not typing
+    QString m_lastSaveName;                     // the save dialog starts with the last name chosen
 };
 
 // The window of a kind, with its own hooks.

@@ -1,0 +1,257 @@
+// Archive and print commands of a calculation window, and the windows' own hooks,
+// driven through the real widgets.
+#include "sheet/window.h"
+#include "shell/program.h"
+#include "tests/scripteddialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using ModPonteluma::shared;
+
+namespace {
+
+class Commands : public ::testing::Test {
+protected:
+    void open(ModPonteluma::Kind kind, int typology = 1) {
+        shared() = ModPonteluma::SharedState();
+        shared().typology[kind] = typology;
+        window.reset(createSheetWindow(kind));
+        window->sistema();
+        dialogs.clear();
+    }
+    void type(const QString& boxName, const QString& keys) {
+        auto* box = window->findChild<QLineEdit*>(boxName);
+        ASSERT_NE(box, nullptr) << boxName.toStdString();
+        for (QChar key : keys)
+            box->insert(QString(key));
+    }
+    QString text(const QString& name) const {
+        if (auto* label = window->findChild<QLabel*>(name))
+            return label->text();
+        if (auto* box = window->findChild<QLineEdit*>(name))
+            return box->text();
+        return "<missing " + name + ">";
+    }
+    bool visible(const QString& name) const {
+        return !window->findChild<QWidget*>(name)->isHidden();
+    }
+    void hover(const QString& name) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window->findChild<QWidget*>(name), &enter);
+    }
+    QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<SheetWindow> window;
+};
+
+} // namespace
+
+TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
+    open(ModPonteluma::Sezioni, 17);
+    const QString path = folder.filePath("Ponteluma-sez-prova");
+    type("B_1", "20"), type("h_1", "20"), type("spess_1", "4"), type("hmin_1", "4");
+    type("B_2", "12,5"), type("h_2", "30"), type("spess_2", "2"), type("hmin_2", "3");
+    dialogs.paths = {path};
+    window->findChild<QAction*>("salva")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Salva file con nome");
+    EXPECT_TRUE(dialogs.messages.empty()); // the check passes silently when saving
+    EXPECT_EQ(read(path), "17,2\r\n\"20\"\r\n\"20\"\r\n\"4\"\r\n\"4\"\r\n"
+                          "\"12,5\"\r\n\"30\"\r\n\"2\"\r\n\"3\"\r\n");
+    EXPECT_EQ(shared().archivePath, path);
+
+    open(ModPonteluma::Sezioni, 1);
+    dialogs.paths = {path};
+    window->findChild<QAction*>("apri")->trigger();
+    EXPECT_EQ(shared().typology[ModPonteluma::Sezioni], 17);
+    EXPECT_EQ(text("numero"), "17");
+    EXPECT_EQ(text("B_2"), "12,5");
+    EXPECT_EQ(text("mom_1"), "5028"); // computed right after opening
+    EXPECT_EQ(text("tot"), "2");
+
+    // Save after Open writes back to the opened file without a dialog.
+    type("B_3", "10"), type("h_3", "10"), type("spess_3", "1"), type("hmin_3", "1");
+    dialogs.clear();
+    window->findChild<QAction*>("salva")->trigger();
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_TRUE(read(path).startsWith("17,3\r\n"));
+}
+
+TEST_F(Commands, SaveRefusesAnIncompleteSheetAndWritesNothing) {
+    open(ModPonteluma::Sezioni, 1);
+    const QString path = folder.filePath("Ponteluma-sez-vuoto");
+    dialogs.paths = {path};
+    window->salva();
+    EXPECT_TRUE(dialogs.lastText().startsWith("Non esistono dati riconosciuti:"));
+    EXPECT_FALSE(QFile::exists(path));
+
+    type("B_1", "20"), type("h_1", "30"), type("B_2", "20");
+    dialogs.clear();
+    window->salva();
+    EXPECT_EQ(dialogs.lastText().toStdString(),
+              "Sezione n. 2 (vedi grafico):\r- manca il dato della seconda colonna.");
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(shared().checkFlag, 0);
+    type("h_1", "5"); // the check brought row 2 to the top
+    dialogs.clear();
+    window->controlla(); // the check from the menu speaks again
+    EXPECT_EQ(dialogs.lastText(), "I dati sono stati immessi correttamente per n. 2 sezioni.");
+}
+
+TEST_F(Commands, CancelledOrBadOpenLeavesTheSheetAsItWas) {
+    open(ModPonteluma::Sezioni, 1);
+    type("B_1", "20"), type("h_1", "30");
+    dialogs.paths = {QString()};
+    window->apri();
+    EXPECT_EQ(text("mom_1"), "45000");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const QString bad = folder.filePath("Ponteluma-sez-rotto");
+    write(bad, "1,2\r\n\"20\"\r\n\"30\"\r\n\"20\"\r\n"); // the second row lacks a record
+    dialogs.paths = {bad};
+    window->apri();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Ponteluma-sez-rotto"));
+    EXPECT_EQ(window->sheet().n(), 1);
+    EXPECT_EQ(text("B_1"), "20");
+    EXPECT_EQ(text("mom_1"), "45000");
+    EXPECT_TRUE(shared().archivePath.isEmpty());
+}
+
+TEST_F(Commands, AnUnwritableSaveSaysSo) {
+    open(ModPonteluma::Sezioni, 1);
+    type("B_1", "20"), type("h_1", "30");
+    dialogs.paths = {folder.filePath("manca/Ponteluma-sez-x")};
+    window->salvanome();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    EXPECT_TRUE(shared().archivePath.isEmpty());
+}
+
+TEST_F(Commands, DeleteRemovesTheChosenFileOnly) {
+    open(ModPonteluma::Sezioni, 1);
+    const QString path = folder.filePath("Ponteluma-sez-da-eliminare");
+    write(path, "1,0\r\n");
+    type("B_1", "20");
+    dialogs.paths = {path};
+    window->elimina();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(dialogs.fileRequests[0].title,
+              "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    EXPECT_EQ(text("B_1"), "20");
+}
+
+TEST_F(Commands, PrintingScrollsThroughTheRowsAndACancelSaysNothing) {
+    open(ModPonteluma::Sezioni, 3);
+    for (int row = 1; row <= 25; ++row)
+        window->sheet().setDatum(1, row, "2");
+    window->CountRows();
+    dialogs.printerAccepted = false;
+    window->stampa();
+    EXPECT_EQ(dialogs.printerRequests, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window->firstVisibleRow(), 21);
+
+    dialogs.printerAccepted = true;
+    dialogs.pdfPath = folder.filePath("relazione.pdf");
+    window->stampa();
+    EXPECT_TRUE(read(dialogs.pdfPath).startsWith("%PDF"));
+}
+
+TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {
+    open(ModPonteluma::Travi, 11);
+    for (int r = 1; r <= 3; ++r)
+        type(QString("dat1_%1").arg(r), "8"), type(QString("dat2_%1").arg(r), "1000");
+    hover("num_3");
+    EXPECT_TRUE(visible("perX"));
+    EXPECT_EQ(text("perX"), "Trave n. 3: momento max per x = m. 3");
+    emit window->tipocalcolo()->activated(4); // typology 5: no position to show
+    type("dat1_1", "6"), type("dat2_1", "800");
+    hover("num_1");
+    EXPECT_FALSE(visible("perX"));
+    EXPECT_EQ(text("mommax_1"), "3600");
+    EXPECT_EQ(text("tagl2_1"), "-2400");
+    EXPECT_EQ(text("label2"), "carico p");
+    EXPECT_FALSE(window->findChild<QLineEdit*>("dat3_1")->isEnabled());
+}
+
+TEST_F(Commands, BeamsUniformTrapezoidIsRefusedAndItsDatumEmptied) {
+    open(ModPonteluma::Travi, 9);
+    type("dat1_1", "6"), type("dat2_1", "500"), type("dat3_1", "500");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Il carico non può essere uniforme, altrimenti usare la tipologia 5.");
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(text("dat3_1"), "");
+    EXPECT_TRUE(window->sheet().isEmpty(3, 1));
+    dialogs.clear();
+    type("dat2_1", "0"); // a later keystroke is not refused again by a hidden value
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Commands, ContinuousHoverShowsTheDistanceAndClearingHidesIt) {
+    open(ModPonteluma::Continue, 1);
+    type("dat1_1", "5"), type("dat2_1", "1000");
+    EXPECT_EQ(text("momAB_1"), "1748");
+    EXPECT_FALSE(visible("distanza"));
+    hover("momAB_1");
+    EXPECT_TRUE(visible("distanza"));
+    EXPECT_EQ(text("distanza"), "Il momento massimo in A-B è alla distanza di m. 1.88 da A.");
+    EXPECT_EQ(window->findChild<QLabel*>("momAB_1")->palette().color(QPalette::Window),
+              QColor(255, 255, 0));
+    hover("momCD_1"); // typology 1 has no C-D: nothing changes but the highlight
+    EXPECT_TRUE(visible("distanza"));
+    EXPECT_EQ(window->findChild<QLabel*>("momAB_1")->palette().color(QPalette::Window),
+              QColor(0, 255, 255));
+    hover("momBC_1");
+    EXPECT_FALSE(visible("distanza"));
+    hover("momAB_1");
+    window->cancella();
+    EXPECT_FALSE(visible("distanza"));
+}
+
+TEST_F(Commands, PlatesChooserKeepsDataWithinAShape) {
+    open(ModPonteluma::Piastre, 1);
+    type("dat1_1", "4"), type("dat2_1", "5,4"), type("dat3_1", "500");
+    EXPECT_EQ(text("mom1_1"), "532");
+    EXPECT_EQ(text("mom2_1"), "260");
+    emit window->tipocalcolo()->activated(1); // clamped: same shape
+    EXPECT_EQ(text("mom1_1"), "254");
+    EXPECT_EQ(text("mom3_1"), "-568");
+    EXPECT_EQ(text("mom4_1"), "-411");
+    emit window->tipocalcolo()->activated(2); // circular: cleared
+    EXPECT_EQ(window->sheet().n(), 0);
+    EXPECT_EQ(text("dat1_1"), "");
+    EXPECT_EQ(text("label1"), "raggio R");
+    EXPECT_FALSE(window->findChild<QLineEdit*>("dat2_1")->isEnabled());
+}
+
+TEST_F(Commands, ArchesRelabelTheirHeadsAndShowTheNote) {
+    open(ModPonteluma::Archi, 1);
+    type("luc_1", "10"), type("car_1", "1000"), type("dist_1", "3"), type("frec_1", "2");
+    EXPECT_EQ(text("ya_1"), "700");
+    EXPECT_EQ(text("lbxa"), "x");
+    EXPECT_TRUE(visible("note"));
+    EXPECT_EQ(text("note"), "La formula di x è valida per a<=m. 5 (l/2)");
+    EXPECT_FALSE(window->findChild<QLineEdit*>("alt_1")->isEnabled());
+}
