@@ -1,14 +1,15 @@
 #include "shell/app.h"
 
 #include "shell/modponteluma.h"
+#include "shell/splash.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int RunWindows(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ModPonteluma::SetCommonTexts();
-    QLabel placeholder(ModPonteluma::identity().product);
-    placeholder.show();
+    FrmSplash splash;
+    splash.show();
+    splash.activateWindow();
     return app.exec();
 }

@@ -1,0 +1,320 @@
+#include "shell/menu.h"
+
+#include "help/help.h"
+#include "sheet/params.h"
+#include "sheet/window.h"
+#include "shell/clsresize.h"
+#include "shell/dialogs.h"
+#include "shell/program.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+
+using ModPonteluma::Kind;
+
+namespace {
+
+QPointer<Menu> g_menu;
+
+// Design size of the window's inner area: 9600 x 6825 twips at 96 dpi.
+constexpr int DesignWidth = 640;
+constexpr int DesignHeight = 455;
+constexpr int RowPitch = 17;
+
+// One group of typology buttons, headed by the button that opens its window as it is.
+struct Group {
+    Kind kind;
+    int buttons; // Option<g>_1 .. Option<g>_<buttons>; those past the window's typologies
+                 // are "a disposizione"
+    const char* head;
+    const char* headCaption;
+    const char* status;
+    QRect column; // x, width of the column; y of the head; height unused
+};
+
+// Continuous beams and plates share the third column.
+const Group kGroups[] = {
+    {ModPonteluma::Sezioni, 20, "sez", "Momenti d'inerzia",
+     "Apre una finestra per il calcolo dei momenti d'inerzia e di resistenza in sezioni "
+     "regolari.",
+     QRect(6, 27, 144, 0)},
+    {ModPonteluma::Travi, 20, "tras", "Travi semplici",
+     "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
+     QRect(156, 27, 156, 0)},
+    {ModPonteluma::Continue, 10, "trac", "Travi continue",
+     "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in travi "
+     "continue.",
+     QRect(318, 27, 148, 0)},
+    {ModPonteluma::Archi, 20, "arc", "Archi",
+     "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
+     QRect(472, 27, 162, 0)},
+    {ModPonteluma::Piastre, 8, "piastr", "Piastre",
+     "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
+     QRect(318, 228, 148, 0)},
+};
+constexpr int GroupCount = 5;
+
+const char* const WindowStatus = "Elenca le tipologie di calcolo disponibili.";
+const char* const Unavailable = "a disposizione";
+
+int usableCount(const Group& group) {
+    return int(paramsOf(group.kind).typologies.size());
+}
+
+void showCalcWindow(SheetWindow* window) {
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+Menu::Menu(QWidget* parent) : QWidget(parent, Qt::Window) {
+    g_menu = this;
+    build();
+    load();
+}
+
+Menu::~Menu() = default;
+
+Menu* Menu::instance() {
+    return g_menu;
+}
+
+QRadioButton* Menu::option(int group, int index) const {
+    return findChild<QRadioButton*>(QString("Option%1_%2").arg(group).arg(index),
+                                    Qt::FindDirectChildrenOnly);
+}
+
+void Menu::build() {
+    setObjectName("menu");
+    setWindowTitle(ModPonteluma::identity().product + ": menu dei calcoli disponibili");
+    setMouseTracking(true);
+    resize(DesignWidth, DesignHeight);
+
+    auto* label61 = new QLabel(
+        "Scegliere la tipologia di calcolo cliccando nella rispettiva casella o su un tasto "
+        "generale",
+        this);
+    label61->setObjectName("Label61");
+    label61->setGeometry(6, 4, DesignWidth - 12, 19);
+    label61->setAlignment(Qt::AlignCenter);
+    label61->setCursor(Qt::PointingHandCursor);
+    label61->setStyleSheet("color: #1e5a9c; text-decoration: underline;");
+    label61->installEventFilter(this);
+
+    // Panels behind the columns (created first, so they lie beneath the buttons).
+    const int panelTop = 24, panelBottom = 395;
+    for (int g = 0; g < 4; ++g) {
+        const QRect& c = kGroups[g].column;
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QString("cornice%1").arg(g + 1));
+        panel->setGeometry(c.x() - 3, panelTop, c.width() + 6, panelBottom - panelTop);
+        panel->setStyleSheet("QFrame { background: #f3f6fa; border: 1px solid #c5d0dc; "
+                             "border-radius: 4px; }");
+    }
+
+    QFont optionFont = font();
+    optionFont.setPointSizeF(8);
+    QFont headFont = font();
+    headFont.setPointSizeF(8.5);
+    headFont.setBold(true);
+    std::vector<std::pair<QRadioButton*, int>> captions; // button, column width
+
+    for (int g = 0; g < GroupCount; ++g) {
+        const Group& group = kGroups[g];
+        const QRect& c = group.column;
+        auto* head = new QPushButton(group.headCaption, this);
+        head->setObjectName(group.head);
+        head->setGeometry(c.x(), c.y(), c.width(), 22);
+        head->setFont(headFont);
+        connect(head, &QPushButton::clicked, this, [this, g] { openWindow(kGroups[g].kind); });
+
+        const QStringList& names = paramsOf(group.kind).typologies;
+        for (int k = 1; k <= group.buttons; ++k) {
+            const bool usable = k <= names.size();
+            auto* button = new QRadioButton(usable ? names[k - 1] : QString(Unavailable), this);
+            button->setObjectName(QString("Option%1_%2").arg(g + 1).arg(k));
+            button->setAutoExclusive(false);
+            button->setGeometry(c.x() + 4, c.y() + 25 + (k - 1) * RowPitch, c.width() - 4,
+                                RowPitch);
+            button->setProperty("statusText", QString::fromUtf8(group.status));
+            button->setCursor(Qt::PointingHandCursor);
+            if (!usable) {
+                QPalette grey = button->palette();
+                grey.setColor(QPalette::WindowText, QColor(138, 138, 138));
+                grey.setColor(QPalette::ButtonText, QColor(138, 138, 138));
+                button->setPalette(grey);
+            }
+            button->installEventFilter(this);
+            connect(button, &QRadioButton::clicked, this,
+                    [this, g, k] { optionClicked(g + 1, k); });
+            captions.emplace_back(button, c.width() - 4);
+        }
+    }
+
+    // The longest captions must fit their column: shrink the buttons' font a little
+    // where the system font is wide.
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                          style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
+    auto fits = [&](const QFont& f) {
+        const QFontMetrics metrics(f);
+        for (const auto& [button, width] : captions)
+            if (indicator + metrics.horizontalAdvance(button->text()) > width)
+                return false;
+        return true;
+    };
+    while (optionFont.pointSizeF() > 6.5 && !fits(optionFont))
+        optionFont.setPointSizeF(optionFont.pointSizeF() - 0.25);
+    for (const auto& entry : captions)
+        entry.first->setFont(optionFont);
+
+    m_passo = new QLabel(this);
+    m_passo->setObjectName("passo");
+    m_passo->setGeometry(6, 400, 358, 30);
+    m_passo->setWordWrap(true);
+    m_passo->setMargin(3);
+    m_passo->setStyleSheet("background: #ffffc0; color: #202020; border: 1px solid #b8b070;");
+    QFont small = font();
+    small.setPointSizeF(8);
+    m_passo->setFont(small);
+
+    struct Command {
+        const char* name;
+        const char* caption;
+        QRect geometry;
+        void (*run)(Menu*);
+    };
+    static const Command commands[] = {
+        {"aiuto", "&AIUTO", QRect(372, 401, 78, 28), [](Menu* m) { m->aiuto(); }},
+        {"guida", "&Guida in linea", QRect(454, 401, 102, 28), [](Menu*) { ShowHelpContents(); }},
+        {"cmdesci", "&USCITA", QRect(560, 401, 74, 28), [](Menu*) { ConfirmExit(); }},
+    };
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(command.caption, this);
+        button->setObjectName(command.name);
+        button->setGeometry(command.geometry);
+        auto run = command.run;
+        connect(button, &QPushButton::clicked, this, [this, run] { run(this); });
+    }
+
+    m_status = new QStatusBar(this);
+    m_status->setObjectName("StatusBar1");
+    m_status->setGeometry(0, DesignHeight - 22, DesignWidth, 22);
+    m_status->setSizeGripEnabled(false);
+    m_status->setStyleSheet("QStatusBar { border-top: 1px solid #c5d0dc; }");
+    showStatus(WindowStatus);
+}
+
+void Menu::load() {
+    m_resizer = new ClsResize(this);
+    m_resizer->setSourceForm(this);
+    m_resizer->SizeFormToScreen(75);
+    // The size of the window is fixed by the program; the place found above is kept.
+    resize(ClsResize::twipsToPixels(9600, this), ClsResize::twipsToPixels(6825, this));
+    m_resizer->ResizeControls();
+
+    ModPonteluma::shared().typology.fill(1);
+    for (Kind kind : {ModPonteluma::Sezioni, ModPonteluma::Travi, ModPonteluma::Continue,
+                      ModPonteluma::Archi, ModPonteluma::Piastre})
+        calcWindow(kind)->sistema();
+    m_passo->setText("Muoversi con il mouse sulle tipologie per avere una descrizione del "
+                     "calcolo.");
+    fillTypeChoosers();
+}
+
+// Each window's type chooser lists the captions of its group's usable buttons. The
+// lists are filled quietly: filling is no choice of the user.
+void Menu::fillTypeChoosers() {
+    for (int g = 0; g < GroupCount; ++g) {
+        SheetWindow* window = calcWindow(kGroups[g].kind);
+        QComboBox* chooser = window->tipocalcolo();
+        if (!chooser)
+            continue;
+        const QSignalBlocker quiet(chooser);
+        chooser->clear();
+        for (int k = 1; k <= usableCount(kGroups[g]); ++k)
+            chooser->addItem(option(g + 1, k)->text());
+        chooser->setCurrentIndex(window->typology() - 1);
+    }
+}
+
+void Menu::optionClicked(int group, int index) {
+    if (group < 1 || group > GroupCount)
+        return;
+    const Group& g = kGroups[group - 1];
+    QRadioButton* button = option(group, index);
+    if (button)
+        button->setChecked(false);
+    if (index > usableCount(g)) {
+        MsgBox("L'opzione non è disponibile.", Icon::Information, ModPonteluma::texts().checkTitle);
+        return;
+    }
+    SheetWindow* window = calcWindow(g.kind);
+    window->setTypology(index);
+    window->sistema();
+    showCalcWindow(window);
+    if (button)
+        button->setChecked(false);
+}
+
+void Menu::openWindow(Kind kind) {
+    showCalcWindow(calcWindow(kind));
+}
+
+void Menu::aiuto() {
+    MsgBox("- Scegliere la tipologia di calcolo cliccandoci sopra;\r- visualizzare le "
+           "informazioni nella barra di stato muovendosi con il mouse.",
+           Icon::Information, ModPonteluma::texts().helpTitle);
+}
+
+void Menu::showStatus(const QString& text) {
+    if (m_status->currentMessage() != text)
+        m_status->showMessage(text);
+}
+
+QString Menu::statusAt(QWidget* child) const {
+    for (QWidget* w = child; w && w != this; w = w->parentWidget()) {
+        const QVariant text = w->property("statusText");
+        if (text.isValid())
+            return text.toString();
+    }
+    return WindowStatus;
+}
+
+bool Menu::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget != this)
+            showStatus(statusAt(widget));
+        break;
+    case QEvent::Leave:
+        if (watched != this)
+            showStatus(WindowStatus);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched->objectName() == QLatin1String("Label61") &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            ShowHelpPage("manuale");
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Menu::mouseMoveEvent(QMouseEvent* event) {
+    showStatus(statusAt(childAt(event->position().toPoint())));
+    QWidget::mouseMoveEvent(event);
+}

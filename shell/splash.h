@@ -1,0 +1,39 @@
+#pragma once
+// The splash window `frmSplash`: the program's name and edition over a drawing of
+// an arch bridge, with music. A click opens the main window; a key ends the program.
+#include "shell/musicplayer.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+
+class FrmSplash : public QWidget {
+    Q_OBJECT
+public:
+    // The backend plays "Internet.mid" from the program's folder.
+    explicit FrmSplash(std::unique_ptr<MusicBackend> backend = makeMusicBackend(),
+                       QWidget* parent = nullptr);
+    ~FrmSplash() override;
+
+    // The splash of this run, while it exists.
+    static FrmSplash* instance();
+
+    MusicPlayer& player() { return m_player; }
+    QLabel* label(int n) const; // Label1 .. Label3
+
+    // Back after the exit sequence: music again and the closing caption.
+    void showAgain();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void build();
+    void load();
+
+    MusicPlayer m_player;
+    QLabel* m_labels[3] = {nullptr, nullptr, nullptr};
+};
