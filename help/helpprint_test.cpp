@@ -1,0 +1,144 @@
+// Printed help pages and contents page, read on the text grid.
+#include "help/contents.h"
+#include "help/helpprint.h"
+#include "sheet/reportwriter.h"
+#include "tests/scripteddialogs.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The text grid, plus a log of what the grid does not show: fonts, position, end.
+class RecordingReport : public TextReport {
+public:
+    void setFontSize(int points) override { log << QString("font %1").arg(points); }
+    void setCurrentY(int twips) override { log << QString("y %1").arg(twips); }
+    void printLine(const ReportLine& items) override {
+        log << QString("line");
+        TextReport::printLine(items);
+    }
+    bool endDoc() override {
+        log << QString("end");
+        return endResult;
+    }
+    QStringList log;
+    bool endResult = true;
+};
+
+QString at(int column, const QString& text) {
+    return QString(column - 1, ' ') + text;
+}
+
+const QString kHead = at(7, "Ponteluma - calcoli di sezioni, travi, archi, piastre");
+
+// 141 characters, no blank where a piece ends, so the cut points show on the grid.
+QString text141() {
+    QString text;
+    for (int i = 0; i < 141; ++i)
+        text += (i % 10 == 9) ? QChar(' ') : QChar('a' + i % 26);
+    text[69] = 'X';
+    text[139] = 'Y';
+    return text;
+}
+
+} // namespace
+
+TEST(HelpPrint, PageTextIsCutIntoPiecesOf70AtColumn10) {
+    const QString text = text141();
+    RecordingReport report;
+    EXPECT_TRUE(WriteHelpPage(report, "FINESTRA ARCHI", text));
+
+    const QStringList expected = {kHead,
+                                  "",
+                                  at(10, "FINESTRA ARCHI"),
+                                  "",
+                                  at(10, text.mid(0, 70)),
+                                  "",
+                                  at(10, text.mid(70, 70)),
+                                  "",
+                                  at(10, text.mid(140))};
+    ASSERT_EQ(report.pages().size(), 1u);
+    EXPECT_EQ(report.pages()[0], expected);
+    EXPECT_EQ(text.mid(140).size(), 1);
+    EXPECT_TRUE(report.pages()[0][4].endsWith('X'));
+    EXPECT_TRUE(report.pages()[0][6].endsWith('Y'));
+
+    // Large font for the head from 800 twips, the text font for the rest, then the end.
+    const QStringList log = {"y 800", "font 18", "line", "font 12", "line", "line", "line",
+                             "line",  "line",    "line", "line",    "line", "end"};
+    EXPECT_EQ(report.log, log);
+}
+
+TEST(HelpPrint, PiecesIgnoreWordsAndFlattenLineBreaks) {
+    struct Case {
+        QString text;
+        QStringList pieces;
+    };
+    const QString seventy(70, 'a');
+    const std::vector<Case> cases = {
+        {"", {}},
+        {seventy, {seventy}},
+        {seventy + "b", {seventy, "b"}},
+        {QString(65, 'a') + " parola", {QString(65, 'a') + " paro", "la"}},
+        {"riga uno\n\nriga due", {"riga uno  riga due"}},
+        {"a\r\nb", {"a b"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HelpPrintPieces(c.text), c.pieces) << c.text.toStdString();
+}
+
+TEST(HelpPrint, ContentsPagePrintsEveryEntryAfterAnEmptyLine) {
+    RecordingReport report;
+    const QStringList entries = contentsCaptions();
+    EXPECT_TRUE(WriteHelpContents(report, entries));
+
+    QStringList expected = {kHead, "", "", at(10, "Argomenti della guida")};
+    for (const QString& entry : entries)
+        expected << "" << at(10, entry);
+    EXPECT_EQ(report.pages()[0], expected);
+    EXPECT_EQ(report.pages()[0][5], at(10, "  Manuale d'uso rapido"));
+    EXPECT_EQ(report.pages()[0][11], at(10, " Come stampare"));
+    EXPECT_EQ(report.log.first(), "y 800");
+    EXPECT_EQ(report.log.last(), "end");
+}
+
+TEST(HelpPrint, LayoutReportsAFailedEnd) {
+    RecordingReport report;
+    report.endResult = false;
+    EXPECT_FALSE(WriteHelpPage(report, "T", "testo"));
+    EXPECT_FALSE(WriteHelpContents(report, {"a"}));
+}
+
+TEST(HelpPrint, CancelledDialogPrintsNothingAndSaysNothing) {
+    ScriptedDialogs dialogs;
+    dialogs.printerAccepted = false;
+    EXPECT_FALSE(PrintHelpPage("TITOLO", "testo"));
+    EXPECT_FALSE(PrintHelpContents({"a"}));
+    EXPECT_EQ(dialogs.printerRequests, 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(HelpPrint, PrinterFaultIsReported) {
+    ScriptedDialogs dialogs;
+    dialogs.pdfPath = "/nonexistent-folder/ponteluma/guida.pdf"; // cannot be written
+    EXPECT_FALSE(PrintHelpPage("TITOLO", "testo"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(dialogs.messages[0].title, "Ponteluma: controllo dati immessi nella finestra attiva");
+    EXPECT_TRUE(dialogs.messages[0].text.contains("stampante"));
+
+    dialogs.clear();
+    EXPECT_FALSE(PrintHelpContents({"a"}));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST(HelpPrint, AcceptedDialogPrintsToThePrinter) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    dialogs.pdfPath = dir.filePath("guida.pdf");
+    EXPECT_TRUE(PrintHelpPage("FINESTRA ARCHI", text141()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_GT(QFileInfo(dialogs.pdfPath).size(), 0);
+}
