@@ -11,6 +11,6 @@ constexpr int kRowHeight = 20;
 constexpr int kGridLeft = 6;
 constexpr int kGridRight = 614; // the scroll bar lies to its right
 // Room under the grid for a window's own labels (hover displays, notes).
-constexpr QRect kExtraSlotA(184, 374, 310, 14);
-constexpr QRect kExtraSlotB(184, 388, 310, 14);
+constexpr QRect kExtraSlotA(184, 373, 450, 14);
+constexpr QRect kExtraSlotB(184, 387, 450, 13);
 } // namespace SheetGeometry

@@ -345,6 +345,8 @@ void SheetWindow::buildGrid(QWidget* area) {
 }
 
 void SheetWindow::buildBottom(QWidget* area) {
+    QFont headFont = area->font();
+    headFont.setPointSize(7);
     const int top = G::kGridTop + kVisibleRows * G::kRowHeight + 6; // 262
     m_disegno = makeLabel(area, "disegno", QString(), m_params.figureTip, QRect(6, top, 170, 134));
     m_disegno->setFrameShape(QFrame::Panel);
@@ -422,6 +424,7 @@ void SheetWindow::buildBottom(QWidget* area) {
 
     for (const ExtraLabel& extra : m_params.extras) {
         QLabel* label = makeLabel(area, extra.name, extra.caption, extra.tip, extra.geometry);
+        label->setFont(headFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setWordWrap(extra.wordWrap);
         if (extra.yellow) {
