@@ -1,0 +1,56 @@
+# The files that lie beside the program, all made at build time from our own
+# sources: the typology figures, the tips file and the splash tune. Also the
+# FluidSynth player behind the splash music, and the tests of all of these.
+
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
+target_link_libraries(pontelumalib PUBLIC PkgConfig::FLUIDSYNTH)
+
+set(PONTELUMA_ASSETS ${CMAKE_SOURCE_DIR}/assets)
+
+# Typology figures: drawn with QPainter by our own generator.
+file(GLOB PONTELUMA_FIGURE_SOURCES CONFIGURE_DEPENDS
+    ${PONTELUMA_ASSETS}/figures/*.cpp ${PONTELUMA_ASSETS}/figures/*.h)
+add_executable(ponteluma_figures ${PONTELUMA_FIGURE_SOURCES})
+target_link_libraries(ponteluma_figures PRIVATE Qt6::Gui)
+set(PONTELUMA_FIGURES_STAMP ${CMAKE_CURRENT_BINARY_DIR}/figurePonteluma.stamp)
+add_custom_command(
+    OUTPUT ${PONTELUMA_FIGURES_STAMP}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:ponteluma_figures> ${CMAKE_BINARY_DIR}/figurePonteluma
+    COMMAND ${CMAKE_COMMAND} -E touch ${PONTELUMA_FIGURES_STAMP}
+    DEPENDS ponteluma_figures
+    COMMENT "Drawing the typology figures into figurePonteluma/"
+    VERBATIM)
+
+# Splash tune: composed in code, written by our own MIDI writer.
+add_executable(ponteluma_tune
+    ${PONTELUMA_ASSETS}/music/tune.cpp
+    ${PONTELUMA_ASSETS}/music/midiwriter.cpp
+    ${PONTELUMA_ASSETS}/music/midiwriter.h)
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/Internet.mid
+    COMMAND $<TARGET_FILE:ponteluma_tune> ${CMAKE_BINARY_DIR}/Internet.mid
+    DEPENDS ponteluma_tune
+    COMMENT "Writing the splash tune Internet.mid"
+    VERBATIM)
+
+# Tips of the day.
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+            ${PONTELUMA_ASSETS}/SuggerimentiPonteluma.TXT
+            ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT
+    DEPENDS ${PONTELUMA_ASSETS}/SuggerimentiPonteluma.TXT
+    COMMENT "Copying the tips file"
+    VERBATIM)
+
+add_custom_target(ponteluma_assets ALL
+    DEPENDS ${PONTELUMA_FIGURES_STAMP}
+            ${CMAKE_BINARY_DIR}/Internet.mid
+            ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT)
+add_dependencies(ponteluma ponteluma_assets)
+add_dependencies(ponteluma_tests ponteluma_assets)
+
+file(GLOB PONTELUMA_ASSET_TESTS CONFIGURE_DEPENDS ${PONTELUMA_ASSETS}/*_test.cpp)
+target_sources(ponteluma_tests PRIVATE ${PONTELUMA_ASSET_TESTS})
