@@ -131,8 +131,8 @@ void drawBeam(Sketch& s, int n) {
         break;
     case Load::Trapezoid:
         s.distributed(xA, xB, BeamY, 14, 36);
-        s.labelSub(QPointF(xA + 2, BeamY - 19), "p", "a", Qt::AlignLeft | Qt::AlignBottom);
-        s.labelSub(QPointF(xB - 4, BeamY - 41), "p", "b", Qt::AlignRight | Qt::AlignBottom);
+        s.labelSub(QPointF(xA - 3, BeamY - 10), "p", "a", Qt::AlignRight | Qt::AlignBottom);
+        s.labelSub(QPointF(xB + 3, BeamY - 32), "p", "b", Qt::AlignLeft | Qt::AlignBottom);
         break;
     }
 }
