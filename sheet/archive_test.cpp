@@ -1,0 +1,271 @@
+#include "sheet/archive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+const SheetParams& sections() {
+    return paramsOf(ModPonteluma::Sezioni);
+}
+
+// A sections sheet of the typology whose used columns hold distinct data.
+Sheet filledSheet(int typology, int rows) {
+    const SheetParams& params = sections();
+    Sheet sheet = newSheet(params);
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= 4; ++column) {
+            if (params.uses(typology, column))
+                sheet.setDatum(column, row, QString("%1%2,5").arg(row).arg(column));
+        }
+    }
+    sheet.CountRows();
+    return sheet;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(Archive, EverySectionsTypologyRoundTrips) {
+    const SheetParams& params = sections();
+    for (int typology = 1; typology <= 17; ++typology) {
+        SCOPED_TRACE(typology);
+        const Sheet sheet = filledSheet(typology, 3);
+        const QByteArray bytes = FormatArchive(params, sheet, typology);
+        const int columns = int(params.archive.records(typology).size());
+        EXPECT_EQ(bytes.count("\r\n"), 1 + 3 * columns);
+
+        ArchiveContent content;
+        QString problem;
+        ASSERT_TRUE(ParseArchive(params, bytes, &content, &problem)) << problem.toStdString();
+        EXPECT_EQ(content.typology, typology);
+        ASSERT_EQ(content.n, 3);
+        for (int row = 1; row <= 3; ++row) {
+            for (int column = 1; column <= 4; ++column)
+                EXPECT_EQ(content.rows[row - 1][column - 1], sheet.datum(column, row))
+                    << "row " << row << " column " << column;
+        }
+    }
+}
+
+TEST(Archive, ExactBytesOfWrittenFiles) {
+    const SheetParams& params = sections();
+    Sheet t = filledSheet(17, 3);
+    EXPECT_EQ(FormatArchive(params, t, 17),
+              QByteArray("17,3\r\n"
+                         "\"11,5\"\r\n\"12,5\"\r\n\"13,5\"\r\n\"14,5\"\r\n"
+                         "\"21,5\"\r\n\"22,5\"\r\n\"23,5\"\r\n\"24,5\"\r\n"
+                         "\"31,5\"\r\n\"32,5\"\r\n\"33,5\"\r\n\"34,5\"\r\n"));
+
+    Sheet square = newSheet(params);
+    square.setDatum(1, 1, "4");
+    square.setDatum(1, 2, "10,25");
+    square.CountRows();
+    EXPECT_EQ(FormatArchive(params, square, 3), QByteArray("3,2\r\n\"4\"\r\n\"10,25\"\r\n"));
+
+    const Sheet empty = newSheet(params);
+    EXPECT_EQ(FormatArchive(params, empty, 5), QByteArray("5,0\r\n"));
+}
+
+TEST(Archive, MalformedFilesAreRefusedWhole) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString problem;
+    };
+    const QString notQuoted = "la riga 2 contiene un valore che non è un testo tra virgolette";
+    const Case cases[] = {
+        {"empty file", "", "la prima riga non contiene la tipologia e il numero dei dati"},
+        {"text header", "rettangolo\r\n", "la prima riga non contiene la tipologia"},
+        {"header of one number", "1\r\n\"20\"\r\n", "la prima riga non contiene"},
+        {"header of three numbers", "1,1,1\r\n", "la prima riga non contiene"},
+        {"quoted header", "\"1\",\"0\"\r\n", "la prima riga non contiene"},
+        {"typology 0", "0,0\r\n", "la tipologia 0 non esiste in questa finestra"},
+        {"typology 18", "18,0\r\n", "la tipologia 18 non esiste in questa finestra"},
+        {"n above 100", "3,101\r\n", "il numero dei dati (101) non è compreso tra 0 e 100"},
+        {"negative n", "3,-1\r\n", "il numero dei dati (-1)"},
+        {"huge n", "3,99999999999999\r\n", "la prima riga non contiene"},
+        {"fewer records", "1,2\r\n\"20\"\r\n\"30\"\r\n\"10\"\r\n",
+         "il file è incompleto: contiene 4 righe, ne servono 5"},
+        {"two values for one", "1,1\r\n\"20\",\"30\"\r\n\"30\"\r\n",
+         "la riga 2 contiene 2 valori invece di 1"},
+        {"trailing comma", "3,1\r\n\"20\",\r\n", notQuoted},
+        {"bare number", "1,1\r\n20\r\n\"30\"\r\n", notQuoted},
+        {"unclosed quote", "1,1\r\n\"20\r\n\"30\"\r\n", notQuoted},
+        {"text after quote", "1,1\r\n\"20\"x\r\n\"30\"\r\n", notQuoted},
+        {"decimal point", "1,1\r\n\"20\"\r\n\"3.5\"\r\n", "la riga 3 non contiene un dato valido"},
+        {"lone comma", "1,1\r\n\"20\"\r\n\",\"\r\n", "la riga 3 non contiene un dato valido"},
+        {"letter", "1,1\r\n\"2O\"\r\n\"30\"\r\n", "la riga 2 non contiene un dato valido"},
+        {"minus sign", "3,1\r\n\"-4\"\r\n", "la riga 2 non contiene un dato valido"},
+        {"blank inside", "3,1\r\n\"4 5\"\r\n", "la riga 2 non contiene un dato valido"},
+        {"blank record", "1,1\r\n\r\n\"30\"\r\n", "la riga 2 è vuota"},
+        {"bad third row", "3,3\r\n\"1\"\r\n\"2\"\r\n\"x\"\r\n",
+         "la riga 4 non contiene un dato valido"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ArchiveContent content;
+        content.typology = 9; // must stay as it was
+        QString problem;
+        EXPECT_FALSE(ParseArchive(sections(), c.bytes, &content, &problem));
+        EXPECT_TRUE(problem.startsWith(c.problem)) << problem.toStdString();
+        EXPECT_EQ(content.typology, 9);
+        EXPECT_TRUE(content.rows.empty());
+    }
+}
+
+TEST(Archive, LenientLineEndsAndTrailingLinesAreAccepted) {
+    const QByteArray variants[] = {
+        "1,2\n\"20\"\n\"30\"\n\"12,5\"\n\"4\"\n",                            // LF only
+        "1,2\r\n\"20\"\r\n\"30\"\r\n\"12,5\"\r\n\"4\"",                      // no final line end
+        "1,2\r\n\"20\"\r\n\"30\"\r\n\"12,5\"\r\n\"4\"\r\nnote\r\n\"1\"\r\n", // extra lines
+        "1,2\r\n\"20\"\r\n\"30\"\r\n\"12,5\"\r\n\"4\"\r\n\r\n\r\n",          // blank lines after
+        "\xEF\xBB\xBF"
+        "1, 2\r\n\"20\"\r\n\"30\"\r\n\"12,5\"\r\n\"4\"\r\n", // BOM, blank in header
+    };
+    for (const QByteArray& bytes : variants) {
+        SCOPED_TRACE(bytes.toStdString());
+        ArchiveContent content;
+        QString problem;
+        ASSERT_TRUE(ParseArchive(sections(), bytes, &content, &problem)) << problem.toStdString();
+        EXPECT_EQ(content.typology, 1);
+        ASSERT_EQ(content.n, 2);
+        EXPECT_EQ(content.rows[0], (std::vector<QString>{"20", "30", "", ""}));
+        EXPECT_EQ(content.rows[1], (std::vector<QString>{"12,5", "4", "", ""}));
+    }
+}
+
+TEST(Archive, OpenedFileFillsTheSheet) {
+    ArchiveContent content;
+    ASSERT_TRUE(ParseArchive(sections(),
+                             "2,2\r\n\"20\"\r\n\"30\"\r\n\"5\"\r\n\"12\"\r\n\"8\"\r\n\"2\"\r\n",
+                             &content, nullptr));
+    Sheet sheet = newSheet(sections());
+    sheet.setDatum(1, 7, "99"); // left over from an earlier sheet
+    ApplyArchive(content, sheet);
+    EXPECT_EQ(sheet.n(), 2);
+    EXPECT_EQ(sheet.datum(3, 1), "5");
+    EXPECT_EQ(sheet.datum(1, 2), "12");
+    EXPECT_TRUE(sheet.isEmpty(1, 7));
+}
+
+TEST(Archive, WriteThenReadAndReadFailures) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Ponteluma-sez-prova.txt");
+    const Sheet sheet = filledSheet(2, 2);
+    QString problem;
+    ASSERT_TRUE(WriteArchive(sections(), sheet, 2, path, &problem)) << problem.toStdString();
+    EXPECT_EQ(readFile(path), FormatArchive(sections(), sheet, 2));
+    ArchiveContent content;
+    ASSERT_TRUE(ReadArchive(sections(), path, &content, &problem));
+    EXPECT_EQ(content.rows[1][2], "23,5");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
+
+    EXPECT_FALSE(ReadArchive(sections(), dir.filePath("nessuno.txt"), &content, &problem));
+    EXPECT_EQ(problem, "il file non esiste");
+    EXPECT_FALSE(ReadArchive(sections(), dir.path(), &content, &problem));
+    EXPECT_EQ(problem, "il file non può essere letto");
+    EXPECT_FALSE(WriteArchive(sections(), sheet, 2, dir.filePath("manca/x.txt"), &problem));
+    EXPECT_FALSE(problem.isEmpty());
+}
+
+// Runs f without the rights of the super-user, so that folder permissions apply.
+template <typename F> void asUnprivileged(F f) {
+    if (geteuid() != 0) {
+        f();
+        return;
+    }
+    ASSERT_EQ(seteuid(65534), 0);
+    f();
+    ASSERT_EQ(seteuid(0), 0);
+}
+
+TEST(Archive, FailedSaveKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Ponteluma-sez-vecchio.txt");
+    const QByteArray previous = "1,1\r\n\"20\"\r\n\"30\"\r\n";
+    writeFile(path, previous);
+    // The file itself may be written, its folder may not: a direct overwrite would be
+    // possible, but a half-written file must never replace the old one.
+    QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+    bool written = true;
+    QString problem;
+    asUnprivileged(
+        [&] { written = WriteArchive(sections(), filledSheet(17, 3), 17, path, &problem); });
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_EQ(ArchiveWriteMessage(path, problem),
+              "Il file \"Ponteluma-sez-vecchio.txt\" non è stato salvato: " + problem + ".");
+}
+
+TEST(Archive, MessagesNameTheFile) {
+    EXPECT_EQ(ArchiveReadMessage("/home/anna/Ponteluma-sez-a.txt",
+                                 "la riga 3 non contiene un dato valido"),
+              "Il file \"Ponteluma-sez-a.txt\" non può essere aperto: la riga 3 non contiene un "
+              "dato valido.");
+}
+
+TEST(Archive, DialogsOfEveryWindow) {
+    const char* const prefixes[] = {"Ponteluma-sez-", "Ponteluma-trav-", "Ponteluma-cont-",
+                                    "Ponteluma-arc-", "Ponteluma-piastr-"};
+    for (int kind = 0; kind < ModPonteluma::KindCount; ++kind) {
+        const SheetParams& params = paramsOf(ModPonteluma::Kind(kind));
+        const QString p = prefixes[kind];
+        SCOPED_TRACE(p.toStdString());
+        ASSERT_EQ(params.archive.prefix, p);
+
+        const FileDialogRequest open = OpenRequest(params);
+        EXPECT_EQ(open.title, "Apri file");
+        EXPECT_EQ(open.filter, "Tutti i file (*.*) | *.*|File " + p + " | " + p + "*");
+        EXPECT_EQ(open.filterIndex, 2);
+        EXPECT_TRUE(open.fileName.isEmpty());
+
+        const FileDialogRequest save = SaveRequest(params, "Ponteluma-sez-travi.txt");
+        EXPECT_EQ(save.title, "Salva file con nome");
+        EXPECT_EQ(save.filter, "File " + p + " | " + p + "*");
+        EXPECT_EQ(save.filterIndex, 1);
+        EXPECT_EQ(save.fileName, "Ponteluma-sez-travi.txt");
+
+        const FileDialogRequest del = DeleteRequest(params);
+        EXPECT_EQ(del.title,
+                  "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+        EXPECT_EQ(del.filter, "Tutti i file (*.*)|*.*|File " + p + " | " + p + "*");
+        EXPECT_EQ(del.filterIndex, 2);
+    }
+}
+
+TEST(Archive, WindowWithoutRecordsIsNotAvailable) {
+    SheetParams params = sections();
+    params.archive.records = nullptr;
+    EXPECT_FALSE(ArchiveAvailable(params));
+    QString problem;
+    EXPECT_FALSE(ParseArchive(params, "1,0\r\n", nullptr, &problem));
+    EXPECT_EQ(problem, "la finestra non è ancora disponibile");
+    const Sheet sheet = filledSheet(1, 1);
+    EXPECT_EQ(FormatArchive(params, sheet, 1), QByteArray("1,1\r\n"));
+    QTemporaryDir dir;
+    EXPECT_FALSE(WriteArchive(params, sheet, 1, dir.filePath("x.txt"), &problem));
+
+    params = sections();
+    params.archive.records = [](int) { return std::vector<std::vector<int>>{{1, 9}}; };
+    EXPECT_FALSE(ParseArchive(params, "1,1\r\n\"1\",\"2\"\r\n", nullptr, &problem));
+}
+
+} // namespace

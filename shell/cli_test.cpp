@@ -1,0 +1,169 @@
+#include "shell/cli.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+struct Outcome {
+    std::optional<int> status;
+    QString out;
+    QString err;
+};
+
+QString slurp(FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, qsizetype(got));
+    std::fclose(file);
+    return QString::fromUtf8(bytes);
+}
+
+// Runs the command line with standard output and error caught in files.
+Outcome run(const QStringList& arguments) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
+    const int savedOut = dup(1), savedErr = dup(2);
+    dup2(fileno(out), 1);
+    dup2(fileno(err), 2);
+    Outcome result;
+    result.status = RunCommandLine(arguments);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, 1);
+    dup2(savedErr, 2);
+    close(savedOut);
+    close(savedErr);
+    result.out = slurp(out);
+    result.err = slurp(err);
+    return result;
+}
+
+QString example(const char* name) {
+    return QStringLiteral(PONTELUMA_SOURCE_DIR "/examples/") + name;
+}
+
+TEST(CommandLine, ComputePrintsTheTable) {
+    const Outcome r = run({"compute", example("Ponteluma-sez-rettangoli.txt")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+                     "1;20;30;;;45000;15;3000;;;600\n"
+                     "2;12,5;40;;;66667;20;3333;;;500\n"
+                     "3;8;10,25;;;718;5,1;140;;;82\n");
+
+    const Outcome t = run({"compute", example("Ponteluma-sez-sezioni-a-T.txt")});
+    EXPECT_EQ(t.status, 0);
+    EXPECT_EQ(t.out.split('\n').value(1), "1;40;50;10;8;176960;31,8;5563;18,2;9729;740");
+}
+
+TEST(CommandLine, ComputeShowsIncompleteRowsWithoutResults) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("prova.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2,2\r\n\"20\"\r\n\"30\"\r\n\"10\"\r\n\"12\"\r\n\"\"\r\n\"\"\r\n");
+    file.close();
+    const Outcome r = run({"compute", "--window", "sezioni", path});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+                     "1;20;30;10;;43333;15;2889;;;400\n"
+                     "2;12;;;;;;;;;\n");
+}
+
+TEST(CommandLine, ReportAsText) {
+    const Outcome r = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--text"});
+    EXPECT_EQ(r.status, 0);
+    const QStringList lines = r.out.split('\n');
+    EXPECT_EQ(lines.value(0), "      PONTELUMA - calcolo di momenti d'inerzia di sezioni");
+    EXPECT_EQ(lines.value(2), "         DATI E RISULTATI (tipologia: rettangolo)");
+    EXPECT_TRUE(r.out.contains("E       = distanza dell'asse neutro dalle fibre più lontane"));
+    EXPECT_TRUE(r.out.contains("        2       12,5      40          -         -      66667"));
+    EXPECT_TRUE(r.out.endsWith("\npagina 1\n"));
+}
+
+TEST(CommandLine, ReportAsPdf) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("relazione.pdf");
+    const Outcome r = run({"report", "--pdf", pdf, example("Ponteluma-sez-sezioni-a-T.txt")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+
+    const Outcome bad = run(
+        {"report", "--pdf", dir.filePath("no/x.pdf"), example("Ponteluma-sez-sezioni-a-T.txt")});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.contains("x.pdf"));
+}
+
+TEST(CommandLine, ErrorsAndTheirStatus) {
+    QTemporaryDir dir;
+    const QString malformed = dir.filePath("Ponteluma-sez-rotto.txt");
+    QFile file(malformed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1,2\r\n\"20\"\r\n\"30\"\r\n");
+    file.close();
+    const QString rect = example("Ponteluma-sez-rettangoli.txt");
+
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString error; // a part of the sentence on standard error
+    };
+    const Case cases[] = {
+        {{"calcola", rect}, 1, "Comando non riconosciuto: calcola."},
+        {{"compute"}, 1, "Manca il nome del file"},
+        {{"compute", rect, "--window", "ponti"}, 1, "Finestra sconosciuta: \"ponti\""},
+        {{"compute", rect, "--window"}, 1, "Manca il valore dell'opzione --window."},
+        {{"compute", dir.filePath("dati.txt")}, 1, "dati.txt\" non si ricava la finestra"},
+        {{"compute", rect, rect}, 1, "un solo file"},
+        {{"compute", rect, "--text"}, 1, "solo per il comando report"},
+        {{"compute", rect, "--verbose"}, 1, "Opzione non riconosciuta: --verbose."},
+        {{"report", rect}, 1, "--text o --pdf"},
+        {{"report", rect, "--text", "--pdf", "x.pdf"}, 1, "--text o --pdf"},
+        {{"compute", dir.filePath("Ponteluma-sez-manca.txt")},
+         2,
+         "Ponteluma-sez-manca.txt\" non può essere elaborato: il file non esiste."},
+        {{"report", malformed, "--text"},
+         2,
+         "Ponteluma-sez-rotto.txt\" non può essere elaborato: il file è incompleto"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.err.contains(c.error)) << r.err.toStdString();
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(CommandLine, WindowOptionOverridesThePrefix) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Ponteluma-arc-rettangoli.txt");
+    ASSERT_TRUE(QFile::copy(example("Ponteluma-sez-rettangoli.txt"), path));
+    const Outcome r = run({"compute", path, "--window", "sezioni"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith("sezione;dato 1;"));
+}
+
+TEST(CommandLine, WindowFromTheFileNamePrefix) {
+    const Outcome r = run({"compute", "/percorso/Ponteluma-piastr-nessuno.txt"});
+    // The plates window is chosen: the error is about the file, not the window.
+    EXPECT_TRUE(r.status == 1 || r.status == 2);
+    EXPECT_TRUE(r.err.contains("Ponteluma-piastr-nessuno.txt")) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("non si ricava la finestra"));
+    EXPECT_EQ(run({"--version"}).status, 0);
+    EXPECT_FALSE(run({}).status.has_value());
+}
+
+} // namespace
