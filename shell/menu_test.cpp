@@ -309,6 +309,7 @@ TEST_F(ShellTest, StatusBarDescribesWhatIsUnderTheMouse) {
 TEST_F(ShellTest, ExitAnsweredNoKeepsEveryWindow) {
     openMenu();
     option(2, 6)->click();
+    calcWindow(ModPonteluma::Travi)->sheet().setDatum(1, 1, "12,5");
     const auto windows = loadedWindows();
     dialogs.answers = {Answer::No};
     music->clear();
@@ -325,6 +326,7 @@ TEST_F(ShellTest, ExitAnsweredNoKeepsEveryWindow) {
     EXPECT_TRUE(Menu::instance()->isVisible());
     EXPECT_TRUE(calcWindow(ModPonteluma::Travi)->isVisible());
     EXPECT_EQ(calcWindow(ModPonteluma::Travi)->typology(), 6);
+    EXPECT_EQ(calcWindow(ModPonteluma::Travi)->sheet().datum(1, 1), "12,5");
     EXPECT_TRUE(music->isEmpty());
 }
 
