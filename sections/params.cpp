@@ -55,10 +55,10 @@ SheetParams make() {
     p.figureTip = "figura della sezione da calcolare";
 
     p.data = {
-        {"B", "Label1", "vedi disegno", "", "", "", 1, "dato 1"},
-        {"h", "Label2", "vedi disegno", "", "", "", 2, "dato 2"},
-        {"spess", "Label3", "vedi disegno", "", "", "", 3, "dato 3"},
-        {"hmin", "Label4", "vedi disegno", "", "", "", 4, "dato 4"},
+        {"B", "Label1", "vedi disegno", "", "cm", "", 1, "dato 1"},
+        {"h", "Label2", "vedi disegno", "", "cm", "", 2, "dato 2"},
+        {"spess", "Label3", "vedi disegno", "", "cm", "", 3, "dato 3"},
+        {"hmin", "Label4", "vedi disegno", "", "cm", "", 4, "dato 4"},
     };
     p.results = {
         {"mom", "Label18", "mom.inerzia", "Label19", "I=cm4", "momento d'inerzia della sezione",

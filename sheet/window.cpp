@@ -9,6 +9,8 @@
 #include "shell/dialogs.h"
 #include "shell/program.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -109,6 +112,15 @@ const ToolButton kToolButtons[] = {
     {24, "uscita da Ponteluma", "Esc", 0x424242},
 };
 
+// The hint box `passo` speaks to screen readers as a status line.
+QAccessibleInterface* hintBoxAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && className == QLatin1String("QLabel") &&
+        widget->objectName() == QLatin1String("passo"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    return nullptr;
+}
+
 } // namespace
 
 SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
@@ -116,6 +128,11 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     setObjectName(params.name);
     setWindowTitle(params.caption);
     setAttribute(Qt::WA_QuitOnClose, false);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(hintBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     auto* area = new QWidget(this);
     area->setObjectName("area");
     QFont font = area->font();
@@ -309,6 +326,7 @@ void SheetWindow::buildGrid(QWidget* area) {
             box->setGeometry(dataX[c], y, width, h);
             box->setAlignment(Qt::AlignRight);
             box->setMaxLength(20);
+            box->installEventFilter(this); // arrows and Tab move through the grid
             const int column = c + 1;
             connect(box, &QLineEdit::textChanged, this,
                     [this, column, r] { dataChanged(column, r); });
@@ -485,14 +503,19 @@ void SheetWindow::loadFigure() {
 }
 
 void SheetWindow::syncCaptions() {
+    bool changed = false;
     for (auto it = m_sheet.captions().constBegin(); it != m_sheet.captions().constEnd(); ++it) {
         if (QLabel* target = m_named.value(it.key())) {
             const QString text = shown(it.value());
-            if (target->text() != text)
+            if (target->text() != text) {
                 target->setText(text);
+                changed = true;
+            }
             target->setVisible(!m_sheet.isHidden(it.key()));
         }
     }
+    if (changed)
+        updateAccessibleNames();
 }
 
 // ---- grid -----------------------------------------------------------------------------
@@ -529,6 +552,10 @@ QLabel* SheetWindow::label(const QString& name) const {
 
 void SheetWindow::Refresh() {
     const int t = firstVisibleRow();
+    if (t != m_namedFrom) {
+        m_namedFrom = t;
+        updateAccessibleNames();
+    }
     m_filling = true;
     for (int r = 1; r <= kVisibleRows; ++r) {
         Row& row = m_rows[r - 1];
@@ -593,7 +620,99 @@ void SheetWindow::CountRows() {
 }
 
 void SheetWindow::UpdateHint() {
-    m_passo->setText(shown(HintText(m_params, m_sheet, typology())));
+    const QString hint = shown(HintText(m_params, m_sheet, typology()));
+    if (m_passo->text() == hint)
+        return;
+    m_passo->setText(hint);
+    // The hint box is a status line for screen readers: its text is announced.
+    m_passo->setAccessibleName(hint);
+    QAccessibleEvent changed(m_passo, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+// Where the arrows and Tab lead from a data box: Up and Down to the same column of
+// the row above or below, scrolling at the edges of the ten rows; Tab past the last
+// box of the last visible row (and Shift+Tab before the first) scrolls by one row.
+bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
+    int column = 0, visibleRow = 0;
+    for (int r = 1; r <= kVisibleRows && !visibleRow; ++r) {
+        for (int c = 1; c <= int(m_params.data.size()); ++c) {
+            if (box(c, r) == from) {
+                column = c;
+                visibleRow = r;
+                break;
+            }
+        }
+    }
+    if (!visibleRow || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+        return false;
+    const int t = firstVisibleRow();
+    auto enabledColumns = [this](int r) {
+        std::vector<int> columns;
+        for (int c = 1; c <= int(m_params.data.size()); ++c) {
+            if (box(c, r)->isEnabled())
+                columns.push_back(c);
+        }
+        return columns;
+    };
+    switch (key->key()) {
+    case Qt::Key_Up:
+        if (visibleRow > 1)
+            focusBox(column, visibleRow - 1);
+        else if (t > 1)
+            setFirstVisibleRow(t - 1);
+        return true;
+    case Qt::Key_Down:
+        if (visibleRow < kVisibleRows)
+            focusBox(column, visibleRow + 1);
+        else if (t < kLastFirstRow)
+            setFirstVisibleRow(t + 1);
+        return true;
+    case Qt::Key_Tab:
+        if (visibleRow == kVisibleRows && column == enabledColumns(visibleRow).back() &&
+            t < kLastFirstRow) {
+            setFirstVisibleRow(t + 1);
+            focusBox(1, visibleRow);
+            return true;
+        }
+        return false;
+    case Qt::Key_Backtab:
+        if (visibleRow == 1 && column == 1 && t > 1) {
+            setFirstVisibleRow(t - 1);
+            focusBox(enabledColumns(visibleRow).back(), visibleRow);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Screen readers hear each box and result as "riga 3, base B, cm".
+void SheetWindow::updateAccessibleNames() {
+    const int t = firstVisibleRow();
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        const QString row = "riga " + QString::number(t + r - 1) + ", ";
+        for (int c = 1; c <= int(m_params.data.size()); ++c) {
+            const DataColumn& column = m_params.data[c - 1];
+            const QString unit =
+                column.unitLabel.isEmpty() ? column.unit : m_sheet.caption(column.unitLabel);
+            QString name = row + m_sheet.caption(column.headLabel);
+            if (!unit.isEmpty())
+                name += ", " + unit;
+            box(c, r)->setAccessibleName(name);
+        }
+        for (int c = 1; c <= int(m_params.results.size()); ++c) {
+            const ResultColumn& column = m_params.results[c - 1];
+            QString name = row + m_sheet.caption(column.headLabel);
+            const QString unit = m_sheet.caption(column.unitLabel);
+            if (!unit.isEmpty())
+                name += ", " + unit;
+            resultLabel(c, r)->setAccessibleName(name);
+        }
+        m_rows[r - 1].num->setAccessibleName("riga " + QString::number(t + r - 1));
+        m_rows[r - 1].delriga->setAccessibleName("cancella la riga " + QString::number(t + r - 1));
+    }
 }
 
 void SheetWindow::focusBox(int column, int visibleRow) {
@@ -782,6 +901,10 @@ void SheetWindow::showWindow(int position) {
 
 bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        if (auto* edited = qobject_cast<QLineEdit*>(watched))
+            return moveFromBox(edited, static_cast<QKeyEvent*>(event));
+    }
     const bool hover = type == QEvent::Enter || type == QEvent::MouseMove;
     if (hover || type == QEvent::MouseButtonPress) {
         for (int r = 1; r <= kVisibleRows; ++r) {

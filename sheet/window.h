@@ -13,6 +13,7 @@
 class ClsResize;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -107,6 +108,8 @@ private:
     void dataChanged(int column, int visibleRow);
     void applyRowColours(int visibleRow, bool highlighted);
     void focusBox(int column, int visibleRow);
+    bool moveFromBox(QLineEdit* from, QKeyEvent* key);
+    void updateAccessibleNames();
     void setBox(QLineEdit* target, const QString& text);
     bool saveRoutine();
     void loadFigure();
@@ -124,6 +127,7 @@ private:
     QToolBar* m_toolbar = nullptr;
     QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
     int m_currentRow = 1;                       // visible row of the last accepted datum
+    int m_namedFrom = 0;                        // first row of the accessible names given
     int m_highlighted = 0;                      // highlighted visible row (0: none)
     std::array<bool, kVisibleRows> m_painted{}; // rows not in their normal colours
     bool m_filling = false;                     // boxes being filled by Refresh: not typing

@@ -1,0 +1,105 @@
+// Keyboard use of the grid and what screen readers are told.
+#include "sheet/window.h"
+#include "tests/scripteddialogs.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class Keyboard : public ::testing::Test {
+protected:
+    void open(ModPonteluma::Kind kind, int typology) {
+        ModPonteluma::shared() = ModPonteluma::SharedState();
+        ModPonteluma::shared().typology[kind] = typology;
+        window.reset(createSheetWindow(kind));
+        window->sistema();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    QWidget* widget(const QString& name) const { return window->findChild<QWidget*>(name); }
+    void press(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(focused(), &event);
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<SheetWindow> window;
+};
+
+} // namespace
+
+TEST_F(Keyboard, TabFollowsReadingOrderAndSkipsGreyColumns) {
+    open(ModPonteluma::Sezioni, 2); // three columns used
+    std::vector<QString> order;
+    QWidget* from = widget("B_1");
+    for (int i = 0; i < 7; ++i) {
+        order.push_back(from->objectName());
+        do
+            from = from->nextInFocusChain();
+        while (!(from->focusPolicy() & Qt::TabFocus) || !from->isEnabled());
+    }
+    EXPECT_EQ(order,
+              (std::vector<QString>{"B_1", "h_1", "spess_1", "B_2", "h_2", "spess_2", "B_3"}));
+}
+
+TEST_F(Keyboard, ArrowsMoveWithinAColumnAndScrollAtTheEdges) {
+    open(ModPonteluma::Travi, 5);
+    widget("dat2_9")->setFocus();
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), widget("dat2_10"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), widget("dat2_10"));
+    EXPECT_EQ(window->firstVisibleRow(), 2);
+    EXPECT_EQ(window->findChild<QLabel*>("num_10")->text(), "11");
+    press(Qt::Key_Up);
+    EXPECT_EQ(focused(), widget("dat2_9"));
+    widget("dat2_1")->setFocus();
+    press(Qt::Key_Up);
+    EXPECT_EQ(window->firstVisibleRow(), 1);
+    press(Qt::Key_Up); // already at the top: stays
+    EXPECT_EQ(window->firstVisibleRow(), 1);
+    EXPECT_EQ(focused(), widget("dat2_1"));
+}
+
+TEST_F(Keyboard, TabPastTheLastVisibleRowScrolls) {
+    open(ModPonteluma::Travi, 5); // luce and carico; dato 3 grey
+    widget("dat2_10")->setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(focused(), &tab);
+    EXPECT_EQ(window->firstVisibleRow(), 2);
+    EXPECT_EQ(focused(), widget("dat1_10"));
+    widget("dat1_1")->setFocus();
+    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::sendEvent(focused(), &backtab);
+    EXPECT_EQ(window->firstVisibleRow(), 1);
+    EXPECT_EQ(focused(), widget("dat2_1"));
+}
+
+TEST_F(Keyboard, AccessibleNamesSayRowColumnAndUnit) {
+    open(ModPonteluma::Sezioni, 1);
+    EXPECT_EQ(widget("B_3")->accessibleName(), "riga 3, base B, cm");
+    EXPECT_EQ(widget("mom_3")->accessibleName(), "riga 3, mom.inerzia, I=cm4");
+    window->setFirstVisibleRow(11);
+    EXPECT_EQ(widget("h_1")->accessibleName(), "riga 11, altezza H, cm");
+
+    open(ModPonteluma::Travi, 4);
+    EXPECT_EQ(widget("dat2_2")->accessibleName(), "riga 2, carico P, kg");
+    EXPECT_EQ(widget("dat3_2")->accessibleName(), "riga 2, dist. a, m");
+
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(widget("dat1_1"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(QAccessible::Name), "riga 1, luce, m");
+    QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(widget("passo"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->role(), QAccessible::StatusBar);
+    EXPECT_TRUE(hint->text(QAccessible::Name).startsWith("Aprire un file archiviato"));
+}
