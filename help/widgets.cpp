@@ -97,9 +97,7 @@ QPixmap BridgePicture(int size) {
     p.setBrush(QColor(120, 180, 230));
     p.drawRect(QRectF(2, 50, 60, 10));
 
-    // deck and parabolic arch with its hangers
-    p.setBrush(QColor(150, 75, 40));
-    p.drawRect(QRectF(2, 24, 60, 5));
+    // parabolic arch with the posts that carry the deck, then the deck
     QPainterPath arch;
     arch.moveTo(6, 52);
     arch.quadTo(32, 2, 58, 52);
@@ -113,5 +111,8 @@ QPixmap BridgePicture(int size) {
         if (y > 29)
             p.drawLine(QPointF(x, 29), QPointF(x, y));
     }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 75, 40));
+    p.drawRect(QRectF(2, 24, 60, 5));
     return pixmap;
 }
