@@ -15,6 +15,12 @@ file(MAKE_DIRECTORY ${PONTELUMA_PACKAGING_OUT}/bin)
 
 # The program and what lies beside it.
 install(TARGETS ponteluma RUNTIME DESTINATION ${PONTELUMA_APPDIR})
+# A stripped install (the package's) also drops the compiler's notes, as dh_strip does.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PONTELUMA_APPDIR}/ponteluma\")
+    endif()")
 if(TARGET ponteluma_assets)
     set(PONTELUMA_ASSETS_OPTIONAL "")
     set(PONTELUMA_ASSETS_EXPECTED 1)
@@ -78,6 +84,8 @@ add_custom_target(ponteluma_packaging_files ALL DEPENDS ${PONTELUMA_PACKAGING_OU
 install(FILES ${PONTELUMA_PACKAGING_OUT}/ponteluma.1.gz DESTINATION share/man/man1)
 install(FILES ${PONTELUMA_PACKAGING_OUT}/changelog.gz ${PONTELUMA_PACKAGING}/copyright
     DESTINATION share/doc/ponteluma)
+install(FILES ${PONTELUMA_PACKAGING}/ponteluma.lintian-overrides
+    DESTINATION share/lintian/overrides RENAME ponteluma)
 
 # The installed program must run and find its files, without a display.
 find_program(PONTELUMA_BASH bash)
