@@ -3,11 +3,13 @@
 #include "shell/modponteluma.h"
 
 Sheet::Sheet(int dataColumns, int resultColumns)
-    : m_data(dataColumns, std::vector<QString>(kMaxRows + 2)),
+    : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
       m_results(resultColumns, std::vector<Result>(kMaxRows + 2)) {}
 
-double Sheet::number(int column, int row) const {
-    return ModPonteluma::ToNumber(datum(column, row));
+void Sheet::setDatum(int column, int row, const QString& text) {
+    Cell& cell = m_data[column - 1][row];
+    cell.text = text;
+    cell.value = ModPonteluma::ToNumber(text);
 }
 
 QString Sheet::resultText(int column, int row) const {
@@ -42,7 +44,7 @@ void Sheet::deleteRow(int k) {
             column[j] = column[j + 1];
     }
     for (auto& column : m_data)
-        column[m_n].clear();
+        column[m_n] = Cell();
     for (auto& column : m_results)
         column[m_n].reset();
     --m_n;
@@ -53,7 +55,7 @@ void Sheet::clear() {
     // survive into the next sheet.
     for (int row = 1; row <= kMaxRows; ++row) {
         for (auto& column : m_data)
-            column[row].clear();
+            column[row] = Cell();
         for (auto& column : m_results)
             column[row].reset();
     }

@@ -23,11 +23,11 @@ public:
     int resultColumns() const { return int(m_results.size()); }
 
     // Columns and rows are counted from 1, as on screen.
-    const QString& datum(int column, int row) const { return m_data[column - 1][row]; }
-    void setDatum(int column, int row, const QString& text) { m_data[column - 1][row] = text; }
+    const QString& datum(int column, int row) const { return m_data[column - 1][row].text; }
+    void setDatum(int column, int row, const QString& text);
     bool isEmpty(int column, int row) const { return datum(column, row).isEmpty(); }
-    // The datum read as a number with the decimal comma.
-    double number(int column, int row) const;
+    // The datum read as a number with the decimal comma (read once, when it is set).
+    double number(int column, int row) const { return m_data[column - 1][row].value; }
 
     const Result& result(int column, int row) const { return m_results[column - 1][row]; }
     void setResult(int column, int row, Result value) { m_results[column - 1][row] = value; }
@@ -54,7 +54,11 @@ public:
     const QHash<QString, QString>& captions() const { return m_captions; }
 
 private:
-    std::vector<std::vector<QString>> m_data;   // [column - 1][row], row 0 unused
+    struct Cell {
+        QString text;
+        double value = 0;
+    };
+    std::vector<std::vector<Cell>> m_data;      // [column - 1][row], row 0 unused
     std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
     int m_n = 0;
     QHash<QString, QString> m_captions;
