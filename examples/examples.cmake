@@ -1,0 +1,9 @@
+# Every example archive computed by the built program, without a display, against
+# the table it must print (checked by hand when the example was written).
+file(GLOB PONTELUMA_EXAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/Ponteluma-*.txt)
+foreach(example ${PONTELUMA_EXAMPLE_FILES})
+    get_filename_component(name ${example} NAME_WE)
+    add_test(NAME example_${name}
+        COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY \"$0\" compute \"$1\" | cmp - \"$2\""
+            $<TARGET_FILE:ponteluma> ${example} ${CMAKE_SOURCE_DIR}/examples/expected/${name}.csv)
+endforeach()
