@@ -80,6 +80,19 @@ TEST(CommandLine, ComputeShowsIncompleteRowsWithoutResults) {
                      "2;12;;;;;;;;;\n");
 }
 
+TEST(CommandLine, RefusalOfTheCalculationGoesToStandardError) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Ponteluma-trav-trapezio.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("9,1\r\n\"6\",\"500\"\r\n\"500\"\r\n"); // a uniform trapezoid
+    file.close();
+    const Outcome r = run({"compute", path});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Il carico non può essere uniforme, altrimenti usare la tipologia 5.\n");
+    EXPECT_EQ(r.out.split('\n').value(1), "1;6;500;500;;;;;");
+}
+
 TEST(CommandLine, ReportAsText) {
     const Outcome r = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--text"});
     EXPECT_EQ(r.status, 0);
