@@ -256,12 +256,14 @@ void storeRow(Sheet& sheet, int typology, int row, const Forces& f) {
     sheet.setResult(TaglioB, row, -RoundHalfUp(f.tb));
 }
 
+// A uniform load belongs to the typology of the same supports: 5 for a simply
+// supported beam, 11 for one supported at A and clamped at B.
 QString uniformLoadRefusal(int typology) {
     return typology == 9
                ? QStringLiteral(
                      "Il carico non può essere uniforme, altrimenti usare la tipologia 5.")
                : QStringLiteral(
-                     "Il carico non può essere uniforme, altrimenti usare la tipologia 17.");
+                     "Il carico non può essere uniforme, altrimenti usare la tipologia 11.");
 }
 
 } // namespace

@@ -157,7 +157,8 @@ TEST(BeamsCalc, UniformTrapezoidIsRefusedAtItsRow) {
          "Il carico non può essere uniforme, altrimenti usare la tipologia 5."},
         {15,
          {"5", "700", "700"},
-         "Il carico non può essere uniforme, altrimenti usare la tipologia 17."},
+         // the uniform load on these supports is typology 11 (17 is clamped at both ends)
+         "Il carico non può essere uniforme, altrimenti usare la tipologia 11."},
         // Read as numbers: 700 and 700,0 are the same load.
         {9,
          {"5", "700", "700,0"},
