@@ -369,6 +369,7 @@ void SheetWindow::buildBottom(QWidget* area) {
     m_disegno = makeLabel(area, "disegno", QString(), m_params.figureTip, QRect(6, top, 170, 134));
     m_disegno->setFrameShape(QFrame::Panel);
     m_disegno->setFrameShadow(QFrame::Sunken);
+    m_disegno->installEventFilter(this);
     m_disegno->setAutoFillBackground(true);
     paintBackground(m_disegno, kWhite, QPalette::Window);
 
@@ -493,13 +494,18 @@ void SheetWindow::loadFigure() {
     QString path = relative;
     if (!QFileInfo::exists(path))
         path = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
-    QPixmap figure;
-    if (QFileInfo::exists(path) && figure.load(path)) {
-        m_disegno->setPixmap(figure.scaled(m_disegno->contentsRect().size(), Qt::KeepAspectRatio,
-                                           Qt::SmoothTransformation));
-    } else {
-        m_disegno->setPixmap(QPixmap()); // a missing figure shows none
-    }
+    if (!QFileInfo::exists(path) || !m_figure.load(path))
+        m_figure = QPixmap(); // a missing figure shows none
+    showFigure();
+}
+
+// The figure fills its box at any window size.
+void SheetWindow::showFigure() {
+    if (m_figure.isNull())
+        m_disegno->setPixmap(QPixmap());
+    else
+        m_disegno->setPixmap(m_figure.scaled(m_disegno->contentsRect().size(), Qt::KeepAspectRatio,
+                                             Qt::SmoothTransformation));
 }
 
 void SheetWindow::syncCaptions() {
@@ -904,6 +910,10 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) {
         if (auto* edited = qobject_cast<QLineEdit*>(watched))
             return moveFromBox(edited, static_cast<QKeyEvent*>(event));
+    }
+    if (type == QEvent::Resize && watched == m_disegno) {
+        showFigure();
+        return false;
     }
     const bool hover = type == QEvent::Enter || type == QEvent::MouseMove;
     if (hover || type == QEvent::MouseButtonPress) {

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <vector>
 
@@ -113,6 +114,7 @@ private:
     void setBox(QLineEdit* target, const QString& text);
     bool saveRoutine();
     void loadFigure();
+    void showFigure();
 
     const SheetParams& m_params;
     Sheet m_sheet;
@@ -121,6 +123,7 @@ private:
     QComboBox* m_tipocalcolo = nullptr;
     QLabel* m_numero = nullptr;
     QLabel* m_disegno = nullptr;
+    QPixmap m_figure; // the typology's figure as read
     QLabel* m_passo = nullptr;
     QLabel* m_tot = nullptr;
     QScrollBar* m_scroll = nullptr;
