@@ -254,21 +254,27 @@ CalcOutcome CalculateArches(Sheet& sheet, int typology) {
     const bool usesDistance = ArchesUsesDistance(t);
     const bool usesHeight = ArchesUsesHeight(t);
     Shared s; // the distance terms carry over a row without a (only where a is unused)
-    for (int row = 1; row <= sheet.n(); ++row) {
+    // The heads are reset and relabelled for every row, so only the last row reached
+    // shows: they are set once, for that row, when the run ends or stops.
+    const auto stop = [&sheet, &outcome] {
         ResetArchesHeads(sheet);
+        return outcome;
+    };
+    double lastSpan = 0;
+    for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row) || sheet.isEmpty(Frec, row))
-            return outcome;
+            return stop();
         Row r;
         r.l = sheet.number(Luce, row);
         r.c = sheet.number(Carico, row);
         r.f = sheet.number(Frec, row);
         if (countsAsZero(r.l) || countsAsZero(r.c) || countsAsZero(r.f))
-            return outcome;
+            return stop();
         if (usesHeight && sheet.isEmpty(Alt, row))
-            return outcome;
+            return stop();
         // A force without its position cannot be computed: the row is incomplete.
         if (usesDistance && sheet.isEmpty(Dist, row))
-            return outcome;
+            return stop();
         r.h = sheet.number(Alt, row);
         s.cl = r.c * r.l;
         s.cl2 = r.c * (r.l * r.l);
@@ -282,7 +288,11 @@ CalcOutcome CalculateArches(Sheet& sheet, int typology) {
         s.cf = r.c * r.f;
         s.cf2 = r.c * (r.f * r.f);
         store(sheet, row, compute(t, r, s));
-        relabelHeads(sheet, t, r.l);
+        lastSpan = r.l;
+    }
+    if (sheet.n() > 0) {
+        ResetArchesHeads(sheet);
+        relabelHeads(sheet, t, lastSpan);
     }
     outcome.finished = true;
     return outcome;
