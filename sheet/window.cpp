@@ -301,8 +301,11 @@ void SheetWindow::buildGrid(QWidget* area) {
     }
 
     for (const QString& name : m_named.keys()) {
-        if (name != "Label31" && name != "Label26")
+        if (name != "Label31" && name != "Label26") {
             m_named.value(name)->setFont(headFont);
+            m_heads.insert(m_named.value(name));
+            fitHead(m_named.value(name));
+        }
     }
 
     m_rows.resize(kVisibleRows);
@@ -508,6 +511,17 @@ void SheetWindow::showFigure() {
                                              Qt::SmoothTransformation));
 }
 
+// A column head keeps its whole caption in a narrow column: its font shrinks a
+// little when the caption would not fit at the design width.
+void SheetWindow::fitHead(QLabel* head) {
+    QFont font = head->font();
+    font.setPointSizeF(7);
+    const int room = head->width() - 2;
+    while (font.pointSizeF() > 5.5 && QFontMetrics(font).horizontalAdvance(head->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    head->setFont(font);
+}
+
 void SheetWindow::syncCaptions() {
     bool changed = false;
     for (auto it = m_sheet.captions().constBegin(); it != m_sheet.captions().constEnd(); ++it) {
@@ -515,6 +529,8 @@ void SheetWindow::syncCaptions() {
             const QString text = shown(it.value());
             if (target->text() != text) {
                 target->setText(text);
+                if (m_heads.contains(target))
+                    fitHead(target);
                 changed = true;
             }
             target->setVisible(!m_sheet.isHidden(it.key()));

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSet>
 #include <array>
 #include <vector>
 
@@ -115,6 +116,7 @@ private:
     bool saveRoutine();
     void loadFigure();
     void showFigure();
+    void fitHead(QLabel* head);
 
     const SheetParams& m_params;
     Sheet m_sheet;
@@ -129,6 +131,7 @@ private:
     QScrollBar* m_scroll = nullptr;
     QToolBar* m_toolbar = nullptr;
     QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
+    QSet<QLabel*> m_heads;                      // column heads and units, fitted to their width
     int m_currentRow = 1;                       // visible row of the last accepted datum
     int m_namedFrom = 0;                        // first row of the accessible names given
     int m_highlighted = 0;                      // highlighted visible row (0: none)
