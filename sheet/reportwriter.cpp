@@ -83,7 +83,18 @@ void PrinterReport::setCurrentY(int value) {
 void PrinterReport::printLine(const ReportLine& items) {
     if (!isActive())
         return;
-    const QFontMetricsF metrics(m_painter->font(), &m_printer);
+    // A line wider than the page (the large title) is set in a smaller size so that
+    // nothing falls off the paper; columns stay in proportion within the line.
+    const QFont pageFont = m_painter->font();
+    QFont font = pageFont;
+    const int characters = TextReport::layoutLine(items).length();
+    const double pageWidth = m_painter->viewport().width();
+    while (font.pointSize() > 6 &&
+           QFontMetricsF(font, &m_printer).horizontalAdvance(QLatin1Char('0')) * characters >
+               pageWidth)
+        font.setPointSize(font.pointSize() - 1);
+    m_painter->setFont(font);
+    const QFontMetricsF metrics(font, &m_printer);
     const double column = metrics.horizontalAdvance(QLatin1Char('0'));
     double x = 0;
     for (const ReportItem& item : items) {
@@ -92,7 +103,8 @@ void PrinterReport::printLine(const ReportLine& items) {
         m_painter->drawText(QPointF(x, m_y + metrics.ascent()), item.text);
         x += metrics.horizontalAdvance(item.text);
     }
-    m_y += metrics.lineSpacing();
+    m_y += QFontMetricsF(pageFont, &m_printer).lineSpacing();
+    m_painter->setFont(pageFont);
 }
 
 void PrinterReport::printAt(int xTwips, int yTwips, const QString& text) {
