@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <map>
 
 QString TextReport::layoutLine(const ReportLine& items) {
     QString line;
@@ -49,8 +50,6 @@ PrinterReport::PrinterReport(QPrinter& printer) : m_printer(printer) {
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer))
         m_painter.reset();
-    else
-        setFontSize(12);
 }
 
 PrinterReport::~PrinterReport() {
@@ -66,62 +65,96 @@ double PrinterReport::twips(int value) const {
     return value * m_printer.resolution() / 1440.0;
 }
 
-void PrinterReport::setFontSize(int points) {
-    if (!isActive())
-        return;
+QFont PrinterReport::fontOf(int points) const {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(points);
-    m_painter->setFont(font);
+    return font;
+}
+
+void PrinterReport::setFontSize(int points) {
+    m_operations.push_back({Operation::Size, points, 0, {}});
 }
 
 void PrinterReport::setCurrentY(int value) {
-    m_y = twips(value);
+    m_operations.push_back({Operation::Y, value, 0, {}});
 }
 
 void PrinterReport::printLine(const ReportLine& items) {
-    if (!isActive())
-        return;
-    // A line wider than the page (the large title) is set in a smaller size so that
-    // nothing falls off the paper; columns stay in proportion within the line.
-    const QFont pageFont = m_painter->font();
-    QFont font = pageFont;
-    const int characters = TextReport::layoutLine(items).length();
-    const double pageWidth = m_painter->viewport().width();
-    while (font.pointSize() > 6 &&
-           QFontMetricsF(font, &m_printer).horizontalAdvance(QLatin1Char('0')) * characters >
-               pageWidth)
-        font.setPointSize(font.pointSize() - 1);
-    m_painter->setFont(font);
-    const QFontMetricsF metrics(font, &m_printer);
-    const double column = metrics.horizontalAdvance(QLatin1Char('0'));
-    double x = 0;
-    for (const ReportItem& item : items) {
-        const double wanted = (qMax(1, item.column) - 1) * column;
-        x = qMax(x, wanted);
-        m_painter->drawText(QPointF(x, m_y + metrics.ascent()), item.text);
-        x += metrics.horizontalAdvance(item.text);
-    }
-    m_y += QFontMetricsF(pageFont, &m_printer).lineSpacing();
-    m_painter->setFont(pageFont);
+    m_operations.push_back({Operation::Line, 0, 0, items});
 }
 
 void PrinterReport::printAt(int xTwips, int yTwips, const QString& text) {
-    if (!isActive())
-        return;
-    const QFontMetricsF metrics(m_painter->font(), &m_printer);
-    m_painter->drawText(QPointF(twips(xTwips), twips(yTwips) + metrics.ascent()), text);
+    m_operations.push_back({Operation::At, yTwips, xTwips, {{1, text}}});
 }
 
 void PrinterReport::newPage() {
-    if (isActive() && m_printer.newPage())
-        ++m_page;
-    m_y = 0;
+    m_operations.push_back({Operation::Page, 0, 0, {}});
+    ++m_page;
 }
 
 bool PrinterReport::endDoc() {
     if (!isActive())
         return false;
+    // The widest line of each size decides the size it is drawn in.
+    std::map<int, int> widest; // requested size -> characters
+    int size = 12;
+    for (const Operation& op : m_operations) {
+        if (op.kind == Operation::Size)
+            size = op.value;
+        else if (op.kind == Operation::Line)
+            widest[size] = qMax(widest[size], int(TextReport::layoutLine(op.items).length()));
+    }
+    const double pageWidth = m_painter->viewport().width();
+    std::map<int, QFont> drawn;
+    for (const auto& [points, characters] : widest) {
+        QFont font = fontOf(points);
+        while (font.pointSize() > 5 &&
+               QFontMetricsF(font, &m_printer).horizontalAdvance('0') * characters > pageWidth)
+            font.setPointSize(font.pointSize() - 1);
+        drawn[points] = font;
+    }
+
+    size = 12;
+    double y = 0;
+    for (const Operation& op : m_operations) {
+        switch (op.kind) {
+        case Operation::Size:
+            size = op.value;
+            break;
+        case Operation::Y:
+            y = twips(op.value);
+            break;
+        case Operation::Page:
+            if (!m_printer.newPage())
+                return false;
+            y = 0;
+            break;
+        case Operation::At: {
+            const QFont font = fontOf(size);
+            m_painter->setFont(font);
+            m_painter->drawText(
+                QPointF(twips(op.x), twips(op.value) + QFontMetricsF(font, &m_printer).ascent()),
+                op.items.front().text);
+            break;
+        }
+        case Operation::Line: {
+            const QFont font = drawn.count(size) ? drawn[size] : fontOf(size);
+            m_painter->setFont(font);
+            const QFontMetricsF metrics(font, &m_printer);
+            const double column = metrics.horizontalAdvance(QLatin1Char('0'));
+            double x = 0;
+            for (const ReportItem& item : op.items) {
+                x = qMax(x, (qMax(1, item.column) - 1) * column);
+                m_painter->drawText(QPointF(x, y + metrics.ascent()), item.text);
+                x += metrics.horizontalAdvance(item.text);
+            }
+            // Lines keep the spacing of the size asked for, so pages break as laid out.
+            y += QFontMetricsF(fontOf(size), &m_printer).lineSpacing();
+            break;
+        }
+        }
+    }
     return m_painter->end();
 }

@@ -5,6 +5,7 @@
 // back-ends render it: a plain-text page grid and a real printer (or PDF).
 #include "sheet/params.h"
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -51,7 +52,11 @@ private:
 };
 
 // Renders on a QPrinter (a printer or a PDF file) in Courier: twips are mapped
-// through the printer's resolution, a column is the width of one character.
+// through the printer's resolution, a column is the width of one character. The
+// document is drawn when it ends, so that every line of one size can share the
+// size's width: a size whose widest line would not fit the paper (the large title,
+// the wide table of the continuous beams) is set smaller for all its lines alike,
+// and the columns of the table stay aligned.
 class PrinterReport : public ReportWriter {
 public:
     explicit PrinterReport(QPrinter& printer);
@@ -66,9 +71,16 @@ public:
     bool endDoc() override;
 
 private:
+    struct Operation {
+        enum Kind { Size, Y, Line, At, Page } kind;
+        int value = 0;    // the size, or the position in twips
+        int x = 0;        // At: twips from the left
+        ReportLine items; // Line: the items; At: one item with the text
+    };
+    QFont fontOf(int points) const;
     double twips(int value) const;
     QPrinter& m_printer;
     std::unique_ptr<QPainter> m_painter;
-    double m_y = 0; // current position in device units
+    std::vector<Operation> m_operations;
     int m_page = 1;
 };
