@@ -777,7 +777,6 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
     if (accepted != text)
         setBox(edited, accepted);
     m_sheet.setDatum(column, k, accepted);
-    m_currentRow = visibleRow;
     if (column == 1)
         CountRows();
     UpdateHint();

@@ -132,7 +132,6 @@ private:
     QToolBar* m_toolbar = nullptr;
     QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
     QSet<QLabel*> m_heads;                      // column heads and units, fitted to their width
-    int m_currentRow = 1;                       // visible row of the last accepted datum
     int m_namedFrom = 0;                        // first row of the accessible names given
     int m_highlighted = 0;                      // highlighted visible row (0: none)
     std::array<bool, kVisibleRows> m_painted{}; // rows not in their normal colours
