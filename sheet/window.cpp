@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
+#include <functional>
 
 using ModPonteluma::Str;
 using ModPonteluma::texts;
@@ -417,12 +418,14 @@ void SheetWindow::buildBottom(QWidget* area) {
         const char* name;
         const char* caption;
         const char* tip;
+        std::function<void()> command;
     };
     const Button buttons[] = {
-        {"men", "M&enu", "cliccare per visualizzare la finestra Menu"},
-        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea"},
-        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida"},
-        {"esco", "&USCITA", "cliccare per uscire da Ponteluma"},
+        {"men", "M&enu", "cliccare per visualizzare la finestra Menu", ShowMainWindow},
+        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea", [this] { aiuto(); }},
+        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida",
+         ShowHelpContents},
+        {"esco", "&USCITA", "cliccare per uscire da Ponteluma", ConfirmExit},
     };
     int y = top;
     for (const Button& b : buttons) {
@@ -431,17 +434,7 @@ void SheetWindow::buildBottom(QWidget* area) {
         button->setToolTip(QString::fromUtf8(b.tip));
         button->setGeometry(500, y, 134, 24);
         y += 27;
-        const QString name = b.name;
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            if (name == "men")
-                ShowMainWindow();
-            else if (name == "aiuto")
-                aiuto();
-            else if (name == "guidainlinea")
-                ShowHelpContents();
-            else
-                ConfirmExit();
-        });
+        connect(button, &QPushButton::clicked, this, b.command);
     }
 
     for (const ExtraLabel& extra : m_params.extras) {
