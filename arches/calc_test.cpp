@@ -2,6 +2,8 @@
 #include "arches/params.h"
 #include "sheet/rules.h"
 
+#include "tests/sheets.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,18 +18,10 @@ struct ArchRow {
 };
 
 Sheet archSheet(std::initializer_list<ArchRow> rows) {
-    Sheet sheet = newSheet(archesParams());
-    int row = 0;
-    for (const ArchRow& r : rows) {
-        ++row;
-        sheet.setDatum(1, row, r.l);
-        sheet.setDatum(2, row, r.c);
-        sheet.setDatum(3, row, r.a);
-        sheet.setDatum(4, row, r.h);
-        sheet.setDatum(5, row, r.f);
-    }
-    sheet.CountRows();
-    return sheet;
+    std::vector<std::vector<const char*>> data;
+    for (const ArchRow& r : rows)
+        data.push_back({r.l, r.c, r.a, r.h, r.f});
+    return FilledSheet(archesParams(), data);
 }
 
 std::vector<double> results(const Sheet& sheet, int row) {

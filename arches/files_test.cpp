@@ -2,6 +2,8 @@
 #include "sheet/archive.h"
 #include "sheet/report.h"
 
+#include "tests/sheets.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,33 +17,10 @@ struct ArchRow {
 };
 
 Sheet computedSheet(int typology, std::initializer_list<ArchRow> rows) {
-    const SheetParams& p = archesParams();
-    Sheet sheet = newSheet(p);
-    int row = 0;
-    for (const ArchRow& r : rows) {
-        ++row;
-        const char* data[] = {r.l, r.c, r.a, r.h, r.f};
-        for (int column = 1; column <= 5; ++column)
-            sheet.setDatum(column, row, data[column - 1]);
-    }
-    sheet.CountRows();
-    layOut(p, sheet, typology);
-    p.calculate(sheet, typology);
-    return sheet;
-}
-
-// The text that starts at a 1-based column of a line of the text grid.
-std::string at(const QString& line, int column, int length) {
-    return line.mid(column - 1, length).toStdString();
-}
-
-// The index of the first line that starts with the text, -1 when none does.
-int lineStarting(const QStringList& page, const QString& start) {
-    for (int i = 0; i < page.size(); ++i) {
-        if (page[i].startsWith(start))
-            return i;
-    }
-    return -1;
+    std::vector<std::vector<const char*>> data;
+    for (const ArchRow& r : rows)
+        data.push_back({r.l, r.c, r.a, r.h, r.f});
+    return ComputedSheet(archesParams(), typology, data);
 }
 
 TEST(ArchesFiles, ArchiveRecordsHoldSpanLoadRiseThenThePositionOfTheForce) {
@@ -85,23 +64,23 @@ TEST(ArchesFiles, ReportLinesUpEachColumn) {
     ASSERT_TRUE(page.contains("         DATI E RISULTATI (tipologia: 3 cerniere + concentrato)"));
     ASSERT_TRUE(page.contains("     xb     = componente orizzontale della reazione nel vincolo "
                               "di destra B"));
-    const int heads = lineStarting(page, "     arco    luce");
+    const int heads = LineStarting(page, "     arco    luce");
     ASSERT_GT(heads, 0);
     EXPECT_TRUE(page.at(heads + 1).startsWith("       n      m       kg"));
     const QString line = page.at(heads + 3);
-    EXPECT_EQ(at(line, 8, 1), "1");
-    EXPECT_EQ(at(line, 14, 4), "12,5"); // comma on 16
-    EXPECT_EQ(at(line, 23, 4), "1000");
-    EXPECT_EQ(at(line, 30, 1), "3");
-    EXPECT_EQ(at(line, 39, 1), "-"); // no height
-    EXPECT_EQ(at(line, 46, 1), "2");
-    EXPECT_EQ(at(line, 54, 4), " 760");
-    EXPECT_EQ(at(line, 62, 4), " 240");
-    EXPECT_EQ(at(line, 70, 4), " 750");
-    EXPECT_EQ(at(line, 80, 2), " 0");
-    EXPECT_EQ(at(line, 90, 2), " 0");
-    EXPECT_EQ(at(line, 99, 2), " 0");
-    EXPECT_EQ(at(line, 108, 2), " 0");
+    EXPECT_EQ(TextAt(line, 8, 1), "1");
+    EXPECT_EQ(TextAt(line, 14, 4), "12,5"); // comma on 16
+    EXPECT_EQ(TextAt(line, 23, 4), "1000");
+    EXPECT_EQ(TextAt(line, 30, 1), "3");
+    EXPECT_EQ(TextAt(line, 39, 1), "-"); // no height
+    EXPECT_EQ(TextAt(line, 46, 1), "2");
+    EXPECT_EQ(TextAt(line, 54, 4), " 760");
+    EXPECT_EQ(TextAt(line, 62, 4), " 240");
+    EXPECT_EQ(TextAt(line, 70, 4), " 750");
+    EXPECT_EQ(TextAt(line, 80, 2), " 0");
+    EXPECT_EQ(TextAt(line, 90, 2), " 0");
+    EXPECT_EQ(TextAt(line, 99, 2), " 0");
+    EXPECT_EQ(TextAt(line, 108, 2), " 0");
     EXPECT_EQ(line.length(), 109);
 
     // Ma −640 and Mb 320 of a clamped arch: the minus takes the place of the blank.
@@ -109,10 +88,10 @@ TEST(ArchesFiles, ReportLinesUpEachColumn) {
     TextReport second;
     ComposeReport(p, clamped, p.typologies[10], second);
     const QString row = second.pages().at(0).at(heads + 3);
-    EXPECT_EQ(at(row, 39, 1), "-");
-    EXPECT_EQ(at(row, 88, 4), "-640");
-    EXPECT_EQ(at(row, 97, 4), " 320");
-    EXPECT_EQ(at(row, 106, 4), "-120");
+    EXPECT_EQ(TextAt(row, 39, 1), "-");
+    EXPECT_EQ(TextAt(row, 88, 4), "-640");
+    EXPECT_EQ(TextAt(row, 97, 4), " 320");
+    EXPECT_EQ(TextAt(row, 106, 4), "-120");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "plates/params.h"
 #include "sheet/rules.h"
 
+#include "tests/sheets.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,16 +15,10 @@ struct PlateRow {
 };
 
 Sheet plateSheet(std::initializer_list<PlateRow> rows) {
-    Sheet sheet = newSheet(platesParams());
-    int row = 0;
-    for (const PlateRow& r : rows) {
-        ++row;
-        sheet.setDatum(1, row, r.first);
-        sheet.setDatum(2, row, r.ly);
-        sheet.setDatum(3, row, r.load);
-    }
-    sheet.CountRows();
-    return sheet;
+    std::vector<std::vector<const char*>> data;
+    for (const PlateRow& r : rows)
+        data.push_back({r.first, r.ly, r.load});
+    return FilledSheet(platesParams(), data);
 }
 
 std::vector<Result> moments(const Sheet& sheet, int row) {

@@ -1,6 +1,8 @@
 #include "sections/calc.h"
 #include "sections/params.h"
 
+#include "tests/sheets.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,13 +15,7 @@ struct Expected {
 };
 
 Sheet sheetWith(const std::vector<std::vector<const char*>>& rows) {
-    Sheet sheet = newSheet(sectionsParams());
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            sheet.setDatum(int(c) + 1, int(r) + 1, QString::fromUtf8(rows[r][c]));
-    }
-    sheet.CountRows();
-    return sheet;
+    return FilledSheet(sectionsParams(), rows);
 }
 
 void expectResult(const Sheet& sheet, int column, int row, double value, int typology) {
