@@ -191,6 +191,11 @@ Values compute(int typology, const Row& r, const Shared& s) {
     return v;
 }
 
+bool allFinite(const Values& v) {
+    return std::isfinite(v.ya) && std::isfinite(v.yb) && std::isfinite(v.xa) &&
+           std::isfinite(v.xb) && std::isfinite(v.ma) && std::isfinite(v.mb) && std::isfinite(v.mc);
+}
+
 void store(Sheet& sheet, int row, const Values& v) {
     using ModPonteluma::RoundHalfUp;
     sheet.setResult(Ya, row, RoundHalfUp(v.ya));
@@ -249,32 +254,27 @@ void ResetArchesHeads(Sheet& sheet) {
 }
 
 CalcOutcome CalculateArches(Sheet& sheet, int typology) {
-    CalcOutcome outcome;
     const int t = ArchesTypology(typology);
     const bool usesDistance = ArchesUsesDistance(t);
     const bool usesHeight = ArchesUsesHeight(t);
+    sheet.clearResults();
     Shared s; // the distance terms carry over a row without a (only where a is unused)
-    // The heads are reset and relabelled for every row, so only the last row reached
-    // shows: they are set once, for that row, when the run ends or stops.
-    const auto stop = [&sheet, &outcome] {
-        ResetArchesHeads(sheet);
-        return outcome;
-    };
+    // The heads follow the last row computed: they are set once, for that row, when
+    // the run ends.
+    int computed = 0;
     double lastSpan = 0;
     for (int row = 1; row <= sheet.n(); ++row) {
-        if (sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row) || sheet.isEmpty(Frec, row))
-            return stop();
+        if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row) || sheet.isEmpty(Frec, row) ||
+            (usesHeight && sheet.isEmpty(Alt, row)) || (usesDistance && sheet.isEmpty(Dist, row)))
+            continue; // incomplete: the hint and the check say what lacks
         Row r;
         r.l = sheet.number(Luce, row);
         r.c = sheet.number(Carico, row);
         r.f = sheet.number(Frec, row);
-        if (countsAsZero(r.l) || countsAsZero(r.c) || countsAsZero(r.f))
-            return stop();
-        if (usesHeight && sheet.isEmpty(Alt, row))
-            return stop();
-        // A force without its position cannot be computed: the row is incomplete.
-        if (usesDistance && sheet.isEmpty(Dist, row))
-            return stop();
+        if (countsAsZero(r.l) || countsAsZero(r.c) || countsAsZero(r.f)) {
+            sheet.setOutOfRange(row); // below a hundredth the formulas have no meaning
+            continue;
+        }
         r.h = sheet.number(Alt, row);
         s.cl = r.c * r.l;
         s.cl2 = r.c * (r.l * r.l);
@@ -287,13 +287,17 @@ CalcOutcome CalculateArches(Sheet& sheet, int typology) {
         }
         s.cf = r.c * r.f;
         s.cf2 = r.c * (r.f * r.f);
-        store(sheet, row, compute(t, r, s));
+        const Values v = compute(t, r, s);
+        if (!allFinite(v)) {
+            sheet.setOutOfRange(row);
+            continue;
+        }
+        store(sheet, row, v);
         lastSpan = r.l;
+        ++computed;
     }
-    if (sheet.n() > 0) {
-        ResetArchesHeads(sheet);
+    ResetArchesHeads(sheet);
+    if (computed > 0)
         relabelHeads(sheet, t, lastSpan);
-    }
-    outcome.finished = true;
-    return outcome;
+    return {};
 }

@@ -234,16 +234,9 @@ bool allFinite(const Forces& f) {
            std::isfinite(f.ta) && std::isfinite(f.tb);
 }
 
-// The cantilevers (1 to 3) never write mom.c: it keeps whatever it held.
+// The cantilevers (1 to 3) have no span moment: mom.c stays empty.
 bool writesMomC(int typology) {
     return typology > 3;
-}
-
-void clearRow(Sheet& sheet, int typology, int row) {
-    for (int column = MomA; column <= TaglioB; ++column) {
-        if (column != MomC || writesMomC(typology))
-            sheet.setResult(column, row, std::nullopt);
-    }
 }
 
 void storeRow(Sheet& sheet, int typology, int row, const Forces& f) {
@@ -271,47 +264,44 @@ QString uniformLoadRefusal(int typology) {
 CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
     typology = typology >= 1 && typology <= 20 ? typology : 1;
     CalcOutcome outcome;
+    sheet.clearResults();
     const bool needsDato3 = UsesDato3(typology);
+    const bool trapezoid = typology == 9 || typology == 15;
     for (int row = 1; row <= sheet.n(); ++row) {
-        if (sheet.isEmpty(Dato2, row))
-            return outcome;
-        const bool trapezoid = typology == 9 || typology == 15;
+        if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Dato2, row))
+            continue;
         if (trapezoid && !sheet.isEmpty(Dato3, row) &&
             sheet.number(Dato2, row) == sheet.number(Dato3, row)) {
-            // A uniform load belongs to another typology; the window empties the datum.
-            outcome.refusal = uniformLoadRefusal(typology);
-            outcome.refusedRow = row;
-            outcome.refusedColumn = Dato3;
-            return outcome;
+            // A uniform load belongs to another typology: the datum goes, so what is
+            // shown is what is stored and saved.
+            sheet.setDatum(Dato3, row, QString());
+            if (outcome.refusal.isEmpty())
+                outcome.refusal = uniformLoadRefusal(typology);
+            continue;
         }
-        const bool pointLoadInSpan = typology == 4 || typology == 10 || typology == 16;
-        sheet.setCaption("labelM", pointLoadInSpan ? QStringLiteral("momento C")
-                                                   : QStringLiteral("momento max"));
         if (needsDato3 && sheet.isEmpty(Dato3, row))
-            return outcome;
+            continue;
 
         const double l = sheet.number(Luce, row);
         const double d2 = sheet.number(Dato2, row);
         const double d3 = sheet.isEmpty(Dato3, row) ? 0.0 : sheet.number(Dato3, row);
-        if (hasZeroDivisor(typology, l, d2, d3)) {
-            clearRow(sheet, typology, row);
-            continue;
-        }
         const Forces f = compute(typology, l, d2, d3);
-        if (!allFinite(f)) {
-            clearRow(sheet, typology, row);
+        if (hasZeroDivisor(typology, l, d2, d3) || !allFinite(f)) {
+            sheet.setOutOfRange(row);
             continue;
         }
         storeRow(sheet, typology, row, f);
+        const bool pointLoadInSpan = typology == 4 || typology == 10 || typology == 16;
+        sheet.setCaption("labelM", pointLoadInSpan ? QStringLiteral("momento C")
+                                                   : QStringLiteral("momento max"));
     }
-    outcome.finished = true;
     return outcome;
 }
 
 std::optional<double> BeamMaxMomentX(const Sheet& sheet, int typology, int row) {
     typology = typology >= 1 && typology <= 20 ? typology : 1;
-    if (!HasMaxMomentX(typology) || row < 1 || row > kMaxRows)
-        return std::nullopt;
+    if (!HasMaxMomentX(typology) || row < 1 || row > kMaxRows || !sheet.result(TaglioA, row))
+        return std::nullopt; // a row without results has no largest moment
     const bool hasL = !sheet.isEmpty(Luce, row);
     const bool hasD2 = !sheet.isEmpty(Dato2, row);
     const bool hasD3 = !sheet.isEmpty(Dato3, row);

@@ -38,7 +38,7 @@ void BM_ArchesCalculate100Rows(benchmark::State& state) {
     const int typology = int(state.range(0));
     for (auto _ : state) {
         const CalcOutcome outcome = CalculateArches(sheet, typology);
-        benchmark::DoNotOptimize(outcome.finished);
+        benchmark::DoNotOptimize(outcome.refusal);
     }
     state.SetItemsProcessed(state.iterations() * kMaxRows);
 }
@@ -51,7 +51,7 @@ void BM_PlatesCalculate100Rows(benchmark::State& state) {
     const int typology = int(state.range(0));
     for (auto _ : state) {
         const CalcOutcome outcome = CalculatePlates(sheet, typology);
-        benchmark::DoNotOptimize(outcome.finished);
+        benchmark::DoNotOptimize(outcome.refusal);
     }
     state.SetItemsProcessed(state.iterations() * kMaxRows);
 }

@@ -54,7 +54,7 @@ void BM_SectionsCalculate100Rows(benchmark::State& state) {
     const int typology = int(state.range(0));
     for (auto _ : state) {
         const CalcOutcome outcome = CalculateSections(sheet, typology);
-        benchmark::DoNotOptimize(outcome.finished);
+        benchmark::DoNotOptimize(outcome.refusal);
     }
     state.SetItemsProcessed(state.iterations() * kMaxRows);
 }
@@ -66,7 +66,7 @@ void BM_BeamsCalculate100Rows(benchmark::State& state) {
     const int typology = int(state.range(0));
     for (auto _ : state) {
         const CalcOutcome outcome = CalculateBeams(sheet, typology);
-        benchmark::DoNotOptimize(outcome.finished);
+        benchmark::DoNotOptimize(outcome.refusal);
     }
     state.SetItemsProcessed(state.iterations() * kMaxRows);
 }
@@ -92,7 +92,7 @@ void BM_ContinuousCalculate100Rows(benchmark::State& state) {
     const int typology = int(state.range(0));
     for (auto _ : state) {
         const CalcOutcome outcome = CalculateContinuous(sheet, typology);
-        benchmark::DoNotOptimize(outcome.finished);
+        benchmark::DoNotOptimize(outcome.refusal);
     }
     state.SetItemsProcessed(state.iterations() * kMaxRows);
 }

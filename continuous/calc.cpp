@@ -50,6 +50,21 @@ constexpr Coefficient kTable[kTypologies][kResults] = {
      R(-0.054)},
 };
 
+// Span moments equal by symmetry to another span's, which the table leaves at 0:
+// kMirror[t - 1][column] is the column whose value they show (0: their own).
+constexpr int kMirror[kTypologies][kResults + 1] = {
+    {0, 0, 0, MomAB},                 // 1: B-C = A-B
+    {},                               // 2
+    {0, 0, 0, 0, 0, MomAB},           // 3: C-D = A-B
+    {},                               // 4
+    {},                               // 5
+    {},                               // 6
+    {0, 0, 0, 0, 0, MomBC, 0, MomAB}, // 7: C-D = B-C, D-E = A-B
+    {0, 0, 0, 0, 0, MomBC},           // 8: C-D = B-C
+    {},                               // 9
+    {},                               // 10
+};
+
 // Distance of the largest moment of each span as a fraction of the span, from A, B, C
 // and E; negative entries: kHide hides the display, kNoChange leaves it as it was.
 constexpr double kHide = -1;
@@ -83,28 +98,55 @@ double evaluate(const Coefficient& c, double ql, double ql2) {
 } // namespace
 
 CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
-    const Coefficient* coefficients = kTable[normalised(typology) - 1];
-    CalcOutcome outcome;
+    const int t = normalised(typology);
+    const Coefficient* coefficients = kTable[t - 1];
+    sheet.clearResults();
     for (int row = 1; row <= sheet.n(); ++row) {
-        if (sheet.isEmpty(Carico, row))
-            return outcome; // the hint and the check say what lacks; no refresh
-        if (sheet.isEmpty(Luce, row)) {
-            // A load without its span (a span refused while typing) has no result.
-            for (int column = MomAB; column <= Re; ++column)
-                sheet.setResult(column, row, std::nullopt);
-            continue;
-        }
+        if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row))
+            continue; // the hint and the check say what lacks
         const double q = sheet.number(Carico, row);
         const double l = sheet.number(Luce, row);
         const double ql = q * l;
         const double ql2 = q * (l * l);
+        double values[kResults + 1] = {};
+        bool finite = true;
         for (int column = MomAB; column <= Re; ++column) {
-            const double value = evaluate(coefficients[column - 1], ql, ql2);
-            sheet.setResult(column, row, RoundHalfUp(value));
+            values[column] = evaluate(coefficients[column - 1], ql, ql2);
+            finite = finite && std::isfinite(values[column]);
+        }
+        if (!finite) {
+            sheet.setOutOfRange(row);
+            continue;
+        }
+        for (int column = MomAB; column <= Re; ++column) {
+            if (!ContinuousHasResult(t, column))
+                continue; // a span or support the beam does not have
+            const int source = kMirror[t - 1][column];
+            sheet.setResult(column, row, RoundHalfUp(values[source ? source : column]));
         }
     }
-    outcome.finished = true;
-    return outcome;
+    return {};
+}
+
+bool ContinuousHasResult(int typology, int column) {
+    const int spans = ContinuousSpans(typology);
+    switch (column) {
+    case MomCD:
+    case MomC:
+    case Rd:
+        return spans >= 3;
+    case MomD:
+    case MomDE:
+    case Re:
+        return spans >= 4;
+    default:
+        return true;
+    }
+}
+
+int ContinuousSpans(int typology) {
+    const int t = normalised(typology);
+    return t <= 2 ? 2 : t <= 6 ? 3 : 4;
 }
 
 DistanceDisplay ContinuousDistance(const Sheet& sheet, int typology, int span, int row) {
@@ -116,8 +158,10 @@ DistanceDisplay ContinuousDistance(const Sheet& sheet, int typology, int span, i
     // C-D has a largest moment of its own only in typology 10, D-E only in 9.
     if ((span == SpanCD && typology != 10) || (span == SpanDE && typology != 9))
         return display;
-    if (sheet.isEmpty(Luce, row))
+    if (!sheet.result(Ra, row)) {
+        display.kind = DistanceKind::Hide; // a row without results has no largest moment
         return display;
+    }
     const double d = kDistance[normalised(typology) - 1][span];
     if (d == kNoChange)
         return display;

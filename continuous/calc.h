@@ -12,9 +12,15 @@ enum Output { MomAB = 1, MomB, MomBC, MomC, MomCD, MomD, MomDE, Ra, Rb, Rc, Rd, 
 enum Span { SpanAB = 0, SpanBC, SpanCD, SpanDE };
 } // namespace Continuous
 
-// Computes rows 1..n; stops silently at the first row without a load (finished stays
-// false, so the grid is not refreshed). A row with a load but no span gets no results.
+// Computes every complete row of 1..n; a row without its span or load shows nothing.
+// A span that mirrors another shows its value; the results of spans and supports the
+// beam does not have stay empty.
 CalcOutcome CalculateContinuous(Sheet& sheet, int typology);
+
+// Spans of the typology's beam: 2, 3 or 4.
+int ContinuousSpans(int typology);
+// Whether the beam of the typology has the span or support of result column `column`.
+bool ContinuousHasResult(int typology, int column);
 
 enum class DistanceKind {
     Show,    // `distanza` visible with the caption

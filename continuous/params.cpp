@@ -99,7 +99,7 @@ SheetParams make() {
     p.report.columns = {{false, 1, 14, false}, {false, 2, 25, false}};
     const int positions[] = {32, 40, 48, 56, 64, 72, 80, 87, 94, 101, 108, 115};
     for (int k = 0; k < 12; ++k)
-        p.report.columns.push_back({true, k + 1, positions[k], false});
+        p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
     p.helpPage = "guidacontinue";
     return p;
 }

@@ -42,11 +42,6 @@ PlateCoefficients all(const Entry& e, bool clamped) {
     return {e.supportedMx, e.supportedMy, 0, 0};
 }
 
-void setAll(Sheet& sheet, int row, Result value) {
-    for (int column = MomX; column <= EdgeY; ++column)
-        sheet.setResult(column, row, value);
-}
-
 } // namespace
 
 PlateCoefficients PlateCoefficientsFor(double ratio, bool clamped) {
@@ -80,21 +75,22 @@ bool PlatesSameShape(int oldTypology, int newTypology) {
 
 CalcOutcome CalculatePlates(Sheet& sheet, int typology) {
     using ModPonteluma::RoundHalfUp;
-    CalcOutcome outcome;
     const int t = typology < 1 ? 1 : typology;
+    sheet.clearResults();
     for (int row = 1; row <= sheet.n(); ++row) {
-        if (sheet.isEmpty(First, row) || sheet.isEmpty(Load, row))
-            return outcome;
+        if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Load, row))
+            continue; // incomplete: the hint and the check say what lacks
         const double first = sheet.number(First, row);
         const double q = sheet.number(Load, row);
         double mx = 0, my = 0, ex = 0, ey = 0;
         switch (t) {
         case 1:
         case 2: {
+            if (sheet.isEmpty(Ly, row))
+                continue; // without its long side a rectangle has no ratio
             const double ly = sheet.number(Ly, row);
-            if (sheet.isEmpty(Ly, row) || ly == 0) {
-                // Without its long side a rectangle has no ratio: no results, go on.
-                setAll(sheet, row, std::nullopt);
+            if (ly == 0) {
+                sheet.setOutOfRange(row); // a plate without its long side has no ratio
                 continue;
             }
             const double ratio = ly / first;
@@ -120,11 +116,14 @@ CalcOutcome CalculatePlates(Sheet& sheet, int typology) {
         default: // no such plate: every result is 0
             break;
         }
+        if (!std::isfinite(mx) || !std::isfinite(my) || !std::isfinite(ex) || !std::isfinite(ey)) {
+            sheet.setOutOfRange(row);
+            continue;
+        }
         sheet.setResult(MomX, row, RoundHalfUp(mx));
         sheet.setResult(MomY, row, RoundHalfUp(my));
         sheet.setResult(EdgeX, row, RoundHalfUp(ex));
         sheet.setResult(EdgeY, row, RoundHalfUp(ey));
     }
-    outcome.finished = true;
-    return outcome;
+    return {};
 }

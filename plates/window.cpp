@@ -10,5 +10,4 @@ void PlatesWindow::typologyChosen(int chosen) {
         cancella();
     setTypology(chosen);
     sistema();
-    Calculate();
 }

@@ -9,6 +9,7 @@ PONTELUMA_PACKAGES=(
     libgtest-dev libbenchmark-dev
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core
+    locales
 )
 
 ponteluma_install_missing() {
@@ -24,6 +25,17 @@ ponteluma_install_missing() {
     echo "Installing: ${missing[*]}" >&2
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >&2
+}
+
+# The users' desktops are Italian: the tests run under it_IT.UTF-8 as well as C.
+ponteluma_italian_locale() {
+    locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'it_IT.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >&2
 }
 
 ponteluma_build() {

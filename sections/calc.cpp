@@ -17,6 +17,7 @@ struct Properties {
 int lastNeededColumn(int typology) {
     switch (typology) {
     case 1:
+    case 5: // the hollow square needs its inner side, as the hint and the check say
     case 6:
     case 7:
     case 12:
@@ -149,25 +150,20 @@ Properties compute(int typology, double c1, double c2, double c3, double c4) {
 CalcOutcome CalculateSections(Sheet& sheet, int typology) {
     using ModPonteluma::RoundHalfUp;
     using ModPonteluma::RoundHalfUp1;
-    CalcOutcome outcome;
+    sheet.clearResults();
     const int needed = lastNeededColumn(typology);
     for (int row = 1; row <= sheet.n(); ++row) {
-        for (int column = 2; column <= needed; ++column) {
-            if (sheet.isEmpty(column, row))
-                return outcome; // incomplete row: the hint and the check say what lacks
-        }
+        if (sheet.lacksFirstDatum(row) || sheet.anyEmpty(row, 2, needed))
+            continue; // incomplete row: the hint and the check say what lacks
         const Properties p = compute(typology, sheet.number(1, row), sheet.number(2, row),
                                      sheet.number(3, row), sheet.number(4, row));
-        if (p.e == 0)
-            return outcome;
         const double w = p.i / p.e;
         const double w1 = p.hasE1 && p.e1 > 0 ? p.i / p.e1 : 0;
-        if (!std::isfinite(p.i) || !std::isfinite(p.e) || !std::isfinite(w) ||
+        if (p.e == 0 || !std::isfinite(p.i) || !std::isfinite(p.e) || !std::isfinite(w) ||
             !std::isfinite(p.a) || !std::isfinite(w1)) {
             // Dimensions that make a divisor vanish (a flange and web of no area)
             // have no section: the row shows nothing and the next rows go on.
-            for (int column = I; column <= A; ++column)
-                sheet.setResult(column, row, std::nullopt);
+            sheet.setOutOfRange(row);
             continue;
         }
         sheet.setResult(I, row, RoundHalfUp(p.i));
@@ -179,6 +175,5 @@ CalcOutcome CalculateSections(Sheet& sheet, int typology) {
         }
         sheet.setResult(A, row, RoundHalfUp1(p.a));
     }
-    outcome.finished = true;
-    return outcome;
+    return {};
 }

@@ -56,8 +56,8 @@ TEST(SectionsCalc, EveryTypologyAgainstTheShapesProperties) {
     };
     for (const Expected& x : table) {
         Sheet sheet = sheetWith({x.data});
-        const CalcOutcome outcome = CalculateSections(sheet, x.typology);
-        EXPECT_TRUE(outcome.finished) << "typology " << x.typology;
+        CalculateSections(sheet, x.typology);
+        EXPECT_FALSE(sheet.isOutOfRange(1)) << "typology " << x.typology;
         const double values[] = {x.i, x.e, x.w, x.e1, x.w1, x.a};
         for (int column = 1; column <= 6; ++column)
             expectResult(sheet, column, 1, values[column - 1], x.typology);
@@ -75,7 +75,7 @@ TEST(SectionsCalc, ResultsAsTheSheetShowsThem) {
 
 TEST(SectionsCalc, EqualDiametersOfATubeGiveZeroWithoutFailing) {
     Sheet sheet = sheetWith({{"10", "10"}});
-    EXPECT_TRUE(CalculateSections(sheet, 12).finished);
+    CalculateSections(sheet, 12);
     EXPECT_EQ(sheet.resultText(1, 1), "0");
     EXPECT_EQ(sheet.resultText(3, 1), "0");
     EXPECT_EQ(sheet.resultText(6, 1), "0");
@@ -89,30 +89,34 @@ TEST(SectionsCalc, CrossSectionTakesTheTallerRectangleForTheFarFibre) {
     EXPECT_EQ(sheet.resultText(2, 2), "10"); // h <= H: unchanged
 }
 
-TEST(SectionsCalc, AMissingDatumStopsTheRunAndKeepsLaterResults) {
+TEST(SectionsCalc, AnIncompleteRowShowsNothingAndLaterRowsAreComputed) {
     Sheet sheet = sheetWith({{"20", "20", "4", "4"},
                              {"20", "20", "4", "4"},
                              {"20", "20", "4"},
                              {"20", "20", "4", "4"}});
-    sheet.setResult(1, 3, 111.0);
+    sheet.setResult(1, 3, 111.0); // results of other data
     sheet.setResult(1, 4, 222.0);
-    const CalcOutcome outcome = CalculateSections(sheet, 17);
-    EXPECT_FALSE(outcome.finished); // the visible rows are not refreshed
+    CalculateSections(sheet, 17);
     EXPECT_EQ(sheet.resultText(1, 1), "5028");
     EXPECT_EQ(sheet.resultText(1, 2), "5028");
-    EXPECT_EQ(sheet.resultText(1, 3), "111");
-    EXPECT_EQ(sheet.resultText(1, 4), "222");
+    for (int column = 1; column <= 6; ++column)
+        EXPECT_FALSE(sheet.result(column, 3).has_value()) << column;
+    EXPECT_EQ(sheet.resultText(1, 4), "5028");
+    EXPECT_FALSE(sheet.isOutOfRange(3)); // it lacks a datum: the hint names the column
 }
 
-TEST(SectionsCalc, ZeroDistanceStopsAndADegenerateSectionShowsNothing) {
+TEST(SectionsCalc, ZeroDistanceAndADegenerateSectionAreOutOfRange) {
     Sheet zeroHeight = sheetWith({{"20", "0"}, {"20", "30"}});
-    EXPECT_FALSE(CalculateSections(zeroHeight, 1).finished);
-    EXPECT_FALSE(zeroHeight.result(1, 2).has_value());
+    CalculateSections(zeroHeight, 1);
+    EXPECT_FALSE(zeroHeight.result(1, 1).has_value());
+    EXPECT_TRUE(zeroHeight.isOutOfRange(1));
+    EXPECT_EQ(zeroHeight.resultText(1, 2), "45000");
 
     // A T section of no area has no centroid: no NaN, the next row still computed.
     Sheet degenerate = sheetWith({{"20", "4", "0", "0"}, {"20", "20", "4", "4"}});
-    EXPECT_TRUE(CalculateSections(degenerate, 17).finished);
+    CalculateSections(degenerate, 17);
     EXPECT_FALSE(degenerate.result(1, 1).has_value());
+    EXPECT_TRUE(degenerate.isOutOfRange(1));
     EXPECT_EQ(degenerate.resultText(1, 2), "5028");
 }
 

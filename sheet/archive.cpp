@@ -244,6 +244,13 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
                     setProblem(problem, where + " non contiene un dato valido");
                     return false;
                 }
+                if (datum.size() > kMaxDatumLength) {
+                    // A box shows at most this many characters: a longer datum would be
+                    // computed and saved while the box shows only part of it.
+                    setProblem(problem, where + " contiene un dato di più di " +
+                                            number(kMaxDatumLength) + " caratteri");
+                    return false;
+                }
                 result.rows[size_t(row)][size_t(record[v] - 1)] = datum;
             }
         }

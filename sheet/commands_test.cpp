@@ -255,3 +255,29 @@ TEST_F(Commands, ArchesRelabelTheirHeadsAndShowTheNote) {
     EXPECT_EQ(text("note"), "La formula di x è valida per a<=m. 5 (l/2)");
     EXPECT_FALSE(window->findChild<QLineEdit*>("alt_1")->isEnabled());
 }
+
+TEST_F(Commands, HeadsAndResultsFollowTheTypologyChosenInTheMainWindow) {
+    // Arches: the relabelled heads and the note of typology 1 go with a typology that
+    // has neither, as soon as the main window chooses it.
+    open(ModPonteluma::Archi, 1);
+    type("luc_1", "10"), type("car_1", "1000"), type("dist_1", "3"), type("frec_1", "2");
+    ASSERT_TRUE(visible("note"));
+    window->setTypology(4);
+    window->sistema();
+    EXPECT_FALSE(visible("note"));
+    EXPECT_EQ(text("ya_1"), "5000"); // c·l/2 of the new typology, at once
+
+    // Beams: "momento C" of a point load goes with a uniform load.
+    open(ModPonteluma::Travi, 4);
+    type("dat1_1", "6"), type("dat2_1", "1000"), type("dat3_1", "2");
+    EXPECT_EQ(text("labelM"), "momento C");
+    window->setTypology(5);
+    window->sistema();
+    EXPECT_EQ(text("labelM"), "momento max");
+    EXPECT_EQ(text("mommax_1"), "4500"); // 1000·36/8
+    // A cantilever shows no span moment, not the one of the beam before.
+    window->setTypology(1);
+    window->sistema();
+    EXPECT_EQ(text("mommax_1"), "");
+    EXPECT_EQ(text("mom2_1"), "-6000");
+}

@@ -43,12 +43,12 @@ struct ExtraLabel {
     bool wordWrap = false;
 };
 
-// What a calculation run tells the window besides the results it stored.
+// What a calculation run tells the window besides the results it stored. A
+// calculation starts from a sheet without results and computes every complete row;
+// an incomplete row shows nothing and the rows after it are computed all the same.
 struct CalcOutcome {
-    bool finished = false; // every row was computed: the visible rows are refreshed
-    QString refusal;       // a refusal of the data (stop icon), empty when none
-    int refusedRow = 0;    // the datum that the refusal empties (0: none)
-    int refusedColumn = 0;
+    QString refusal; // a refusal of the data (stop icon), empty when none; the
+                     // refused datum has been emptied in the sheet
 };
 
 // Texts of the window's messages that name its items.

@@ -10,14 +10,20 @@ QString OrdinalWord(int ordinal) {
 Missing FirstMissing(const SheetParams& params, const Sheet& sheet, int typology) {
     const int columns = int(params.data.size());
     for (int row = 1; row <= sheet.n(); ++row) {
-        for (int column = 1; column <= columns; ++column) {
-            const bool needed = column == 1 || !params.uses || params.uses(typology, column);
+        if (sheet.lacksFirstDatum(row))
+            return {row, 1};
+        for (int column = 2; column <= columns; ++column) {
+            const bool needed = !params.uses || params.uses(typology, column);
             if (needed && sheet.isEmpty(column, row))
                 return {row, column};
         }
+        if (sheet.isOutOfRange(row))
+            return {row, 1, true};
     }
     return {};
 }
+
+static const char* const kOutOfRangeLine = "- dati fuori dal campo di calcolo.";
 
 static QString itemHeading(const SheetParams& params, int row) {
     return params.words.item + " n." + Str(row) + " (vedi grafico):\r";
@@ -30,6 +36,8 @@ QString HintText(const SheetParams& params, const Sheet& sheet, int typology) {
     if (missing.row == 0)
         return QStringLiteral("Correggere, archiviare quanto immesso, digitare ulteriori dati, "
                               "andare oltre (stampa, altro calcolo).");
+    if (missing.outOfRange)
+        return itemHeading(params, missing.row) + kOutOfRangeLine;
     const int ordinal = params.data[missing.column - 1].ordinal;
     return itemHeading(params, missing.row) + "- digitare il dato della " + OrdinalWord(ordinal) +
            " colonna.";
@@ -53,7 +61,8 @@ CheckReport Check(const SheetParams& params, const Sheet& sheet, int typology) {
         return report;
     }
     const int ordinal = params.data[missing.column - 1].ordinal;
-    const QString line = ordinal == 1
+    const QString line = missing.outOfRange ? QString::fromUtf8(kOutOfRangeLine)
+                         : ordinal == 1
                              ? QStringLiteral("- digitare il dato della prima colonna.")
                              : "- manca il dato della " + OrdinalWord(ordinal) + " colonna.";
     report.text = itemHeading(params, missing.row) + line;

@@ -4,9 +4,13 @@
 #include "sheet/params.h"
 #include "shell/dialogs.h"
 
+// The first row 1..n that cannot be computed: it lacks a datum its typology needs
+// (an empty first datum or one not above 0, an empty enabled column), or its data
+// give no finite results (after the last calculation).
 struct Missing {
-    int row = 0;    // first row 1..n that lacks a datum its typology needs (0: none)
-    int column = 0; // the data column that is empty
+    int row = 0;    // 0: every row is complete
+    int column = 0; // the data column that lacks its datum (1 when out of range)
+    bool outOfRange = false;
 };
 Missing FirstMissing(const SheetParams& params, const Sheet& sheet, int typology);
 

@@ -2,9 +2,12 @@
 
 #include "shell/modponteluma.h"
 
+#include <algorithm>
+
 Sheet::Sheet(int dataColumns, int resultColumns)
     : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
-      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)) {}
+      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)),
+      m_outOfRange(kMaxRows + 2, false) {}
 
 void Sheet::setDatum(int column, int row, const QString& text) {
     Cell& cell = m_data[column - 1][row];
@@ -19,11 +22,17 @@ QString Sheet::resultText(int column, int row) const {
 
 int Sheet::CountRows() {
     m_n = 0;
-    for (int row = 1; row <= kMaxRows; ++row) {
-        if (number(1, row) > 0)
-            ++m_n;
+    for (int row = kMaxRows; row >= 1 && m_n == 0; --row) {
+        if (!isEmpty(1, row))
+            m_n = row;
     }
     return m_n;
+}
+
+void Sheet::clearResults() {
+    for (auto& column : m_results)
+        std::fill(column.begin(), column.end(), Result());
+    std::fill(m_outOfRange.begin(), m_outOfRange.end(), false);
 }
 
 void Sheet::insertRowAt(int k) {
@@ -47,7 +56,7 @@ void Sheet::deleteRow(int k) {
         column[m_n] = Cell();
     for (auto& column : m_results)
         column[m_n].reset();
-    --m_n;
+    CountRows();
 }
 
 void Sheet::clear() {
@@ -56,9 +65,8 @@ void Sheet::clear() {
     for (int row = 1; row <= kMaxRows; ++row) {
         for (auto& column : m_data)
             column[row] = Cell();
-        for (auto& column : m_results)
-            column[row].reset();
     }
+    clearResults();
     m_n = 0;
 }
 

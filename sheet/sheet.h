@@ -12,6 +12,7 @@
 constexpr int kMaxRows = 100;
 constexpr int kVisibleRows = 10;
 constexpr int kLastFirstRow = kMaxRows - kVisibleRows + 1; // 91
+constexpr int kMaxDatumLength = 20;                        // characters of a data box
 
 using Result = std::optional<double>;
 
@@ -34,13 +35,32 @@ public:
     // The result as the sheet shows it (decimal comma), empty when there is none.
     QString resultText(int column, int row) const;
 
-    // Row count n: rows whose first datum reads above 0.
+    // Row count n: the last row whose first datum is not empty. Rows inside 1..n
+    // whose first datum is empty or not above 0 are incomplete, not the end.
     int n() const { return m_n; }
     int CountRows();
+    // Some datum of the columns from..to of the row is empty.
+    bool anyEmpty(int row, int fromColumn, int toColumn) const {
+        for (int column = fromColumn; column <= toColumn; ++column) {
+            if (isEmpty(column, row))
+                return true;
+        }
+        return false;
+    }
+    // The first datum is empty or not above 0: the row cannot be computed.
+    bool lacksFirstDatum(int row) const { return isEmpty(1, row) || number(1, row) <= 0; }
+
+    // A row whose data give no finite results: it shows none, and the hint and the
+    // check name it.
+    bool isOutOfRange(int row) const { return m_outOfRange[row]; }
+    void setOutOfRange(int row) { m_outOfRange[row] = true; }
+    // Every result and out-of-range mark goes: a calculation starts from nothing, so
+    // no row shows results of other data or of another typology.
+    void clearResults();
 
     // Data of rows j >= k move down by one (n grows); results are recomputed after.
     void insertRowAt(int k);
-    // Data of rows after k move up by one; row n is emptied (n shrinks).
+    // Data of rows after k move up by one; row n is emptied and n counted again.
     void deleteRow(int k);
     // Empties every datum and result; n becomes 0.
     void clear();
@@ -60,6 +80,7 @@ private:
     };
     std::vector<std::vector<Cell>> m_data;      // [column - 1][row], row 0 unused
     std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
+    std::vector<bool> m_outOfRange;             // [row], row 0 unused
     int m_n = 0;
     QHash<QString, QString> m_captions;
     QSet<QString> m_hidden;

@@ -329,7 +329,7 @@ void SheetWindow::buildGrid(QWidget* area) {
             box->setObjectName(m_params.data[c].box + suffix);
             box->setGeometry(dataX[c], y, width, h);
             box->setAlignment(Qt::AlignRight);
-            box->setMaxLength(20);
+            box->setMaxLength(kMaxDatumLength);
             box->installEventFilter(this); // arrows and Tab move through the grid
             const int column = c + 1;
             connect(box, &QLineEdit::textChanged, this,
@@ -481,7 +481,8 @@ void SheetWindow::sistema() {
     }
     for (int r = 1; r <= kVisibleRows; ++r)
         applyRowColours(r, r == m_highlighted);
-    syncCaptions();
+    // Results always belong to the typology on screen.
+    Calculate();
 }
 
 // The figure is looked for in the working folder, then beside the program.
@@ -748,9 +749,18 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
         return;
     QLineEdit* edited = box(column, visibleRow);
     const QString text = edited->text();
-    if (text.isEmpty())
-        return; // an emptied box keeps its datum: rows are removed only with delriga
     const int k = firstVisibleRow() + visibleRow - 1;
+    if (text.isEmpty()) {
+        // What the box shows is what is stored: an emptied box stores empty text.
+        // The row stays (rows are removed only with delriga) but is incomplete.
+        if (m_sheet.isEmpty(column, k))
+            return;
+        m_sheet.setDatum(column, k, QString());
+        if (column == 1)
+            CountRows();
+        Calculate();
+        return;
+    }
     if (column == 1) {
         if (k > 1 && m_sheet.isEmpty(1, k - 1) && k > m_sheet.n()) {
             MsgBox(BlankRowsMessage(), Icon::Stop, texts().checkTitle);
@@ -772,33 +782,19 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
     m_sheet.setDatum(column, k, accepted);
     if (column == 1)
         CountRows();
-    UpdateHint();
     Calculate();
 }
 
+// Every change of data or typology ends here: the grid, the heads and the hint show
+// the sheet as it is now.
 void SheetWindow::Calculate() {
-    if (!m_params.calculate)
-        return;
-    applyOutcome(m_params.calculate(m_sheet, typology()));
-}
-
-void SheetWindow::applyOutcome(const CalcOutcome& outcome) {
+    const CalcOutcome outcome =
+        m_params.calculate ? m_params.calculate(m_sheet, typology()) : CalcOutcome();
     syncCaptions();
-    if (!outcome.refusal.isEmpty()) {
-        // The refused datum goes from the sheet and from its box, so what is shown
-        // is what is stored and saved.
-        if (outcome.refusedRow > 0 && outcome.refusedColumn > 0) {
-            m_sheet.setDatum(outcome.refusedColumn, outcome.refusedRow, QString());
-            const int visible = outcome.refusedRow - firstVisibleRow() + 1;
-            if (QLineEdit* target = box(outcome.refusedColumn, visible))
-                setBox(target, QString());
-            UpdateHint();
-        }
+    Refresh();
+    UpdateHint(); // after the calculation: it names rows out of range too
+    if (!outcome.refusal.isEmpty())
         MsgBox(outcome.refusal, Icon::Stop, texts().checkTitle);
-        return;
-    }
-    if (outcome.finished)
-        Refresh();
 }
 
 void SheetWindow::insertRow(int visibleRow) {
@@ -811,23 +807,18 @@ void SheetWindow::insertRow(int visibleRow) {
         return; // nothing to copy below the last row
     m_sheet.insertRowAt(k);
     m_tot->setText(QString::number(m_sheet.n()));
-    Refresh();
-    UpdateHint();
     Calculate(); // every row shows its own results again
 }
 
 void SheetWindow::deleteRow(int visibleRow) {
     const int k = firstVisibleRow() + visibleRow - 1;
-    if (box(1, visibleRow)->text().isEmpty()) {
+    if (k > m_sheet.n()) {
+        // Rows inside 1..n go even when incomplete; beyond n there is nothing to delete.
         MsgBox(DeleteRefusal(m_params, k), Icon::Exclamation, texts().checkTitle);
         return;
     }
-    if (k > m_sheet.n())
-        return;
     m_sheet.deleteRow(k);
     m_tot->setText(QString::number(m_sheet.n()));
-    Refresh();
-    UpdateHint();
     Calculate();
 }
 
@@ -916,8 +907,15 @@ void SheetWindow::showWindow(int position) {
 bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
-        if (auto* edited = qobject_cast<QLineEdit*>(watched))
-            return moveFromBox(edited, static_cast<QKeyEvent*>(event));
+        if (auto* edited = qobject_cast<QLineEdit*>(watched)) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->modifiers() & Qt::KeypadModifier) && key->text() == QLatin1String(".")) {
+                // The keypad's decimal key is how Italian users type decimals.
+                edited->insert(QStringLiteral(","));
+                return true;
+            }
+            return moveFromBox(edited, key);
+        }
     }
     if (type == QEvent::Resize && watched == m_disegno) {
         showFigure();
@@ -972,11 +970,9 @@ bool SheetWindow::openArchive(const QString& path) {
     cancella();
     ApplyArchive(content, m_sheet);
     setTypology(content.typology);
-    sistema();
     m_tot->setText(QString::number(m_sheet.n()));
     setFirstVisibleRow(1);
-    UpdateHint();
-    Calculate(); // the results show at once
+    sistema(); // lays out and computes: the results show at once
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -173,12 +174,108 @@ TEST_F(SectionsWindow, DeletingTheOnlyRowEmptiesTheSheet) {
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Exclamation);
 }
 
-TEST_F(SectionsWindow, EmptyingAFilledFirstBoxKeepsItsDatum) {
+TEST_F(SectionsWindow, AnEmptiedBoxStoresNothingAndItsRowShowsNothing) {
     typeRow(1, {"20", "30"});
+    typeRow(2, {"10", "30"});
+    window->findChild<QLineEdit*>("h_1")->clear();
+    EXPECT_EQ(window->sheet().datum(2, 1), "");
+    EXPECT_EQ(text("mom_1"), "");
+    EXPECT_EQ(text("mom_2"), "22500"); // the next row is still computed
+    EXPECT_EQ(text("passo"), "Sezione n. 1 (vedi grafico):\n- digitare il dato della seconda "
+                             "colonna.");
     window->findChild<QLineEdit*>("B_1")->clear();
-    EXPECT_EQ(window->sheet().datum(1, 1), "20");
-    EXPECT_EQ(window->sheet().n(), 1);
-    EXPECT_EQ(text("mom_1"), "45000");
+    EXPECT_EQ(window->sheet().datum(1, 1), "");
+    EXPECT_EQ(window->sheet().n(), 2); // the row stays: rows go only with delriga
+    EXPECT_EQ(text("tot"), "2");
+    window->findChild<QLineEdit*>("B_2")->clear();
+    EXPECT_EQ(window->sheet().n(), 0); // no first datum left
+    EXPECT_EQ(text("mom_2"), "");
+}
+
+TEST_F(SectionsWindow, ATypologyChosenElsewhereIsComputedAtOnce) {
+    typeRow(1, {"20", "30"}); // rectangle: I = 45000
+    window->setTypology(3);   // the main window's "quadrato"
+    window->sistema();
+    EXPECT_EQ(text("mom_1"), "13333"); // a square of side 20
+    EXPECT_EQ(text("sup_1"), "400");
+    window->setTypology(2); // needs a third datum: the row shows nothing
+    window->sistema();
+    EXPECT_EQ(text("mom_1"), "");
+    EXPECT_EQ(text("sup_1"), "");
+}
+
+TEST_F(SectionsWindow, RowsPastAGapStayInTheSheet) {
+    for (int r = 1; r <= 5; ++r)
+        typeRow(r, {QString::number(10 * r), "10"});
+    window->findChild<QLineEdit*>("B_3")->clear();
+    EXPECT_EQ(window->sheet().n(), 5);
+    EXPECT_EQ(text("tot"), "5");
+    EXPECT_EQ(text("mom_3"), "");
+    EXPECT_EQ(text("mom_5"), "4167");
+    // The check names the incomplete row and a save would be refused through it.
+    window->controlla();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Sezione n. 3 (vedi grafico):\r- digitare il dato della prima colonna.");
+    EXPECT_EQ(window->firstVisibleRow(), 3);
+    dialogs.clear();
+    window->setFirstVisibleRow(1);
+    // An insert at row 4 moves row 5 down instead of overwriting it.
+    click("num_4");
+    EXPECT_EQ(window->sheet().n(), 6);
+    EXPECT_EQ(window->sheet().datum(1, 6), "50");
+    // The incomplete row can be deleted; rows beyond n cannot.
+    click("delriga_3");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window->sheet().n(), 5);
+    EXPECT_EQ(text("B_3"), "40");
+    click("delriga_7");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Exclamation);
+}
+
+TEST_F(SectionsWindow, PastedTextWithAWrongCharacterIsRefusedWhole) {
+    for (const char* pasted : {"12.5", "1.250", "1a"}) {
+        dialogs.clear();
+        auto* box = window->findChild<QLineEdit*>("B_1");
+        box->setText(pasted);
+        EXPECT_EQ(box->text(), "") << pasted;
+        EXPECT_TRUE(window->sheet().isEmpty(1, 1)) << pasted;
+        EXPECT_EQ(dialogs.messages.size(), 1u) << pasted;
+    }
+}
+
+TEST_F(SectionsWindow, TheKeypadDecimalKeyTypesAComma) {
+    auto* box = window->findChild<QLineEdit*>("B_1");
+    box->setFocus();
+    type("B_1", "12");
+    QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, Qt::KeypadModifier, ".");
+    QApplication::sendEvent(box, &point);
+    type("B_1", "5");
+    EXPECT_EQ(window->sheet().datum(1, 1), "12,5");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SectionsWindow, InsertDeleteAndHoverWorkOnTheRowsShownBelowRowTen) {
+    for (int r = 1; r <= 14; ++r)
+        window->sheet().setDatum(1, r, QString::number(r));
+    window->CountRows();
+    window->setFirstVisibleRow(11); // rows 11..20 shown
+    EXPECT_EQ(text("B_1"), "11");
+    click("num_2"); // insert at row 12
+    EXPECT_EQ(window->sheet().n(), 15);
+    EXPECT_EQ(window->sheet().datum(1, 13), "12");
+    EXPECT_EQ(window->sheet().datum(1, 15), "14");
+    click("delriga_1"); // delete row 11
+    EXPECT_EQ(window->sheet().n(), 14);
+    EXPECT_EQ(window->sheet().datum(1, 11), "12");
+    EXPECT_EQ(text("B_1"), "12");
+    type("h_1", "10"); // row 11 of the sheet
+    EXPECT_EQ(window->sheet().datum(2, 11), "10");
+    EXPECT_EQ(text("mom_1"), "1000"); // 12·10³/12
+    hover("num_3");
+    EXPECT_EQ(colour("B_3"), QColor(255, 255, 0));
+    EXPECT_EQ(colour("B_1"), QColor(255, 255, 255));
 }
 
 TEST_F(SectionsWindow, ScrollingToTheEndShowsTheLastTenRows) {

@@ -143,7 +143,7 @@ QString table(const SheetParams& params, const Loaded& loaded) {
         head << column.computeHead;
     QString text = head.join(';') + '\n';
     const Sheet& sheet = loaded.sheet;
-    for (int row = 1; row <= loaded.content.n; ++row) {
+    for (int row = 1; row <= sheet.n(); ++row) {
         QStringList fields{QString::number(row)};
         for (int column = 1; column <= sheet.dataColumns(); ++column)
             fields << sheet.datum(column, row);

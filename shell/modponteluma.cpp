@@ -2,9 +2,10 @@
 
 #include "shell/dialogs.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace ModPonteluma {
 
@@ -54,17 +55,16 @@ QString FilterTyping(const QString& text, bool* wrongKey) {
         *wrongKey = false;
     if (text.isEmpty() || text == QLatin1String(","))
         return QString();
-    QString accepted;
+    // A wrong character anywhere refuses the whole text: "12.5" pasted from a
+    // spreadsheet must not become 125.
     for (QChar c : text) {
-        if (isDatumChar(c))
-            accepted += c;
+        if (!isDatumChar(c)) {
+            if (wrongKey)
+                *wrongKey = true;
+            return QString();
+        }
     }
-    if (!isDatumChar(text.back())) {
-        if (wrongKey)
-            *wrongKey = true;
-        return QString();
-    }
-    return accepted;
+    return text;
 }
 
 QString ValidateTyping(const QString& text) {
@@ -104,7 +104,20 @@ double ToNumber(const QString& text) {
     }
     if (digits.empty() || digits == ".")
         return 0.0;
-    return std::strtod(digits.c_str(), nullptr);
+    // from_chars reads the same whatever the process locale: the desktop's LC_NUMERIC
+    // (a comma in Italian) must not change what "12,5" means.
+    double value = 0.0;
+    const char* first = digits.data();
+    const char* last = first + digits.size();
+    const std::from_chars_result read =
+        std::from_chars(first, last, value, std::chars_format::fixed);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too large for a double when the integer part has a digit other than 0,
+        // otherwise too small.
+        const std::string whole = digits.substr(0, digits.find('.'));
+        return whole.find_first_not_of('0') != std::string::npos ? HUGE_VAL : 0.0;
+    }
+    return value;
 }
 
 QString Str(double value) {
@@ -117,7 +130,11 @@ QString Str(double value) {
 QString FormatResult(double value) {
     if (value == 0.0)
         value = 0.0; // no "-0"
-    QString s = QString::number(value, 'g', 15);
+    // Results are whole numbers or have one decimal; plain digits however large,
+    // never an exponent.
+    QString s = std::floor(value) == value || !std::isfinite(value)
+                    ? QString::number(value, 'f', 0)
+                    : QString::number(value, 'f', 1);
     s.replace('.', ',');
     return s;
 }

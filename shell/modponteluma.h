@@ -35,8 +35,8 @@ struct SharedState {
 SharedState& shared();
 
 // ---- input rules -----------------------------------------------------------------
-// Filters a typed text: digits and commas pass; when the last character had to be
-// dropped the whole datum is refused (wrongKey set, empty result).
+// Filters a typed or pasted text: digits and commas pass; any other character
+// refuses the whole datum (wrongKey set, empty result).
 QString FilterTyping(const QString& text, bool* wrongKey);
 // FilterTyping plus the message shown for a wrong key.
 QString ValidateTyping(const QString& text);
@@ -51,7 +51,8 @@ double ToNumber(const QString& text);
 // Number to text for messages, captions and file names: one leading blank before a
 // non-negative number, a point as decimal separator, up to 15 significant digits.
 QString Str(double value);
-// A result as the sheet shows it: decimal comma, no leading blank.
+// A result as the sheet shows it: plain digits (never an exponent), decimal comma,
+// no leading blank.
 QString FormatResult(double value);
 // A result in the print form of the reports: a non-negative number has one leading blank.
 QString PrintForm(double value);

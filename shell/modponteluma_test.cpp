@@ -1,7 +1,12 @@
 #include "shell/modponteluma.h"
 #include "tests/scripteddialogs.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
 
 using namespace ModPonteluma;
 
@@ -33,9 +38,41 @@ TEST(InputRules, LoneCommaAndPastedWrongCharacters) {
     ScriptedDialogs dialogs;
     EXPECT_EQ(ValidateTyping(","), "");
     EXPECT_EQ(ValidateTyping(""), "");
-    EXPECT_EQ(ValidateTyping("1a2"), "12"); // pasted: the inner character drops silently
     EXPECT_EQ(ValidateTyping("1,2,3"), "1,2,3");
     EXPECT_TRUE(dialogs.messages.empty());
+    // Pasted text with a wrong character anywhere is refused whole: "12.5" from a
+    // spreadsheet must not become 125.
+    for (const char* pasted : {"12.5", "1a2", "1.250", "-3", " 7"}) {
+        dialogs.clear();
+        EXPECT_EQ(ValidateTyping(pasted), "") << pasted;
+        EXPECT_EQ(dialogs.messages.size(), 1u) << pasted;
+    }
+}
+
+TEST(Numbers, ReadingAndWritingIgnoreTheProcessLocale) {
+    // The application object sets LC_NUMERIC from the desktop: in Italian the C
+    // library's decimal separator is the comma.
+    const std::string saved = setlocale(LC_ALL, nullptr);
+    for (const char* name : {"it_IT.UTF-8", "C"}) {
+        if (!setlocale(LC_ALL, name))
+            continue; // the locale is not installed here
+        EXPECT_DOUBLE_EQ(ToNumber("12,5"), 12.5) << name;
+        EXPECT_DOUBLE_EQ(ToNumber("0,5"), 0.5) << name;
+        EXPECT_EQ(FormatResult(8333.5), "8333,5") << name;
+        EXPECT_EQ(Str(1.5), " 1.5") << name;
+    }
+    setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(Numbers, HugeResultsInPlainDigits) {
+    EXPECT_TRUE(QRegularExpression("^[0-9]{19}$").match(FormatResult(8.333e18)).hasMatch());
+    EXPECT_EQ(FormatResult(-1.6e22), "-16000000000000000000000");
+    EXPECT_EQ(FormatResult(123456789012.5), "123456789012,5");
+    EXPECT_EQ(PrintForm(1e16), " 10000000000000000");
+    EXPECT_FALSE(FormatResult(1e300).contains('e'));
+    // A datum beyond a double reads as infinite, never as a wrapped-around value.
+    EXPECT_TRUE(std::isinf(ToNumber(QString(400, '9'))));
+    EXPECT_EQ(ToNumber("0," + QString(400, '0') + "1"), 0.0);
 }
 
 TEST(Numbers, DatumReadWithTheDecimalComma) {

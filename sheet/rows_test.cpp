@@ -1,0 +1,112 @@
+// Rows are independent cases in every window and every typology: a row that cannot be
+// computed shows nothing, the rows after it are computed, and the hint names it.
+#include "sheet/rules.h"
+#include "tests/sheets.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct WindowCase {
+    ModPonteluma::Kind kind;
+    std::vector<const char*> good; // a row every typology of the window computes
+};
+
+const WindowCase kWindows[] = {
+    {ModPonteluma::Sezioni, {"20", "30", "4", "4"}},
+    {ModPonteluma::Travi, {"6", "500", "2"}},
+    {ModPonteluma::Continue, {"5", "1000"}},
+    {ModPonteluma::Archi, {"10", "1000", "3", "2", "2"}},
+    {ModPonteluma::Piastre, {"4", "5", "500"}},
+};
+
+bool hasResults(const Sheet& sheet, int row) {
+    for (int column = 1; column <= sheet.resultColumns(); ++column) {
+        if (sheet.result(column, row))
+            return true;
+    }
+    return false;
+}
+
+std::string where(const SheetParams& params, int typology, int column) {
+    return params.name.toStdString() + " typology " + std::to_string(typology) + " column " +
+           std::to_string(column);
+}
+
+} // namespace
+
+TEST(SheetRows, AMissingDatumOfAnyTypologyEmptiesOnlyItsRow) {
+    for (const WindowCase& w : kWindows) {
+        const SheetParams& params = paramsOf(w.kind);
+        for (int typology = 1; typology <= int(params.typologies.size()); ++typology) {
+            const Sheet complete = ComputedSheet(params, typology, {w.good, w.good, w.good});
+            ASSERT_TRUE(hasResults(complete, 2)) << where(params, typology, 0);
+            EXPECT_EQ(FirstMissing(params, complete, typology).row, 0)
+                << where(params, typology, 0);
+            for (int column = 1; column <= int(params.data.size()); ++column) {
+                if (column > 1 && params.uses && !params.uses(typology, column))
+                    continue;
+                std::vector<const char*> lacking = w.good;
+                lacking[size_t(column - 1)] = "";
+                Sheet sheet = ComputedSheet(params, typology, {w.good, lacking, w.good});
+                const std::string context = where(params, typology, column);
+                ASSERT_EQ(sheet.n(), 3) << context;
+                EXPECT_TRUE(hasResults(sheet, 1)) << context;
+                EXPECT_FALSE(hasResults(sheet, 2)) << context;
+                EXPECT_TRUE(hasResults(sheet, 3)) << context;
+                const Missing missing = FirstMissing(params, sheet, typology);
+                EXPECT_EQ(missing.row, 2) << context;
+                EXPECT_EQ(missing.column, column) << context;
+                EXPECT_FALSE(missing.outOfRange) << context;
+            }
+        }
+    }
+}
+
+TEST(SheetRows, AZeroFirstDatumIsIncompleteInEveryWindow) {
+    for (const WindowCase& w : kWindows) {
+        const SheetParams& params = paramsOf(w.kind);
+        std::vector<const char*> zero = w.good;
+        zero[0] = "0";
+        const Sheet sheet = ComputedSheet(params, 1, {w.good, zero, w.good});
+        const std::string context = params.name.toStdString();
+        EXPECT_EQ(sheet.n(), 3) << context;
+        EXPECT_FALSE(hasResults(sheet, 2)) << context;
+        EXPECT_TRUE(hasResults(sheet, 3)) << context;
+        const QString hint = HintText(params, sheet, 1);
+        EXPECT_TRUE(hint.contains(" n. 2 (vedi grafico):\r- digitare il dato della prima colonna."))
+            << context << " " << hint.toStdString();
+    }
+}
+
+TEST(SheetRows, ResultsOutOfRangeAreNamedByTheHintAndTheCheck) {
+    // A datum that leaves a divisor at zero, in each window that has one.
+    struct Case {
+        ModPonteluma::Kind kind;
+        int typology;
+        std::vector<const char*> row;
+    };
+    const Case cases[] = {
+        {ModPonteluma::Sezioni, 17, {"20", "4", "0", "0"}},    // a T of no area
+        {ModPonteluma::Travi, 6, {"6", "0", "2"}},             // a load of 0 divides
+        {ModPonteluma::Archi, 4, {"10", "1000", "", "", "0"}}, // no rise
+        {ModPonteluma::Piastre, 1, {"4", "0", "500"}},         // no long side
+    };
+    for (const Case& c : cases) {
+        const SheetParams& params = paramsOf(c.kind);
+        const std::string context = params.name.toStdString();
+        const auto& good = kWindows[int(c.kind)].good;
+        const Sheet sheet = ComputedSheet(params, c.typology, {good, c.row, good});
+        EXPECT_FALSE(hasResults(sheet, 2)) << context;
+        EXPECT_TRUE(hasResults(sheet, 3)) << context;
+        const QString line =
+            QStringLiteral(" n. 2 (vedi grafico):\r- dati fuori dal campo di calcolo.");
+        EXPECT_TRUE(HintText(params, sheet, c.typology).endsWith(line)) << context;
+        const CheckReport report = Check(params, sheet, c.typology);
+        EXPECT_FALSE(report.complete) << context;
+        EXPECT_TRUE(report.text.endsWith(line)) << context;
+        EXPECT_EQ(report.row, 2) << context;
+    }
+}
