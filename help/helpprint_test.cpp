@@ -45,25 +45,24 @@ QString text141() {
 
 } // namespace
 
-TEST(HelpPrint, PageTextIsCutIntoPiecesOf70AtColumn10) {
+TEST(HelpPrint, PageTextIsBrokenAtBlanksIntoPiecesAtColumn10) {
     const QString text = text141();
     RecordingReport report;
     EXPECT_TRUE(WriteHelpPage(report, "FINESTRA ARCHI", text));
 
+    // The blank at 69 is an X: the first piece ends at the blank before it.
     const QStringList expected = {kHead,
                                   "",
                                   at(10, "FINESTRA ARCHI"),
                                   "",
-                                  at(10, text.mid(0, 70)),
+                                  at(10, text.mid(0, 59)),
                                   "",
-                                  at(10, text.mid(70, 70)),
+                                  at(10, text.mid(60, 69)),
                                   "",
-                                  at(10, text.mid(140))};
+                                  at(10, text.mid(130))};
     ASSERT_EQ(report.pages().size(), 1u);
     EXPECT_EQ(report.pages()[0], expected);
-    EXPECT_EQ(text.mid(140).size(), 1);
-    EXPECT_TRUE(report.pages()[0][4].endsWith('X'));
-    EXPECT_TRUE(report.pages()[0][6].endsWith('Y'));
+    EXPECT_TRUE(report.pages()[0][8].contains('Y'));
 
     // Large font for the head from 800 twips, the text font for the rest, then the end.
     const QStringList log = {"y 800", "font 18", "line", "font 12", "line", "line", "line",
@@ -71,7 +70,7 @@ TEST(HelpPrint, PageTextIsCutIntoPiecesOf70AtColumn10) {
     EXPECT_EQ(report.log, log);
 }
 
-TEST(HelpPrint, PiecesIgnoreWordsAndFlattenLineBreaks) {
+TEST(HelpPrint, PiecesBreakAtBlanksAndAtTheTextsOwnLines) {
     struct Case {
         QString text;
         QStringList pieces;
@@ -80,10 +79,12 @@ TEST(HelpPrint, PiecesIgnoreWordsAndFlattenLineBreaks) {
     const std::vector<Case> cases = {
         {"", {}},
         {seventy, {seventy}},
-        {seventy + "b", {seventy, "b"}},
-        {QString(65, 'a') + " parola", {QString(65, 'a') + " paro", "la"}},
-        {"riga uno\n\nriga due", {"riga uno  riga due"}},
-        {"a\r\nb", {"a b"}},
+        {seventy + "b", {seventy, "b"}}, // a word longer than a piece is cut
+        {seventy + " b", {seventy, "b"}},
+        {QString(65, 'a') + " parola", {QString(65, 'a'), "parola"}},
+        {"uno due " + QString(66, 'c'), {"uno due", QString(66, 'c')}},
+        {"riga uno\n\nriga due", {"riga uno", "riga due"}},
+        {"a\r\nb\rc", {"a", "b", "c"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HelpPrintPieces(c.text), c.pieces) << c.text.toStdString();
