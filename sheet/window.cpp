@@ -215,6 +215,49 @@ void SheetWindow::buildMenus() {
     add(interr, "suggerimenti", "&Suggerimenti...", [] { ShowTips(); });
     add(interr, "supporto", "Supporto &prodotto", [] { ShowSupport(); });
     add(interr, "informazioni", "&Informazioni su Ponteluma", [] { ShowAbout(); });
+    addShortcuts();
+}
+
+// The usual keys of a desktop program lead to the commands of the menus.
+void SheetWindow::addShortcuts() {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"apri", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"salva", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"salvanome", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"stampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"finestra", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        if (auto* action = findChild<QAction*>(name))
+            action->setShortcut(key);
+    }
+}
+
+// Page Up and Page Down scroll the grid by ten rows, Ctrl+Home and Ctrl+End go to
+// the first and the last row; the focus stays in its box.
+bool SheetWindow::scrollByKey(QKeyEvent* key) {
+    const int t = firstVisibleRow();
+    const bool control = key->modifiers() & Qt::ControlModifier;
+    switch (key->key()) {
+    case Qt::Key_PageUp:
+        setFirstVisibleRow(t - kVisibleRows);
+        return true;
+    case Qt::Key_PageDown:
+        setFirstVisibleRow(t + kVisibleRows);
+        return true;
+    case Qt::Key_Home:
+        if (!control)
+            return false;
+        setFirstVisibleRow(1);
+        return true;
+    case Qt::Key_End:
+        if (!control)
+            return false;
+        setFirstVisibleRow(qMax(1, m_sheet.n() - kVisibleRows + 1));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void SheetWindow::buildToolbar() {
@@ -390,8 +433,12 @@ void SheetWindow::buildBottom(QWidget* area) {
     m_tipocalcolo->setObjectName("tipocalcolo");
     m_tipocalcolo->setGeometry(184, top, 270, 22);
     m_tipocalcolo->addItems(m_params.typologies);
-    m_tipocalcolo->setStyleSheet("QComboBox { background-color: rgb(120, 72, 32); color: white; "
-                                 "font-weight: bold; padding-left: 4px; }");
+    // The open list is dark on light, whatever the closed box looks like.
+    m_tipocalcolo->setStyleSheet(
+        "QComboBox { background-color: rgb(120, 72, 32); color: white; "
+        "font-weight: bold; padding-left: 4px; }"
+        "QComboBox QAbstractItemView { background-color: white; color: black; "
+        "selection-background-color: rgb(120, 72, 32); selection-color: white; }");
     connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { typologyChosen(index + 1); });
 
@@ -1003,7 +1050,8 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
         if (auto* edited = qobject_cast<QLineEdit*>(watched))
-            return moveFromBox(edited, static_cast<QKeyEvent*>(event));
+            return scrollByKey(static_cast<QKeyEvent*>(event)) ||
+                   moveFromBox(edited, static_cast<QKeyEvent*>(event));
     }
     if (type == QEvent::Resize && watched == centralWidget()) {
         rescaleFonts();

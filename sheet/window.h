@@ -107,6 +107,8 @@ private:
     };
 
     void buildMenus();
+    void addShortcuts();
+    bool scrollByKey(QKeyEvent* key);
     void buildToolbar();
     void buildGrid(QWidget* area);
     void buildBottom(QWidget* area);
