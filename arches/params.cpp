@@ -67,7 +67,7 @@ SheetParams make() {
         {"yb", "lbyb", "yb", "uyb", "kg", "reazione yb (vedi disegno)", "yb"},
         {"xa", "lbxa", "xa", "uxa", "kg",
          "componente xa o x della reazione vincolare (vedi disegno)", "xa"},
-        {"xb", "lbxb", "xb", "uxb", "kg", "compenente xb della reazione vincolare (vedi disegno)",
+        {"xb", "lbxb", "xb", "uxb", "kg", "componente xb della reazione vincolare (vedi disegno)",
          "xb"},
         {"momA", "lbma", "Ma", "umomA", "kgm", "momento nel vincolo A (vedi disegno)", "Ma"},
         {"momB", "lbmb", "Mb", "umomB", "kgm", "momento nel vincolo B (vedi disegno)", "Mb"},

@@ -77,11 +77,11 @@ SheetParams make() {
         const DatumHeads& heads = datumHeads(typology);
         sheet.setCaption("label2", heads.label2);
         sheet.setCaption("mis2", heads.mis2);
-        // A one-datum typology leaves the third head as it was: its boxes are greyed.
-        if (heads.label3) {
-            sheet.setCaption("label3", heads.label3);
-            sheet.setCaption("mis3", heads.mis3);
-        }
+        // A one-datum typology blanks the third head: its boxes are greyed.
+        sheet.setCaption("label3", heads.label3 ? heads.label3 : "");
+        sheet.setCaption("mis3", heads.mis3 ? heads.mis3 : "");
+        // The calculation names the span moment "momento C" where a load lies in the span.
+        sheet.setCaption("labelM", "momento max");
     };
     p.calculate = CalculateBeams;
 
@@ -107,13 +107,16 @@ SheetParams make() {
 
     p.report.title = "PONTELUMA - calcolo di travi semplici";
     p.report.legend = [](const Sheet& sheet) {
-        return QStringList{
-            "trave    = numero della trave calcolata", "luce     = luce della trave",
-            "dato 2   = " + sheet.caption("label2"),   "dato 3   = " + sheet.caption("label3"),
-            "mom.A    = momento nel vincolo A",        "mom.B    = momento nel vincolo B",
-            "mom.c  = momento massimo nella campata",  "taglio A = taglio nel vincolo A",
-            "taglio B = taglio nel vincolo B",
-        };
+        QStringList legend{"trave    = numero della trave calcolata", "luce     = luce della trave",
+                           "dato 2   = " + sheet.caption("label2")};
+        if (!sheet.caption("label3").isEmpty())
+            legend << "dato 3   = " + sheet.caption("label3");
+        legend << "mom.A    = momento nel vincolo A"
+               << "mom.B    = momento nel vincolo B"
+               << "mom.c  = momento massimo nella campata"
+               << "taglio A = taglio nel vincolo A"
+               << "taglio B = taglio nel vincolo B";
+        return legend;
     };
     p.report.heads = [](const Sheet& sheet) {
         return std::vector<ReportLine>{

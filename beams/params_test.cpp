@@ -46,13 +46,19 @@ TEST(BeamsParams, LayoutSetsTheDatumHeadsOfEachTypology) {
     const SheetParams& params = beamsParams();
     for (const Case& c : cases) {
         const std::string context = "typology " + std::to_string(c.typology);
-        // Laid out after typology 15, so a one-datum layout shows what it leaves alone.
+        // Laid out after typology 15 and a span moment named "momento C", so a one-datum
+        // layout shows that it leaves no head of the earlier one behind.
         Sheet sheet = laidOut(15);
+        sheet.setCaption("labelM", "momento C");
         layOut(params, sheet, c.typology);
         EXPECT_EQ(sheet.caption("label2"), c.label2) << context;
         EXPECT_EQ(sheet.caption("mis2"), c.mis2) << context;
-        EXPECT_EQ(sheet.caption("label3"), c.label3 ? c.label3 : "carico pb") << context;
-        EXPECT_EQ(sheet.caption("mis3"), c.mis3 ? c.mis3 : "kg/m") << context;
+        EXPECT_EQ(sheet.caption("label3"), c.label3 ? c.label3 : "") << context;
+        EXPECT_EQ(sheet.caption("mis3"), c.mis3 ? c.mis3 : "") << context;
+        EXPECT_EQ(sheet.caption("labelM"), "momento max") << context;
+        // The legend names the third datum only when there is one.
+        const QStringList legend = params.report.legend(sheet);
+        EXPECT_EQ(legend.filter("dato 3").size(), c.label3 ? 1 : 0) << context;
         EXPECT_TRUE(params.uses(c.typology, 1)) << context;
         EXPECT_TRUE(params.uses(c.typology, 2)) << context;
         EXPECT_EQ(params.uses(c.typology, 3), c.label3 != nullptr) << context;

@@ -211,9 +211,9 @@ TEST(ContinuousReport, NumbersLineUpOnTheirDecimalColumns) {
         "     trave luce   carico    A-B     mom.B   B-C     mom.C   C-D     mom.D   D-E     "
         "Ra     Rb     Rc     Rd     Re"));
     ASSERT_GE(head, 0) << report.text().toStdString();
-    EXPECT_EQ(page[head + 1], "       n    m       kg      kgm     kgm     kgm     kgm     kgm   "
+    EXPECT_EQ(page[head + 1], "       n    m       kg/m    kgm     kgm     kgm     kgm     kgm   "
                               "  kgm     kgm     kg     kg     kg     kg     kg");
-    EXPECT_TRUE(page.contains("     mom.B   = momento nel appoggio B"));
+    EXPECT_TRUE(page.contains("     mom.B   = momento nell'appoggio B"));
     // Row 1: the last integer digit of each value falls on its column; the spans and
     // supports a two-span beam does not have print "-".
     EXPECT_EQ(page[head + 3], "       1    5       1000    1748   -3125    1748       -       -"

@@ -22,7 +22,7 @@ SheetParams make() {
     p.numberTip = "numero d'ordine della trave continua";
     p.numberUnit = "n.";
     p.dataGroupTip = "dati necessari alla elaborazione";
-    p.resultGroupTip = "risultati di ogni singola sezione";
+    p.resultGroupTip = "risultati di ogni singola trave";
     p.figureTip = "schema della struttura da calcolare";
     p.data = {
         {"dat1", "label1", "luce", "mis1", "m", "luce della campata (vedi disegno)", 1, "luce"},
@@ -78,9 +78,9 @@ SheetParams make() {
         return QStringList{
             "trave   = numero della trave calcolata",   "luce    = luce delle campate",
             "carico  = carico uniformemente ripartito", "A-B     = momento nella campata A-B",
-            "mom.B   = momento nel appoggio B",         "B-C     = momento nella campata B-C",
-            "mom.C   = momento nel appoggio C",         "C-D     = momento nella campata C-D",
-            "mom.D   = momento nel appoggio D",         "D-E     = momento nella campata D-E",
+            "mom.B   = momento nell'appoggio B",        "B-C     = momento nella campata B-C",
+            "mom.C   = momento nell'appoggio C",        "C-D     = momento nella campata C-D",
+            "mom.D   = momento nell'appoggio D",        "D-E     = momento nella campata D-E",
             "Ra      = reazione vincolare in A",        "Rb      = reazione vincolare in B",
             "Rc      = reazione vincolare in C",        "Rd      = reazione vincolare in D",
             "Re      = reazione vincolare in E",
@@ -90,7 +90,7 @@ SheetParams make() {
         return std::vector<ReportLine>{
             {{6, "trave luce   carico    A-B     mom.B   B-C     mom.C   C-D     mom.D   D-E     "
                  "Ra     Rb     Rc     Rd     Re"}},
-            {{6, "  n    m       kg      kgm     kgm     kgm     kgm     kgm     kgm     kgm     "
+            {{6, "  n    m       kg/m    kgm     kgm     kgm     kgm     kgm     kgm     kgm     "
                  "kg     kg     kg     kg     kg"}},
         };
     };

@@ -13,15 +13,26 @@ constexpr int kPieceLength = 70;
 constexpr int kTopTwips = 800;
 constexpr int kHeadColumn = 7;
 constexpr int kTextColumn = 10;
+constexpr int kHeadPoints = 18;
+constexpr int kTextPoints = 12;
+// Lowest place for a line of text: where the reports put their page footer.
+constexpr int kBottomTwips = 15000;
 
-// Product name and description in the large font, then an empty line in the text font.
-void writeHead(ReportWriter& writer) {
+// Height of a printed line: a size in points, 20 twips each, with its leading.
+int lineTwips(int points) {
+    return points * 24;
+}
+
+// Product name and description in the large font, then an empty line in the text
+// font; gives the place reached.
+int writeHead(ReportWriter& writer) {
     const ModPonteluma::Identity& id = ModPonteluma::identity();
     writer.setCurrentY(kTopTwips);
-    writer.setFontSize(18);
+    writer.setFontSize(kHeadPoints);
     writer.printLine({{kHeadColumn, id.product + " - " + id.description}});
-    writer.setFontSize(12);
+    writer.setFontSize(kTextPoints);
     writer.printLine({});
+    return kTopTwips + lineTwips(kHeadPoints) + lineTwips(kTextPoints);
 }
 
 bool printOn(const std::function<bool(ReportWriter&)>& layout) {
@@ -43,22 +54,43 @@ bool printOn(const std::function<bool(ReportWriter&)>& layout) {
 } // namespace
 
 QStringList HelpPrintPieces(const QString& text) {
-    QString flat = text;
-    flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString normal = text;
+    normal.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
     QStringList pieces;
-    for (int start = 0; start < flat.length(); start += kPieceLength)
-        pieces << flat.mid(start, kPieceLength);
+    for (QString rest : normal.split('\n')) {
+        while (rest.length() > kPieceLength) {
+            // Break at the last blank that keeps the piece within its length; a
+            // word longer than a piece is cut.
+            int cut = rest.at(kPieceLength) == ' ' ? kPieceLength
+                                                   : rest.lastIndexOf(' ', kPieceLength - 1);
+            const int skip = cut > 0 ? 1 : 0;
+            if (cut <= 0)
+                cut = kPieceLength;
+            pieces << rest.left(cut);
+            rest = rest.mid(cut + skip);
+        }
+        if (!rest.trimmed().isEmpty())
+            pieces << rest;
+    }
     return pieces;
 }
 
 bool WriteHelpPage(ReportWriter& writer, const QString& title, const QString& text) {
-    writeHead(writer);
+    int y = writeHead(writer);
     writer.printLine({{kTextColumn, title}});
+    y += lineTwips(kTextPoints);
     for (const QString& piece : HelpPrintPieces(text)) {
+        if (y + 2 * lineTwips(kTextPoints) > kBottomTwips) {
+            // A new sheet, headed by the page title again.
+            writer.newPage();
+            writer.setCurrentY(kTopTwips);
+            writer.setFontSize(kTextPoints);
+            writer.printLine({{kTextColumn, title}});
+            y = kTopTwips + lineTwips(kTextPoints);
+        }
         writer.printLine({});
         writer.printLine({{kTextColumn, piece}});
+        y += 2 * lineTwips(kTextPoints);
     }
     return writer.endDoc();
 }

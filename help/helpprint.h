@@ -7,12 +7,14 @@
 
 class ReportWriter;
 
-// The page text as the printer receives it: cut into pieces of 70 characters
-// counted from the first character, without regard for words. Line breaks of the
-// text count as blanks, so a paragraph never breaks a printed line.
+// The page text as the printer receives it: pieces of at most 70 characters,
+// broken at the last blank within them (the blank itself is dropped; a word longer
+// than 70 characters is cut). Each line of the text starts a new piece; empty
+// lines give none.
 QStringList HelpPrintPieces(const QString& text);
 
-// Head, title and text of a help page; ends the document and tells whether the
+// Head, title and text of a help page, on as many pages as the text needs (each
+// further page starts with the title); ends the document and tells whether the
 // output succeeded.
 bool WriteHelpPage(ReportWriter& writer, const QString& title, const QString& text);
 // Head, "Argomenti della guida" and the entries of the contents page.

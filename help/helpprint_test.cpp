@@ -1,10 +1,14 @@
 // Printed help pages and contents page, read on the text grid.
 #include "help/contents.h"
 #include "help/helpprint.h"
+#include "help/texts.h"
 #include "sheet/reportwriter.h"
 #include "tests/scripteddialogs.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,25 +49,24 @@ QString text141() {
 
 } // namespace
 
-TEST(HelpPrint, PageTextIsCutIntoPiecesOf70AtColumn10) {
+TEST(HelpPrint, PageTextIsBrokenAtBlanksIntoPiecesAtColumn10) {
     const QString text = text141();
     RecordingReport report;
     EXPECT_TRUE(WriteHelpPage(report, "FINESTRA ARCHI", text));
 
+    // The blank at 69 is an X: the first piece ends at the blank before it.
     const QStringList expected = {kHead,
                                   "",
                                   at(10, "FINESTRA ARCHI"),
                                   "",
-                                  at(10, text.mid(0, 70)),
+                                  at(10, text.mid(0, 59)),
                                   "",
-                                  at(10, text.mid(70, 70)),
+                                  at(10, text.mid(60, 69)),
                                   "",
-                                  at(10, text.mid(140))};
+                                  at(10, text.mid(130))};
     ASSERT_EQ(report.pages().size(), 1u);
     EXPECT_EQ(report.pages()[0], expected);
-    EXPECT_EQ(text.mid(140).size(), 1);
-    EXPECT_TRUE(report.pages()[0][4].endsWith('X'));
-    EXPECT_TRUE(report.pages()[0][6].endsWith('Y'));
+    EXPECT_TRUE(report.pages()[0][8].contains('Y'));
 
     // Large font for the head from 800 twips, the text font for the rest, then the end.
     const QStringList log = {"y 800", "font 18", "line", "font 12", "line", "line", "line",
@@ -71,7 +74,7 @@ TEST(HelpPrint, PageTextIsCutIntoPiecesOf70AtColumn10) {
     EXPECT_EQ(report.log, log);
 }
 
-TEST(HelpPrint, PiecesIgnoreWordsAndFlattenLineBreaks) {
+TEST(HelpPrint, PiecesBreakAtBlanksAndAtTheTextsOwnLines) {
     struct Case {
         QString text;
         QStringList pieces;
@@ -80,10 +83,12 @@ TEST(HelpPrint, PiecesIgnoreWordsAndFlattenLineBreaks) {
     const std::vector<Case> cases = {
         {"", {}},
         {seventy, {seventy}},
-        {seventy + "b", {seventy, "b"}},
-        {QString(65, 'a') + " parola", {QString(65, 'a') + " paro", "la"}},
-        {"riga uno\n\nriga due", {"riga uno  riga due"}},
-        {"a\r\nb", {"a b"}},
+        {seventy + "b", {seventy, "b"}}, // a word longer than a piece is cut
+        {seventy + " b", {seventy, "b"}},
+        {QString(65, 'a') + " parola", {QString(65, 'a'), "parola"}},
+        {"uno due " + QString(66, 'c'), {"uno due", QString(66, 'c')}},
+        {"riga uno\n\nriga due", {"riga uno", "riga due"}},
+        {"a\r\nb\rc", {"a", "b", "c"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HelpPrintPieces(c.text), c.pieces) << c.text.toStdString();
@@ -141,4 +146,78 @@ TEST(HelpPrint, AcceptedDialogPrintsToThePrinter) {
     EXPECT_TRUE(PrintHelpPage("FINESTRA ARCHI", text141()));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_GT(QFileInfo(dialogs.pdfPath).size(), 0);
+}
+
+namespace {
+
+// Passes everything on to a second writer and keeps the text grid of it.
+class Tee : public TextReport {
+public:
+    explicit Tee(ReportWriter& next) : m_next(next) {}
+    void setFontSize(int points) override { m_next.setFontSize(points); }
+    void setCurrentY(int twips) override { m_next.setCurrentY(twips); }
+    void printLine(const ReportLine& items) override {
+        TextReport::printLine(items);
+        m_next.printLine(items);
+    }
+    void newPage() override {
+        TextReport::newPage();
+        m_next.newPage();
+    }
+    bool endDoc() override { return m_next.endDoc(); }
+
+private:
+    ReportWriter& m_next;
+};
+
+// The words printed after the head and the title lines of each page.
+QStringList printedWords(const TextReport& report, const QString& title) {
+    QStringList words;
+    for (const QStringList& page : report.pages()) {
+        for (const QString& line : page) {
+            if (line == kHead || line.trimmed() == title)
+                continue;
+            words << line.split(' ', Qt::SkipEmptyParts);
+        }
+    }
+    return words;
+}
+
+int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QString content = QString::fromLatin1(file.readAll());
+    return int(content.count(QRegularExpression("/Type\\s*/Page(?!s)")));
+}
+
+} // namespace
+
+TEST(HelpPrint, ManualGoesOnToFurtherPagesWithEveryWordInOrder) {
+    const HelpText* manual = helpText("manuale");
+    ASSERT_NE(manual, nullptr);
+    const QStringList words = manual->text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+
+    TextReport text;
+    ASSERT_TRUE(WriteHelpPage(text, manual->title, manual->text));
+    ASSERT_GE(text.pages().size(), 2u);
+    for (const QStringList& page : text.pages())
+        EXPECT_TRUE(page.contains(at(10, manual->title))); // the title heads every page
+    EXPECT_EQ(printedWords(text, manual->title), words);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("manuale.pdf");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        PrinterReport pdf(printer);
+        ASSERT_TRUE(pdf.isActive());
+        Tee tee(pdf);
+        ASSERT_TRUE(WriteHelpPage(tee, manual->title, manual->text));
+        EXPECT_EQ(printedWords(tee, manual->title), words);
+        EXPECT_EQ(pdf.page(), int(tee.pages().size()));
+    }
+    EXPECT_EQ(pdfPages(path), int(text.pages().size()));
 }

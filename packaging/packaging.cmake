@@ -129,7 +129,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # The Qt, FluidSynth and C++ runtime libraries come from dpkg-shlibdeps when
 # it is there; the platform plugins and the soundfont are loaded at run time.
-set(PONTELUMA_RUNTIME_DEPENDS "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm")
+set(PONTELUMA_RUNTIME_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, timgm6mb-soundfont | sf2-soundfont-gm")
 find_program(PONTELUMA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(PONTELUMA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

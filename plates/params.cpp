@@ -24,16 +24,16 @@ SheetParams make() {
     p.data = {
         {"dat1", "label1", "lato lx", "mis1", "m", "lato lx (vedi disegno)", 1, "lato lx"},
         {"dat2", "label2", "lato ly", "mis2", "m", "lato ly (vedi disegno)", 2, "lato ly"},
-        {"dat3", "label3", "carico p", "mis3", "kg", "carico ripartito", 3, "carico"},
+        {"dat3", "label3", "carico p", "mis3", "kg/m2", "carico ripartito", 3, "carico"},
     };
     p.results = {
-        {"mom1", "labelMx", "momento Mx", "umom1", "kgm",
+        {"mom1", "labelMx", "momento Mx", "umom1", "kgm/m",
          "momento flettente in mezzeria parallelamente alla direzione x", "mom.Mx"},
-        {"mom2", "labelMy", "momento My", "umom2", "kgm",
+        {"mom2", "labelMy", "momento My", "umom2", "kgm/m",
          "momento flettente in mezzeria parallelamente alla direzione y", "mom.My"},
-        {"mom3", "labelmx", "momento mx", "umom3", "kgm",
+        {"mom3", "labelmx", "momento mx", "umom3", "kgm/m",
          "momento d'incastro parallelamente alla direzione x", "mom.mx"},
-        {"mom4", "labelmy", "momento my", "umom4", "kgm",
+        {"mom4", "labelmy", "momento my", "umom4", "kgm/m",
          "momento d'incastro parallelamente alla direzione y", "mom.my"},
     };
     // Circular plates have a radius and no second side.
@@ -80,7 +80,7 @@ SheetParams make() {
     p.report.heads = [](const Sheet&) {
         return std::vector<ReportLine>{
             {{6, "piastra lato lx   lato ly   carico    mom.Mx    mom.My    mom.mx    mom.my"}},
-            {{6, "   n       m         m        kg       kgm       kgm       kgm       kgm"}},
+            {{6, "   n       m         m        kg/m2    kgm/m     kgm/m     kgm/m     kgm/m"}},
         };
     };
     p.report.numberEnd = 10;

@@ -3,14 +3,35 @@
 // (15 twips a pixel); the resizer scales it with the window.
 #include <QRect>
 
+class QFont;
+struct SheetParams;
+
 namespace SheetGeometry {
-constexpr int kWidth = 640;
+constexpr int kWidth = 640; // 9600 twips: the narrowest design width
 constexpr int kHeight = 400;
 constexpr int kGridTop = 56; // first visible row
 constexpr int kRowHeight = 20;
 constexpr int kGridLeft = 6;
-constexpr int kGridRight = 614; // the scroll bar lies to its right
+constexpr int kNumberWidth = 40;
+constexpr int kDeleteWidth = 18;
+constexpr int kScrollWidth = 16;
+constexpr int kGap = 2;
 // Room under the grid for a window's own labels (hover displays, notes).
 constexpr QRect kExtraSlotA(184, 373, 450, 14);
 constexpr QRect kExtraSlotB(184, 387, 450, 13);
+
+// The widest texts a cell shows whole in the grid's font at the design size: a
+// signed nine-digit result, a datum of nine characters.
+constexpr const char* kWidestResult = "-130208333";
+constexpr const char* kWidestDatum = "123456789";
+
+struct Columns {
+    int data = 0;   // width of a data box
+    int result = 0; // width of a result label
+};
+// Column widths in an inner area of the given width: at least the room for the
+// widest texts, and the columns share what the area leaves over.
+Columns ColumnWidths(const SheetParams& params, const QFont& gridFont, int areaWidth);
+// The design width of a window's inner area: 640 pixels, or what its columns need.
+int DesignWidth(const SheetParams& params, const QFont& gridFont);
 } // namespace SheetGeometry

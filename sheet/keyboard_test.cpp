@@ -3,6 +3,7 @@
 #include "tests/scripteddialogs.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -102,4 +103,36 @@ TEST_F(Keyboard, AccessibleNamesSayRowColumnAndUnit) {
     ASSERT_NE(hint, nullptr);
     EXPECT_EQ(hint->role(), QAccessible::StatusBar);
     EXPECT_TRUE(hint->text(QAccessible::Name).startsWith("Aprire un file archiviato"));
+}
+
+TEST_F(Keyboard, PagesAndEndsScrollTheGridAndShortcutsReachTheCommands) {
+    open(ModPonteluma::Sezioni, 1);
+    for (int row = 1; row <= 35; ++row)
+        window->sheet().setDatum(1, row, "1");
+    window->sheet().CountRows();
+    window->box(1, 1)->setFocus();
+    auto pressWith = [this](int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(focused(), &event);
+    };
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(window->firstVisibleRow(), 11);
+    press(Qt::Key_PageDown);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(window->firstVisibleRow(), 11);
+    pressWith(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(window->firstVisibleRow(), 26); // row n = 35 is the last one shown
+    pressWith(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(window->firstVisibleRow(), 1);
+    EXPECT_EQ(focused(), window->box(1, 1));
+
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"apri", QKeySequence("Ctrl+O")},
+        {"salva", QKeySequence("Ctrl+S")},
+        {"salvanome", QKeySequence("Ctrl+Shift+S")},
+        {"stampa", QKeySequence("Ctrl+P")},
+        {"finestra", QKeySequence("F1")},
+    };
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(window->findChild<QAction*>(name)->shortcut(), key) << name;
 }

@@ -2,6 +2,7 @@
 
 #include "help/help.h"
 #include "sheet/archive.h"
+#include "sheet/cellfit.h"
 #include "sheet/geometry.h"
 #include "sheet/report.h"
 #include "sheet/rules.h"
@@ -40,6 +41,11 @@ const QColor kCyan(0, 255, 255);   // number and result labels
 const QColor kYellow(255, 255, 0); // the highlighted row, the hint box
 const QColor kGrey(192, 192, 192); // data columns the typology does not use
 const QColor kWhite(255, 255, 255);
+
+// Design font sizes: the window's texts, the column heads, the grid's cells.
+constexpr double kAreaPoints = 8;
+constexpr double kHeadPoints = 7;
+constexpr double kCellPoints = 8;
 
 QString shown(QString text) {
     // Texts join their lines with carriage returns; labels break on line feeds.
@@ -137,14 +143,18 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     auto* area = new QWidget(this);
     area->setObjectName("area");
     QFont font = area->font();
-    font.setPointSize(8);
+    font.setPointSizeF(kAreaPoints);
     area->setFont(font);
-    area->resize(G::kWidth, G::kHeight);
+    m_designWidth = G::DesignWidth(params, font);
+    area->resize(m_designWidth, G::kHeight);
     setCentralWidget(area);
     buildMenus();
     buildToolbar();
     buildGrid(area);
     buildBottom(area);
+    watchCells();
+    // Installed before the resizer's filter, so it runs after the controls moved.
+    area->installEventFilter(this);
     m_resizer = new ClsResize(this);
     m_resizer->setSourceForm(this);
     load();
@@ -205,6 +215,49 @@ void SheetWindow::buildMenus() {
     add(interr, "suggerimenti", "&Suggerimenti...", [] { ShowTips(); });
     add(interr, "supporto", "Supporto &prodotto", [] { ShowSupport(); });
     add(interr, "informazioni", "&Informazioni su Ponteluma", [] { ShowAbout(); });
+    addShortcuts();
+}
+
+// The usual keys of a desktop program lead to the commands of the menus.
+void SheetWindow::addShortcuts() {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"apri", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"salva", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"salvanome", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"stampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"finestra", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        if (auto* action = findChild<QAction*>(name))
+            action->setShortcut(key);
+    }
+}
+
+// Page Up and Page Down scroll the grid by ten rows, Ctrl+Home and Ctrl+End go to
+// the first and the last row; the focus stays in its box.
+bool SheetWindow::scrollByKey(QKeyEvent* key) {
+    const int t = firstVisibleRow();
+    const bool control = key->modifiers() & Qt::ControlModifier;
+    switch (key->key()) {
+    case Qt::Key_PageUp:
+        setFirstVisibleRow(t - kVisibleRows);
+        return true;
+    case Qt::Key_PageDown:
+        setFirstVisibleRow(t + kVisibleRows);
+        return true;
+    case Qt::Key_Home:
+        if (!control)
+            return false;
+        setFirstVisibleRow(1);
+        return true;
+    case Qt::Key_End:
+        if (!control)
+            return false;
+        setFirstVisibleRow(qMax(1, m_sheet.n() - kVisibleRows + 1));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void SheetWindow::buildToolbar() {
@@ -249,12 +302,10 @@ QLabel* SheetWindow::makeLabel(QWidget* area, const QString& name, const QString
 }
 
 void SheetWindow::buildGrid(QWidget* area) {
-    const int numWidth = 40, delWidth = 18, gap = 2;
+    const int numWidth = G::kNumberWidth, delWidth = G::kDeleteWidth, gap = G::kGap;
     const int dataCount = int(m_params.data.size());
     const int resultCount = int(m_params.results.size());
-    const int columns = qMax(1, dataCount + resultCount);
-    const int free = G::kGridRight - G::kGridLeft - numWidth - delWidth - gap * (columns + 2);
-    const int width = free / columns;
+    const G::Columns widths = G::ColumnWidths(m_params, area->font(), m_designWidth);
     const int headTop = 20, unitTop = 37, headHeight = 16;
 
     // x of each column: number, data, results, delete
@@ -262,10 +313,10 @@ void SheetWindow::buildGrid(QWidget* area) {
     const int numX = x;
     x += numWidth + gap;
     std::vector<int> dataX, resultX;
-    for (int c = 0; c < dataCount; ++c, x += width + gap)
+    for (int c = 0; c < dataCount; ++c, x += widths.data + gap)
         dataX.push_back(x);
     x += gap;
-    for (int c = 0; c < resultCount; ++c, x += width + gap)
+    for (int c = 0; c < resultCount; ++c, x += widths.result + gap)
         resultX.push_back(x);
     const int delX = x;
 
@@ -276,29 +327,29 @@ void SheetWindow::buildGrid(QWidget* area) {
                   QRect(numX, unitTop, numWidth, headHeight));
     if (dataCount > 0)
         makeLabel(area, "Label31", "dati", m_params.dataGroupTip,
-                  QRect(dataX.front(), 3, dataCount * (width + gap) - gap, 15))
+                  QRect(dataX.front(), 3, dataCount * (widths.data + gap) - gap, 15))
             ->setStyleSheet("font-weight: bold");
     if (resultCount > 0)
         makeLabel(area, "Label26", "risultati", m_params.resultGroupTip,
-                  QRect(resultX.front(), 3, resultCount * (width + gap) - gap, 15))
+                  QRect(resultX.front(), 3, resultCount * (widths.result + gap) - gap, 15))
             ->setStyleSheet("font-weight: bold");
     QFont headFont = area->font();
-    headFont.setPointSize(7);
+    headFont.setPointSizeF(kHeadPoints);
     for (int c = 0; c < dataCount; ++c) {
         const DataColumn& column = m_params.data[c];
         makeLabel(area, column.headLabel, column.head, column.tip,
-                  QRect(dataX[c], headTop, width, headHeight));
+                  QRect(dataX[c], headTop, widths.data, headHeight));
         if (!column.unitLabel.isEmpty())
             makeLabel(area, column.unitLabel, column.unit, QString(),
-                      QRect(dataX[c], unitTop, width, headHeight));
+                      QRect(dataX[c], unitTop, widths.data, headHeight));
     }
     for (int c = 0; c < resultCount; ++c) {
         const ResultColumn& column = m_params.results[c];
         makeLabel(area, column.headLabel, column.head, column.tip,
-                  QRect(resultX[c], headTop, width, headHeight));
+                  QRect(resultX[c], headTop, widths.result, headHeight));
         if (!column.unitLabel.isEmpty())
             makeLabel(area, column.unitLabel, column.unit, column.tip,
-                      QRect(resultX[c], unitTop, width, headHeight));
+                      QRect(resultX[c], unitTop, widths.result, headHeight));
     }
 
     for (const QString& name : m_named.keys()) {
@@ -327,7 +378,7 @@ void SheetWindow::buildGrid(QWidget* area) {
         for (int c = 0; c < dataCount; ++c) {
             auto* box = new QLineEdit(area);
             box->setObjectName(m_params.data[c].box + suffix);
-            box->setGeometry(dataX[c], y, width, h);
+            box->setGeometry(dataX[c], y, widths.data, h);
             box->setAlignment(Qt::AlignRight);
             box->setMaxLength(kMaxDatumLength);
             box->installEventFilter(this); // arrows and Tab move through the grid
@@ -339,7 +390,7 @@ void SheetWindow::buildGrid(QWidget* area) {
         for (int c = 0; c < resultCount; ++c) {
             auto* label = new QLabel(area);
             label->setObjectName(m_params.results[c].label + suffix);
-            label->setGeometry(resultX[c], y, width, h);
+            label->setGeometry(resultX[c], y, widths.result, h);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setFrameShape(QFrame::Box);
             label->setAutoFillBackground(true);
@@ -362,13 +413,14 @@ void SheetWindow::buildGrid(QWidget* area) {
     m_scroll->setRange(1, kLastFirstRow);
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(10);
-    m_scroll->setGeometry(G::kGridRight + 2, G::kGridTop, 16, kVisibleRows * G::kRowHeight - 2);
+    m_scroll->setGeometry(delX + delWidth + gap, G::kGridTop, G::kScrollWidth,
+                          kVisibleRows * G::kRowHeight - 2);
     connect(m_scroll, &QScrollBar::valueChanged, this, [this] { Refresh(); });
 }
 
 void SheetWindow::buildBottom(QWidget* area) {
     QFont headFont = area->font();
-    headFont.setPointSize(7);
+    headFont.setPointSizeF(kHeadPoints);
     const int top = G::kGridTop + kVisibleRows * G::kRowHeight + 6; // 262
     m_disegno = makeLabel(area, "disegno", QString(), m_params.figureTip, QRect(6, top, 170, 134));
     m_disegno->setFrameShape(QFrame::Panel);
@@ -381,8 +433,12 @@ void SheetWindow::buildBottom(QWidget* area) {
     m_tipocalcolo->setObjectName("tipocalcolo");
     m_tipocalcolo->setGeometry(184, top, 270, 22);
     m_tipocalcolo->addItems(m_params.typologies);
-    m_tipocalcolo->setStyleSheet("QComboBox { background-color: rgb(120, 72, 32); color: white; "
-                                 "font-weight: bold; padding-left: 4px; }");
+    // The open list is dark on light, whatever the closed box looks like.
+    m_tipocalcolo->setStyleSheet(
+        "QComboBox { background-color: rgb(120, 72, 32); color: white; "
+        "font-weight: bold; padding-left: 4px; }"
+        "QComboBox QAbstractItemView { background-color: white; color: black; "
+        "selection-background-color: rgb(120, 72, 32); selection-color: white; }");
     connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { typologyChosen(index + 1); });
 
@@ -453,8 +509,11 @@ void SheetWindow::buildBottom(QWidget* area) {
 // Window load: the resizer sizes the window once, the common texts, the hint.
 void SheetWindow::load() {
     ModPonteluma::SetCommonTexts();
+    // The controls are recorded as laid out for the design area, whatever size the
+    // window has before it is first shown.
+    m_resizer->RecordDesign(QSize(m_designWidth, G::kHeight));
     m_resizer->SizeFormToScreen(75);
-    resize(ClsResize::twipsToPixels(9600, this), ClsResize::twipsToPixels(6825, this));
+    resize(designSize());
     UpdateHint();
     Refresh();
 }
@@ -509,10 +568,17 @@ void SheetWindow::showFigure() {
 // little when the caption would not fit at the design width.
 void SheetWindow::fitHead(QLabel* head) {
     QFont font = head->font();
-    font.setPointSizeF(7);
+    font.setPointSizeF(kHeadPoints * m_fontScale);
     const int room = head->width() - 2;
-    while (font.pointSizeF() > 5.5 && QFontMetrics(font).horizontalAdvance(head->text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    const QStringList lines = head->text().split('\n');
+    auto widest = [&] {
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = qMax(widest, CellFit::textWidth(font, line));
+        return widest;
+    };
+    while (font.pointSizeF() > 2 && widest() > room)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
     head->setFont(font);
 }
 
@@ -566,6 +632,10 @@ QLabel* SheetWindow::label(const QString& name) const {
     return m_named.value(name);
 }
 
+double SheetWindow::cellPointSize() const {
+    return kCellPoints * m_fontScale;
+}
+
 void SheetWindow::Refresh() {
     const int t = firstVisibleRow();
     if (t != m_namedFrom) {
@@ -591,6 +661,7 @@ void SheetWindow::Refresh() {
         row.delriga->setToolTip("cliccare per cancellare la riga n." + Str(k));
     }
     m_filling = false;
+    fitCells();
 }
 
 void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
@@ -704,28 +775,90 @@ bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
     }
 }
 
-// Screen readers hear each box and result as "riga 3, base B, cm".
+// Screen readers hear each box and result as "riga 3, base B, cm", followed by the
+// whole value when there is one: "riga 3, mom.inerzia, I=cm4: 8640000".
+QString SheetWindow::cellName(int column, int visibleRow, bool result) const {
+    QString name = "riga " + QString::number(firstVisibleRow() + visibleRow - 1) + ", ";
+    QString unit;
+    if (result) {
+        const ResultColumn& declared = m_params.results[column - 1];
+        name += m_sheet.caption(declared.headLabel);
+        unit = m_sheet.caption(declared.unitLabel);
+    } else {
+        const DataColumn& declared = m_params.data[column - 1];
+        name += m_sheet.caption(declared.headLabel);
+        unit = declared.unitLabel.isEmpty() ? declared.unit : m_sheet.caption(declared.unitLabel);
+    }
+    if (!unit.isEmpty())
+        name += ", " + unit;
+    return name;
+}
+
+void SheetWindow::fitCell(QWidget* cell, const QString& text, const QString& name) {
+    CellFit::fit(cell, text, kCellPoints * m_fontScale);
+    const QString full = text.isEmpty() ? name : name + ": " + text;
+    if (cell->accessibleName() != full)
+        cell->setAccessibleName(full);
+}
+
+void SheetWindow::fitCells() {
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        for (int c = 1; c <= int(m_params.data.size()); ++c)
+            fitCell(box(c, r), box(c, r)->text(), cellName(c, r, false));
+        for (int c = 1; c <= int(m_params.results.size()); ++c)
+            fitCell(resultLabel(c, r), resultLabel(c, r)->text(), cellName(c, r, true));
+    }
+}
+
+// A box is fitted as it is typed in; result labels when the grid is refreshed.
+void SheetWindow::watchCells() {
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        for (int c = 1; c <= int(m_params.data.size()); ++c) {
+            QLineEdit* cell = box(c, r);
+            connect(cell, &QLineEdit::textChanged, this, [this, cell, c, r](const QString& text) {
+                fitCell(cell, text, cellName(c, r, false));
+            });
+        }
+        for (int c = 1; c <= int(m_params.results.size()); ++c)
+            resultLabel(c, r)->setIndent(1);
+    }
+}
+
+QSize SheetWindow::designSize() const {
+    return QSize(ClsResize::twipsToPixels(9600 * m_designWidth / G::kWidth, this),
+                 ClsResize::twipsToPixels(6825, this));
+}
+
+// Text grows and shrinks with the window: the fonts follow the smaller of the two
+// ratios of the inner area to its design size.
+void SheetWindow::rescaleFonts() {
+    const QSize inner = centralWidget()->size();
+    if (inner.width() <= 0 || inner.height() <= 0)
+        return;
+    const double scale =
+        qMin(double(inner.width()) / m_designWidth, double(inner.height()) / G::kHeight);
+    // Within a few per cent of the design size the design fonts stay.
+    m_fontScale = qAbs(scale - 1.0) < 0.05 ? 1.0 : qBound(0.5, scale, 4.0);
+    QFont font = centralWidget()->font();
+    font.setPointSizeF(kAreaPoints * m_fontScale);
+    centralWidget()->setFont(font);
+    for (QLabel* head : std::as_const(m_heads))
+        fitHead(head);
+    for (const ExtraLabel& extra : m_params.extras) {
+        if (QLabel* own = m_named.value(extra.name)) {
+            QFont small = own->font();
+            small.setPointSizeF(kHeadPoints * m_fontScale);
+            own->setFont(small);
+        }
+    }
+    fitCells();
+    showFigure();
+}
+
 void SheetWindow::updateAccessibleNames() {
     const int t = firstVisibleRow();
+    fitCells();
     for (int r = 1; r <= kVisibleRows; ++r) {
-        const QString row = "riga " + QString::number(t + r - 1) + ", ";
-        for (int c = 1; c <= int(m_params.data.size()); ++c) {
-            const DataColumn& column = m_params.data[c - 1];
-            const QString unit =
-                column.unitLabel.isEmpty() ? column.unit : m_sheet.caption(column.unitLabel);
-            QString name = row + m_sheet.caption(column.headLabel);
-            if (!unit.isEmpty())
-                name += ", " + unit;
-            box(c, r)->setAccessibleName(name);
-        }
-        for (int c = 1; c <= int(m_params.results.size()); ++c) {
-            const ResultColumn& column = m_params.results[c - 1];
-            QString name = row + m_sheet.caption(column.headLabel);
-            const QString unit = m_sheet.caption(column.unitLabel);
-            if (!unit.isEmpty())
-                name += ", " + unit;
-            resultLabel(c, r)->setAccessibleName(name);
-        }
         m_rows[r - 1].num->setAccessibleName("riga " + QString::number(t + r - 1));
         m_rows[r - 1].delriga->setAccessibleName("cancella la riga " + QString::number(t + r - 1));
     }
@@ -855,9 +988,9 @@ void SheetWindow::controlla() {
 }
 
 void SheetWindow::colora() {
-    const Answer answer =
-        MsgBox("Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
-               "Vasmeria: colore di sfondo", Buttons::YesNo, Answer::Yes);
+    const Answer answer = MsgBox(
+        "Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
+        ModPonteluma::identity().product + ": colore di sfondo", Buttons::YesNo, Answer::Yes);
     if (answer == Answer::Yes) {
         for (int kind = 0; kind < ModPonteluma::KindCount; ++kind)
             calcWindow(ModPonteluma::Kind(kind))->setBackColour(kGrey);
@@ -914,8 +1047,12 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
                 edited->insert(QStringLiteral(","));
                 return true;
             }
-            return moveFromBox(edited, key);
+            return scrollByKey(key) || moveFromBox(edited, key);
         }
+    }
+    if (type == QEvent::Resize && watched == centralWidget()) {
+        rescaleFonts();
+        return false;
     }
     if (type == QEvent::Resize && watched == m_disegno) {
         showFigure();

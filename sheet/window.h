@@ -74,6 +74,12 @@ public:
     QLineEdit* box(int column, int visibleRow) const;
     QLabel* resultLabel(int column, int visibleRow) const;
     QLabel* label(const QString& name) const;
+    // The font size of the grid's cells at the window's current size; a cell whose
+    // text does not fit has a smaller one.
+    double cellPointSize() const;
+    // The window's design size in pixels (9600 twips wide, more when its columns
+    // need it, and 6825 high).
+    QSize designSize() const;
 
 protected:
     // Hooks for what a window truly owns.
@@ -101,6 +107,8 @@ private:
     };
 
     void buildMenus();
+    void addShortcuts();
+    bool scrollByKey(QKeyEvent* key);
     void buildToolbar();
     void buildGrid(QWidget* area);
     void buildBottom(QWidget* area);
@@ -117,11 +125,18 @@ private:
     void loadFigure();
     void showFigure();
     void fitHead(QLabel* head);
+    void watchCells();
+    void fitCells();
+    void fitCell(QWidget* cell, const QString& text, const QString& name);
+    QString cellName(int column, int visibleRow, bool result) const;
+    void rescaleFonts();
 
     const SheetParams& m_params;
     Sheet m_sheet;
     ClsResize* m_resizer = nullptr;
-    std::vector<Row> m_rows; // visible rows 1..10 at index 0..9
+    int m_designWidth = 0;    // of the inner area, in pixels
+    double m_fontScale = 1.0; // fonts at the current size against the design ones
+    std::vector<Row> m_rows;  // visible rows 1..10 at index 0..9
     QComboBox* m_tipocalcolo = nullptr;
     QLabel* m_numero = nullptr;
     QLabel* m_disegno = nullptr;

@@ -370,7 +370,7 @@ TEST_F(SectionsWindow, BackgroundColourForAllOrForThisWindow) {
     dialogs.color.reset(); // cancelled
     window->colora();
     EXPECT_EQ(window->backColour(), QColor(10, 20, 30));
-    EXPECT_EQ(dialogs.messages.back().title, "Vasmeria: colore di sfondo");
+    EXPECT_EQ(dialogs.messages.back().title, "Ponteluma: colore di sfondo");
     dialogs.answers = {Answer::Yes};
     window->colora();
     EXPECT_EQ(calcWindow(ModPonteluma::Travi)->backColour(), QColor(192, 192, 192));

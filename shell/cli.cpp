@@ -4,6 +4,7 @@
 #include "sheet/params.h"
 #include "sheet/report.h"
 #include "shell/modponteluma.h"
+#include "shell/translations.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -230,6 +231,7 @@ int runFileCommand(const QStringList& arguments) {
         return 0;
     }
     const auto app = ensureGuiApplication();
+    InstallItalianTranslations(QCoreApplication::instance());
     if (!WriteReportPdf(params, loaded.sheet, typologyName, request.pdfPath, &problem)) {
         err("Il file PDF \"" + request.pdfPath + "\" non può essere scritto: " + problem + ".\n");
         return kFileError;

@@ -93,6 +93,12 @@ void ClsResize::ReInitialise() {
     record();
 }
 
+void ClsResize::RecordDesign(const QSize& designInner) {
+    record();
+    if (!m_needsRecording)
+        m_recordedInner = designInner;
+}
+
 void ClsResize::SizeFormToScreen(int percentage) {
     if (!m_form)
         return;

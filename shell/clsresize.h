@@ -23,6 +23,9 @@ public:
     void SizeFormToScreen(int percentage);
     void ResizeControls();
     void ReInitialise();
+    // Records the controls as they stand, laid out for an inner area of the given
+    // design size (the window need not have that size yet).
+    void RecordDesign(const QSize& designInner);
 
     // Window sizes of the program are given in twips (1/1440 inch).
     static int twipsToPixels(int twips, const QWidget* widget = nullptr);

@@ -356,6 +356,19 @@ TEST_F(ShellTest, ExitAnsweredYesUnloadsTheWindowsAndBringsBackTheSplash) {
     EXPECT_EQ(calcWindow(ModPonteluma::Archi)->typology(), 1);
 }
 
+TEST_F(ShellTest, ReturnOnTheSplashGoesOnAsAClickAnotherKeyEnds) {
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(splash.get(), &enter);
+    ASSERT_NE(Menu::instance(), nullptr);
+    EXPECT_TRUE(Menu::instance()->isVisible());
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(music->last(), "pause");
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(splash.get(), &letter);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_EQ(music->last(), "close");
+}
+
 TEST_F(ShellTest, MusicFollowsTheSplashFromStartToEnd) {
     openMenu();
     dialogs.answers = {Answer::Yes};

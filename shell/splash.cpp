@@ -280,6 +280,7 @@ void FrmSplash::load() {
 }
 
 void FrmSplash::showAgain() {
+    m_exited = true;
     m_player.command("play");
     m_labels[1]->setText("          elaborazione eseguita con");
     show();
@@ -296,7 +297,16 @@ void FrmSplash::mouseReleaseEvent(QMouseEvent* event) {
     ShowMainWindow();
 }
 
-void FrmSplash::keyPressEvent(QKeyEvent*) {
+void FrmSplash::keyPressEvent(QKeyEvent* event) {
+    // At start-up Return, Enter and Space go on as a click does; after the exit
+    // sequence every key ends the program.
+    const int key = event->key();
+    const bool goOn = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (goOn && !m_exited) {
+        m_player.command("pause");
+        ShowMainWindow();
+        return;
+    }
     m_player.command("close");
     close();
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -35,5 +35,6 @@ private:
     void load();
 
     MusicPlayer m_player;
+    bool m_exited = false; // shown again by the exit sequence: every key ends
     QLabel* m_labels[3] = {nullptr, nullptr, nullptr};
 };
