@@ -82,8 +82,32 @@ double evaluate(const Coefficient& c, double ql, double ql2) {
 
 } // namespace
 
-CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
+std::array<double, kResults> Continuous::TabulatedResults(int typology, double q, double l) {
     const Coefficient* coefficients = kTable[normalised(typology) - 1];
+    const double ql = q * l;
+    const double ql2 = q * (l * l);
+    std::array<double, kResults> values{};
+    for (int i = 0; i < kResults; ++i)
+        values[i] = evaluate(coefficients[i], ql, ql2);
+    return values;
+}
+
+bool Continuous::GivesResult(int typology, int column) {
+    if (column < MomAB || column > Re)
+        return false;
+    return kTable[normalised(typology) - 1][column - 1].kind != None;
+}
+
+std::optional<double> Continuous::MaxMomentDistance(int typology, int span, double l) {
+    if (span < SpanAB || span > SpanDE)
+        return std::nullopt;
+    const double d = kDistance[normalised(typology) - 1][span];
+    if (d < 0)
+        return std::nullopt;
+    return l * d;
+}
+
+CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
     CalcOutcome outcome;
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.isEmpty(Carico, row))
@@ -94,14 +118,10 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
                 sheet.setResult(column, row, std::nullopt);
             continue;
         }
-        const double q = sheet.number(Carico, row);
-        const double l = sheet.number(Luce, row);
-        const double ql = q * l;
-        const double ql2 = q * (l * l);
-        for (int column = MomAB; column <= Re; ++column) {
-            const double value = evaluate(coefficients[column - 1], ql, ql2);
-            sheet.setResult(column, row, RoundHalfUp(value));
-        }
+        const std::array<double, kResults> values =
+            TabulatedResults(typology, sheet.number(Carico, row), sheet.number(Luce, row));
+        for (int column = MomAB; column <= Re; ++column)
+            sheet.setResult(column, row, RoundHalfUp(values[column - 1]));
     }
     outcome.finished = true;
     return outcome;
