@@ -2,6 +2,7 @@
 
 #include "shell/dialogs.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -104,7 +105,10 @@ double ToNumber(const QString& text) {
     }
     if (digits.empty() || digits == ".")
         return 0.0;
-    return std::strtod(digits.c_str(), nullptr);
+    // from_chars always reads a point, whatever LC_NUMERIC the application object set.
+    double value = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
 }
 
 QString Str(double value) {
