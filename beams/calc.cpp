@@ -55,11 +55,6 @@ namespace {
 
 using namespace Beams;
 
-// Working values of one row: support moments, span moment, support shears.
-struct Forces {
-    double ma = 0, mb = 0, mc = 0, ta = 0, tb = 0;
-};
-
 // Distance from A where the shear ta - pa·x - k·x²/2 of a linearly varying load vanishes.
 double trapezoidX(double pa, double pb, double l, double ta, double* gradient) {
     const double k = (pb - pa) / l;
@@ -296,6 +291,23 @@ CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
                                                    : QStringLiteral("momento max"));
     }
     return outcome;
+}
+
+std::optional<Forces> Beams::RowForces(const Sheet& sheet, int typology, int row) {
+    typology = typology >= 1 && typology <= 20 ? typology : 1;
+    if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Dato2, row))
+        return std::nullopt;
+    if (UsesDato3(typology) && sheet.isEmpty(Dato3, row))
+        return std::nullopt;
+    const double l = sheet.number(Luce, row);
+    const double d2 = sheet.number(Dato2, row);
+    const double d3 = sheet.isEmpty(Dato3, row) ? 0.0 : sheet.number(Dato3, row);
+    if (hasZeroDivisor(typology, l, d2, d3))
+        return std::nullopt;
+    const Forces f = compute(typology, l, d2, d3);
+    if (!allFinite(f))
+        return std::nullopt;
+    return f;
 }
 
 std::optional<double> BeamMaxMomentX(const Sheet& sheet, int typology, int row) {

@@ -16,6 +16,16 @@ enum Output { MomA = 1, MomB, MomC, TaglioA, TaglioB };
 bool UsesDato3(int typology);
 // Whether typology N shows the position x of its largest span moment.
 bool HasMaxMomentX(int typology);
+
+// Working values of one row before rounding: support moments, span moment, support
+// shears (tb as the reaction at B, upward positive).
+struct Forces {
+    double ma = 0, mb = 0, mc = 0, ta = 0, tb = 0;
+};
+
+// The working values of `row` as the calculation forms them; nothing when the row lacks
+// a datum its typology needs, has a uniform trapezoid, or leaves a divisor at zero.
+std::optional<Forces> RowForces(const Sheet& sheet, int typology, int row);
 } // namespace Beams
 
 // Computes rows 1..n; stops silently at a row that lacks a needed datum and refuses a

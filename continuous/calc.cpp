@@ -97,23 +97,42 @@ double evaluate(const Coefficient& c, double ql, double ql2) {
 
 } // namespace
 
+std::array<double, kResults> Continuous::TabulatedResults(int typology, double q, double l) {
+    const Coefficient* coefficients = kTable[normalised(typology) - 1];
+    const double ql = q * l;
+    const double ql2 = q * (l * l);
+    std::array<double, kResults> values{};
+    for (int i = 0; i < kResults; ++i)
+        values[i] = evaluate(coefficients[i], ql, ql2);
+    return values;
+}
+
+bool Continuous::GivesResult(int typology, int column) {
+    if (column < MomAB || column > Re)
+        return false;
+    return kTable[normalised(typology) - 1][column - 1].kind != None;
+}
+
+std::optional<double> Continuous::MaxMomentDistance(int typology, int span, double l) {
+    if (span < SpanAB || span > SpanDE)
+        return std::nullopt;
+    const double d = kDistance[normalised(typology) - 1][span];
+    if (d < 0)
+        return std::nullopt;
+    return l * d;
+}
+
 CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
     const int t = normalised(typology);
-    const Coefficient* coefficients = kTable[t - 1];
     sheet.clearResults();
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row))
             continue; // the hint and the check say what lacks
-        const double q = sheet.number(Carico, row);
-        const double l = sheet.number(Luce, row);
-        const double ql = q * l;
-        const double ql2 = q * (l * l);
-        double values[kResults + 1] = {};
+        const std::array<double, kResults> values =
+            TabulatedResults(t, sheet.number(Carico, row), sheet.number(Luce, row));
         bool finite = true;
-        for (int column = MomAB; column <= Re; ++column) {
-            values[column] = evaluate(coefficients[column - 1], ql, ql2);
-            finite = finite && std::isfinite(values[column]);
-        }
+        for (double value : values)
+            finite = finite && std::isfinite(value);
         if (!finite) {
             sheet.setOutOfRange(row);
             continue;
@@ -122,7 +141,7 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
             if (!ContinuousHasResult(t, column))
                 continue; // a span or support the beam does not have
             const int source = kMirror[t - 1][column];
-            sheet.setResult(column, row, RoundHalfUp(values[source ? source : column]));
+            sheet.setResult(column, row, RoundHalfUp(values[(source ? source : column) - 1]));
         }
     }
     return {};

@@ -5,11 +5,23 @@
 #include "sheet/params.h"
 
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace Continuous {
 enum Datum { Luce = 1, Carico };
 enum Output { MomAB = 1, MomB, MomBC, MomC, MomCD, MomD, MomDE, Ra, Rb, Rc, Rd, Re };
 enum Span { SpanAB = 0, SpanBC, SpanCD, SpanDE };
+
+// The twelve results of a beam of span l under load q before rounding, in column order
+// (index 0 is A-B, index 11 is Re); results the typology does not set are 0.
+std::array<double, 12> TabulatedResults(int typology, double q, double l);
+// Whether the typology's table gives the result of `column` (MomAB .. Re).
+bool GivesResult(int typology, int column);
+// Distance in m, before rounding, of the largest moment of `span` from the support the
+// hover display names (A-B from A, B-C from B, C-D from C, D-E from E); nothing where
+// the display hides or keeps its text.
+std::optional<double> MaxMomentDistance(int typology, int span, double l);
 } // namespace Continuous
 
 // Computes every complete row of 1..n; a row without its span or load shows nothing.

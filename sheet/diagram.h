@@ -1,0 +1,108 @@
+#pragma once
+// The shear and moment diagram of one beam, without widgets: the beam's supports and
+// loads, V and M at the sampled sections, the largest span moments and the statics
+// check. The simple-beams and continuous-beams builders fill it; the panel, the
+// printed pages and the command line read it.
+//
+// Conventions: x in m from support A; M positive when sagging; V = dM/dx, so a
+// reaction makes V jump up and a point load makes it jump down.
+#include <QString>
+#include <vector>
+
+enum class SupportKind { Free, Pinned, Clamped };
+
+struct DiagramSupport {
+    QString name; // "A", "B", ...
+    double x = 0;
+    SupportKind kind = SupportKind::Pinned;
+    double reaction = 0; // kg, upward positive; 0 at a free end
+    double moment = 0;   // kgm the beam carries over the support, sagging positive
+};
+
+struct PointLoad {
+    double x = 0;
+    double force = 0; // kg, downward positive
+};
+
+// A load varying linearly from p0 at x0 to p1 at x1 (kg/m, downward positive).
+struct LinearLoad {
+    double x0 = 0, x1 = 0;
+    double p0 = 0, p1 = 0;
+};
+
+// One sampled section. Where a concentrated force acts, vLeft and vRight are the shear
+// just to the left and just to the right of it; elsewhere they are equal.
+struct Station {
+    double x = 0;
+    double vLeft = 0;
+    double vRight = 0;
+    double m = 0;
+};
+
+// The largest moment of one span and where it is.
+struct SpanPeak {
+    QString span; // "A-B", ...
+    double x = 0;
+    double m = 0;
+};
+
+// One value of the grid set against the same value found by statics.
+struct CheckItem {
+    QString label; // "somma reazioni", "Rb", "B-C", ...
+    QString unit;  // "kg" or "kgm"
+    double tabulated = 0;
+    double statics = 0;
+    double difference = 0; // tabulated - statics
+    double percent = 0;    // difference as a percentage of |statics|
+};
+
+struct StaticsCheck {
+    double totalLoad = 0;    // kg
+    double sumReactions = 0; // kg, of the reactions the grid gives
+    std::vector<CheckItem> items;
+    double worstPercent = 0; // largest |percent| among the items
+};
+
+struct BeamDiagram {
+    double length = 0;            // m, the whole beam
+    std::vector<double> spanEnds; // x of every support line, from 0 to length
+    double startMoment = 0;       // M at x = 0 (a clamped A carries one)
+    std::vector<DiagramSupport> supports;
+    std::vector<PointLoad> pointLoads;
+    std::vector<LinearLoad> linearLoads;
+    std::vector<Station> stations; // sorted by x
+    std::vector<SpanPeak> peaks;
+    StaticsCheck check;
+};
+
+// Within a check, an item differs noticeably when |percent| is above this.
+constexpr double kCheckTolerancePercent = 1.0;
+
+// Statics of the beam from its left end: the start moment, the reactions and the loads.
+double ShearLeftOf(const BeamDiagram& diagram, double x);
+double ShearRightOf(const BeamDiagram& diagram, double x);
+double MomentAt(const BeamDiagram& diagram, double x);
+// Total of the loads, kg.
+double TotalLoad(const BeamDiagram& diagram);
+
+// Fills the stations: both ends of every span, every point where a load starts, ends or
+// acts, every support, the extra sections asked for (the largest moments) and fifty
+// equal steps per span; sections closer than a micrometre are one.
+void SampleStations(BeamDiagram& diagram, const std::vector<double>& extra);
+
+// Largest moment in [x0, x1], where the shear passes from positive to negative inside
+// the span (a whole span of constant moment gives its middle); false when M has no
+// maximum inside the span.
+bool FindSpanPeak(const BeamDiagram& diagram, double x0, double x1, double* x, double* m);
+
+// Adds an item comparing a grid value with the one found by statics.
+void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit, double tabulated,
+                  double statics);
+
+// "verifica statica: scarto 0,3 %" (the worst item, one decimal, decimal comma).
+QString StaticsSummary(const StaticsCheck& check);
+
+// The diagram as a table: "x;V;M", then one line per station (two where V jumps: the
+// value just to the left, then just to the right), x to three decimals, V and M to one,
+// decimal comma, whatever the process locale.
+QString DiagramTable(const BeamDiagram& diagram);
