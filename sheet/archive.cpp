@@ -2,9 +2,7 @@
 
 #include "shell/modponteluma.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -260,55 +258,21 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
     return true;
 }
 
-bool ReadArchive(const SheetParams& params, const QString& path, ArchiveContent* content,
+bool ReadArchive(const SheetParams& params, const FilePath& path, ArchiveContent* content,
                  QString* problem) {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        setProblem(problem, QStringLiteral("il file non esiste"));
+    QByteArray bytes;
+    if (!ReadWholeFile(path, kMaxArchiveBytes, &bytes, problem))
         return false;
-    }
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        setProblem(problem, QStringLiteral("il file non può essere letto"));
-        return false;
-    }
-    if (file.size() > kMaxArchiveBytes) {
-        setProblem(problem, QStringLiteral("il file è troppo grande per essere un archivio"));
-        return false;
-    }
-    const QByteArray bytes = file.read(kMaxArchiveBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        setProblem(problem, QStringLiteral("il file non può essere letto"));
-        return false;
-    }
     return ParseArchive(params, bytes, content, problem);
 }
 
-bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const QString& path,
+bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const FilePath& path,
                   QString* problem) {
     if (!ArchiveAvailable(params)) {
         setProblem(problem, notAvailable());
         return false;
     }
-    if (path.isEmpty() || QFileInfo(path).isDir()) {
-        setProblem(problem, QStringLiteral("il nome del file non è valido"));
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setProblem(problem, QStringLiteral("non è possibile creare il file in questa cartella"));
-        return false;
-    }
-    const QByteArray bytes = FormatArchive(params, sheet, typology);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        setProblem(problem, QStringLiteral("non è possibile scrivere il file"));
-        return false;
-    }
-    if (!file.commit()) {
-        setProblem(problem, QStringLiteral("non è possibile completare la scrittura del file"));
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, FormatArchive(params, sheet, typology), problem);
 }
 
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet) {

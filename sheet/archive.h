@@ -5,6 +5,7 @@
 // (SheetParams::archive.records). A file is checked whole before anything of it is
 // used, so a damaged file never leaves half a sheet behind.
 #include "sheet/params.h"
+#include "sheet/safefile.h"
 #include "shell/dialogs.h"
 
 #include <QByteArray>
@@ -30,12 +31,13 @@ QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typo
 bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveContent* content,
                   QString* problem);
 
-bool ReadArchive(const SheetParams& params, const QString& path, ArchiveContent* content,
+// Only a regular file is read, and without waiting (a FIFO is refused at once).
+bool ReadArchive(const SheetParams& params, const FilePath& path, ArchiveContent* content,
                  QString* problem);
 
-// Writes through a temporary file in the same folder that replaces the target only
-// when complete: a failed save leaves the previous file as it was.
-bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const QString& path,
+// Replaces the file only with a complete, synced copy: a failed save leaves the previous
+// file exactly as it was (WriteWholeFile).
+bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const FilePath& path,
                   QString* problem);
 
 // Empties the sheet and puts the content's data in it, then counts the rows.

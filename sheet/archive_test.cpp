@@ -1,9 +1,12 @@
 #include "sheet/archive.h"
 
-#include <QDir>
+#include "tests/files.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,17 +27,6 @@ Sheet filledSheet(int typology, int rows) {
     }
     sheet.CountRows();
     return sheet;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 TEST(Archive, EverySectionsTypologyRoundTrips) {
@@ -167,16 +159,16 @@ TEST(Archive, WriteThenReadAndReadFailures) {
     const Sheet sheet = filledSheet(2, 2);
     QString problem;
     ASSERT_TRUE(WriteArchive(sections(), sheet, 2, path, &problem)) << problem.toStdString();
-    EXPECT_EQ(readFile(path), FormatArchive(sections(), sheet, 2));
+    EXPECT_EQ(ReadFile(path), FormatArchive(sections(), sheet, 2));
     ArchiveContent content;
     ASSERT_TRUE(ReadArchive(sections(), path, &content, &problem));
     EXPECT_EQ(content.rows[1][2], "23,5");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
+    EXPECT_EQ(FolderEntries(dir.path()).size(), 1); // no temporary left, hidden or not
 
     EXPECT_FALSE(ReadArchive(sections(), dir.filePath("nessuno.txt"), &content, &problem));
     EXPECT_EQ(problem, "il file non esiste");
     EXPECT_FALSE(ReadArchive(sections(), dir.path(), &content, &problem));
-    EXPECT_EQ(problem, "il file non può essere letto");
+    EXPECT_EQ(problem, "il percorso indica una cartella, non un file");
     EXPECT_FALSE(WriteArchive(sections(), sheet, 2, dir.filePath("manca/x.txt"), &problem));
     EXPECT_FALSE(problem.isEmpty());
 }
@@ -197,7 +189,7 @@ TEST(Archive, FailedSaveKeepsThePreviousFile) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("Ponteluma-sez-vecchio.txt");
     const QByteArray previous = "1,1\r\n\"20\"\r\n\"30\"\r\n";
-    writeFile(path, previous);
+    WriteFile(path, previous);
     // The file itself may be written, its folder may not: a direct overwrite would be
     // possible, but a half-written file must never replace the old one.
     QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
@@ -210,9 +202,91 @@ TEST(Archive, FailedSaveKeepsThePreviousFile) {
     QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
     EXPECT_FALSE(written);
     EXPECT_FALSE(problem.isEmpty());
-    EXPECT_EQ(readFile(path), previous);
+    EXPECT_EQ(ReadFile(path), previous);
     EXPECT_EQ(ArchiveWriteMessage(path, problem),
               "Il file \"Ponteluma-sez-vecchio.txt\" non è stato salvato: " + problem + ".");
+}
+
+constexpr char kPrevious[] = "1,1\r\n\"20\"\r\n\"30\"\r\n";
+
+// After a save that failed: the failure is told, the previous file is as it was and no
+// copy is left beside it.
+void expectPreviousKept(const QString& folder, const QString& problem, const QString& expected) {
+    EXPECT_EQ(problem.toStdString(),
+              (expected + "; il file precedente non è stato modificato").toStdString());
+    EXPECT_EQ(ReadFile(folder + "/Ponteluma-sez-vecchio.txt"), kPrevious);
+    EXPECT_EQ(FolderEntries(folder), QStringList{"Ponteluma-sez-vecchio.txt"});
+}
+
+// The write fails part-way, as on a full disk: the system refuses the bytes beyond a size.
+TEST(Archive, SaveCutShortKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Ponteluma-sez-vecchio.txt");
+    WriteFile(path, kPrevious);
+    const Sheet sheet = filledSheet(17, 30); // about 1 KiB
+    QString problem;
+    bool written = true;
+    {
+        const FileSizeLimit limit(512);
+        written = WriteArchive(sections(), sheet, 17, path, &problem);
+    }
+
+    EXPECT_FALSE(written);
+    expectPreviousKept(dir.path(), problem, "il file supera la dimensione consentita");
+    EXPECT_EQ(ArchiveWriteMessage(path, problem),
+              "Il file \"Ponteluma-sez-vecchio.txt\" non è stato salvato: il file supera la "
+              "dimensione consentita; il file precedente non è stato modificato.");
+    ASSERT_TRUE(WriteArchive(sections(), sheet, 17, path, &problem));
+    EXPECT_EQ(ReadFile(path), FormatArchive(sections(), sheet, 17));
+}
+
+// A real full disk: a tiny memory file system, which only the super-user may mount.
+TEST(Archive, SaveOntoAFullDiskKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (geteuid() != 0 || mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a small file system can be mounted only by the super-user";
+    const QString path = dir.filePath("Ponteluma-sez-vecchio.txt");
+    WriteFile(path, kPrevious);
+    const QString fillerPath = dir.filePath("riempitivo");
+    QFile filler(fillerPath);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
+    }
+    filler.close();
+
+    QString problem;
+    const bool written = WriteArchive(sections(), filledSheet(17, 30), 17, path, &problem);
+    QFile::remove(fillerPath);
+    EXPECT_FALSE(written);
+    expectPreviousKept(dir.path(), problem, "il disco è pieno");
+    umount(folder.constData());
+}
+
+TEST(Archive, OnlyRegularFilesAreOpenedOrSaved) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath("Ponteluma-sez-fifo.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    alarm(20); // a read that waits on the FIFO ends the test instead of hanging it
+    ArchiveContent content;
+    QString problem;
+    EXPECT_FALSE(ReadArchive(sections(), fifo, &content, &problem));
+    EXPECT_EQ(problem, "il percorso indica una pipe (FIFO), non un file");
+    EXPECT_FALSE(ReadArchive(sections(), QStringLiteral("/dev/zero"), &content, &problem));
+    EXPECT_EQ(problem, "il percorso indica un dispositivo, non un file");
+
+    const Sheet sheet = filledSheet(1, 1);
+    EXPECT_FALSE(WriteArchive(sections(), sheet, 1, fifo, &problem));
+    EXPECT_EQ(problem, "il percorso indica una pipe (FIFO), non un file");
+    struct stat info;
+    EXPECT_TRUE(stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_FALSE(WriteArchive(sections(), sheet, 1, dir.path(), &problem));
+    EXPECT_EQ(problem, "il percorso indica una cartella, non un file");
+    alarm(0);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"Ponteluma-sez-fifo.txt"});
 }
 
 TEST(Archive, MessagesNameTheFile) {

@@ -3,9 +3,11 @@
 #include "shell/dialogs.h"
 #include "shell/modponteluma.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 using ModPonteluma::IntegerDigits;
 using ModPonteluma::PrintForm;
@@ -119,6 +121,24 @@ ReportLine rowLine(const ReportLayout& layout, const Sheet& sheet, int row) {
     return line;
 }
 
+// A report of 100 rows takes a few pages; anything far larger is not one.
+constexpr qint64 kMaxPdfBytes = 64 * 1024 * 1024;
+
+// Whether the PDF ends as a complete one does: its last "startxref" gives the place of
+// its cross-reference table and "%%EOF" closes it. A file cut short by a full disk lacks
+// that tail.
+bool CompletePdf(const QByteArray& bytes) {
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
+        return false;
+    const qsizetype start = bytes.lastIndexOf("startxref");
+    if (start < 0)
+        return false;
+    bool ok = false;
+    const qint64 offset =
+        bytes.mid(start + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    return ok && offset > 0 && offset < start && bytes.mid(offset, 4) == "xref";
+}
+
 QString printerFault() {
     return QStringLiteral("La stampa non è riuscita: la stampante non è disponibile o ha "
                           "segnalato un errore.");
@@ -195,28 +215,37 @@ bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& t
 }
 
 bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const QString& pdfPath, QString* problem) {
+                    const FilePath& pdfPath, QString* problem) {
     if (!ReportAvailable(params)) {
         if (problem)
             *problem = QStringLiteral("la stampa dei dati di questa finestra non è ancora "
                                       "disponibile");
         return false;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    PrinterReport report(printer);
-    if (!report.isActive()) {
+    // The printer writes to a name of its own and reports no write error: it draws into a
+    // scratch file, checked whole before it replaces the target as an archive does.
+    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
+    if (!scratch.open()) {
         if (problem)
             *problem = QStringLiteral("non è possibile creare il file PDF");
         return false;
     }
-    if (!ComposeReport(params, sheet, typologyName, report)) {
+    bool composed = false;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(scratch.fileName());
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        PrinterReport report(printer);
+        composed = report.isActive() && ComposeReport(params, sheet, typologyName, report);
+    }
+    QByteArray bytes;
+    if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
+        !CompletePdf(bytes)) {
         if (problem)
             *problem = QStringLiteral("non è possibile completare il file PDF");
         return false;
     }
-    return true;
+    return WriteWholeFile(pdfPath, bytes, problem);
 }

@@ -4,6 +4,7 @@
 // through a ReportWriter so the printer, a PDF and the text grid show the same.
 #include "sheet/params.h"
 #include "sheet/reportwriter.h"
+#include "sheet/safefile.h"
 
 #include <QString>
 
@@ -27,6 +28,7 @@ QString ReportText(const SheetParams& params, const Sheet& sheet, const QString&
 // True when the report was printed.
 bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
 
-// The same report through the printer back-end into a PDF file.
+// The same report through the printer back-end into a PDF file, which replaces the one at
+// pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
 bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const QString& pdfPath, QString* problem);
+                    const FilePath& pdfPath, QString* problem);

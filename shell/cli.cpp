@@ -3,11 +3,14 @@
 #include "sheet/archive.h"
 #include "sheet/params.h"
 #include "sheet/report.h"
+#include "sheet/safefile.h"
 #include "shell/modponteluma.h"
 #include "shell/translations.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -18,9 +21,19 @@ using ModPonteluma::Kind;
 constexpr int kUsageError = 1;
 constexpr int kFileError = 2;
 
-void out(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fflush(stdout);
+// False, with the system's error, when the text did not reach standard output whole (a
+// full disk behind "> file" shows only when the buffer is flushed).
+bool out(const QString& text, int* systemError) {
+    const QByteArray bytes = text.toUtf8();
+    int error = 0;
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        error = errno ? errno : EIO;
+    errno = 0;
+    if (std::fflush(stdout) != 0 && !error)
+        error = errno ? errno : EIO;
+    *systemError = error;
+    return error == 0;
 }
 void err(const QString& text) {
     std::fputs(text.toUtf8().constData(), stderr);
@@ -78,30 +91,41 @@ std::optional<Kind> kindByFileName(const QString& path) {
     return found;
 }
 
+// Writes what a command prints; a failed write is a file error, told in one sentence that
+// begins with failure ("La tabella del file \"X\" non può essere scritta").
+int print(const QString& text, const QString& failure) {
+    int error = 0;
+    if (out(text, &error))
+        return 0;
+    err(failure + " sull'uscita standard: " + WriteFailure(error) + ".\n");
+    return kFileError;
+}
+
 struct Request {
     QString command;
-    QString file;
+    FilePath file{QString()};
     QString window;
     bool text = false;
     bool pdf = false;
-    QString pdfPath;
+    FilePath pdfPath{QString()};
 };
 
 // Reads the arguments after the command; an empty string on success, else the sentence
-// that says what is wrong.
-QString parseOptions(const QStringList& arguments, Request* request) {
+// that says what is wrong. File names keep the bytes the system gives, which need not be
+// UTF-8.
+QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     bool haveFile = false;
     for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
+        const QString argument = QFile::decodeName(arguments[i]);
         if (argument == "--window" || argument == "--pdf") {
             if (i + 1 >= arguments.size())
                 return "Manca il valore dell'opzione " + argument + ".";
-            const QString& value = arguments[++i];
+            const QByteArray& value = arguments[++i];
             if (argument == "--window") {
-                request->window = value;
+                request->window = QFile::decodeName(value);
             } else {
                 request->pdf = true;
-                request->pdfPath = value;
+                request->pdfPath = FilePath::fromNative(value);
             }
         } else if (argument == "--text") {
             request->text = true;
@@ -110,7 +134,7 @@ QString parseOptions(const QStringList& arguments, Request* request) {
         } else if (haveFile) {
             return "Si può elaborare un solo file per volta: \"" + argument + "\" è di troppo.";
         } else {
-            request->file = argument;
+            request->file = FilePath::fromNative(arguments[i]);
             haveFile = true;
         }
     }
@@ -176,9 +200,9 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int runFileCommand(const QStringList& arguments) {
+int runFileCommand(const QList<QByteArray>& arguments) {
     Request request;
-    request.command = arguments.first();
+    request.command = QFile::decodeName(arguments.first());
     const QString wrong = parseOptions(arguments, &request);
     if (!wrong.isEmpty())
         return usageError(wrong);
@@ -197,9 +221,9 @@ int runFileCommand(const QStringList& arguments) {
             return usageError("Finestra sconosciuta: \"" + request.window +
                               "\" (usare sezioni, travi, continue, archi o piastre).");
     } else {
-        kind = kindByFileName(request.file);
+        kind = kindByFileName(request.file.shown);
         if (!kind)
-            return usageError("Dal nome del file \"" + request.file +
+            return usageError("Dal nome del file \"" + request.file.shown +
                               "\" non si ricava la finestra: indicarla con --window "
                               "sezioni|travi|continue|archi|piastre.");
     }
@@ -207,52 +231,69 @@ int runFileCommand(const QStringList& arguments) {
     const bool available =
         ArchiveAvailable(params) && params.calculate && (!isReport || ReportAvailable(params));
     if (!available) {
-        err("La finestra " + params.name + " non è ancora disponibile: il file \"" + request.file +
-            "\" non può essere elaborato.\n");
+        err("La finestra " + params.name + " non è ancora disponibile: il file \"" +
+            request.file.shown + "\" non può essere elaborato.\n");
         return kUsageError;
+    }
+    const auto pdfFailure = [&](const QString& problem) {
+        err("Il file PDF \"" + request.pdfPath.shown + "\" non può essere scritto: " + problem +
+            ".\n");
+        return kFileError;
+    };
+    if (request.pdf) {
+        if (SameFile(request.file, request.pdfPath)) {
+            err("Il file PDF \"" + request.pdfPath.shown +
+                "\" è il file archiviato da elaborare: indicare un altro nome.\n");
+            return kUsageError;
+        }
+        // A FIFO or a device is refused before anything is read or drawn.
+        const QString notRegular = NotRegularFile(request.pdfPath);
+        if (!notRegular.isEmpty())
+            return pdfFailure(notRegular);
     }
 
     ArchiveContent content;
     QString problem;
     if (!ReadArchive(params, request.file, &content, &problem)) {
-        err("Il file \"" + request.file + "\" non può essere elaborato: " + problem + ".\n");
+        err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
     }
     const Loaded loaded = load(params, std::move(content));
     reportRefusal(loaded.outcome);
     const QString typologyName = params.typologies[loaded.content.typology - 1];
 
-    if (!isReport) {
-        out(table(params, loaded));
-        return 0;
-    }
-    if (request.text) {
-        out(ReportText(params, loaded.sheet, typologyName));
-        return 0;
-    }
+    if (!isReport)
+        return print(table(params, loaded),
+                     "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
+    if (request.text)
+        return print(ReportText(params, loaded.sheet, typologyName),
+                     "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
-    if (!WriteReportPdf(params, loaded.sheet, typologyName, request.pdfPath, &problem)) {
-        err("Il file PDF \"" + request.pdfPath + "\" non può essere scritto: " + problem + ".\n");
-        return kFileError;
-    }
+    if (!WriteReportPdf(params, loaded.sheet, typologyName, request.pdfPath, &problem))
+        return pdfFailure(problem);
     return 0;
 }
 
 } // namespace
 
 std::optional<int> RunCommandLine(const QStringList& arguments) {
+    QList<QByteArray> native;
+    for (const QString& argument : arguments)
+        native << QFile::encodeName(argument);
+    return RunCommandLine(native);
+}
+
+std::optional<int> RunCommandLine(const QList<QByteArray>& arguments) {
     if (arguments.isEmpty())
         return std::nullopt;
-    const QString& command = arguments.first();
-    if (command == "--help" || command == "-h") {
-        out(usage());
-        return 0;
-    }
+    const QString command = QFile::decodeName(arguments.first());
+    if (command == "--help" || command == "-h")
+        return print(usage(), QStringLiteral("Il testo dell'aiuto non può essere scritto"));
     if (command == "--version") {
         const auto& id = ModPonteluma::identity();
-        out(id.product + " " + id.version + " (" + id.date + ")\n");
-        return 0;
+        return print(id.product + " " + id.version + " (" + id.date + ")\n",
+                     QStringLiteral("Il numero di versione non può essere scritto"));
     }
     if (command == "compute" || command == "report")
         return runFileCommand(arguments);

@@ -1,5 +1,7 @@
 #include "shell/cli.h"
 
+#include "tests/files.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -26,11 +28,12 @@ QString slurp(FILE* file) {
     return QString::fromUtf8(bytes);
 }
 
-// Runs the command line with standard output and error caught in files.
-Outcome run(const QStringList& arguments) {
+// Runs the command line with standard output and error caught in files, or standard
+// output sent to the given device.
+Outcome run(const QStringList& arguments, const char* device = nullptr) {
     std::fflush(stdout);
     std::fflush(stderr);
-    FILE* out = std::tmpfile();
+    FILE* out = device ? std::fopen(device, "w") : std::tmpfile();
     FILE* err = std::tmpfile();
     const int savedOut = dup(1), savedErr = dup(2);
     dup2(fileno(out), 1);
@@ -43,7 +46,7 @@ Outcome run(const QStringList& arguments) {
     dup2(savedErr, 2);
     close(savedOut);
     close(savedErr);
-    result.out = slurp(out);
+    result.out = device ? (std::fclose(out), QString()) : slurp(out);
     result.err = slurp(err);
     return result;
 }
@@ -158,6 +161,49 @@ TEST(CommandLine, ErrorsAndTheirStatus) {
         EXPECT_EQ(r.status, c.status);
         EXPECT_TRUE(r.err.contains(c.error)) << r.err.toStdString();
         EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(CommandLine, OutputThatCannotBeWrittenIsAFileError) {
+    const QString rect = example("Ponteluma-sez-rettangoli.txt");
+    const Outcome text = run({"report", rect, "--text"}, "/dev/full");
+    EXPECT_EQ(text.status, 2);
+    EXPECT_EQ(text.err, "La relazione del file \"" + rect +
+                            "\" non può essere scritta sull'uscita standard: il disco è pieno.\n");
+
+    // A PDF cut short (here by a size limit, as by a full disk) keeps the good one.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("relazione.pdf");
+    ASSERT_EQ(run({"report", rect, "--pdf", pdf}).status, 0);
+    const QByteArray good = ReadFile(pdf);
+    Outcome cut;
+    {
+        const FileSizeLimit limit(1024);
+        cut = run({"report", example("Ponteluma-sez-sezioni-a-T.txt"), "--pdf", pdf});
+    }
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_TRUE(cut.err.startsWith("Il file PDF \"" + pdf + "\" non può essere scritto: "))
+        << cut.err.toStdString();
+    EXPECT_EQ(ReadFile(pdf), good);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"relazione.pdf"});
+}
+
+// The input archive is never overwritten by the report, whatever the spelling of its name.
+TEST(CommandLine, PdfOntoTheInputFileIsRefused) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("Ponteluma-sez-rettangoli.txt");
+    ASSERT_TRUE(QFile::copy(example("Ponteluma-sez-rettangoli.txt"), input));
+    const QByteArray bytes = ReadFile(input);
+    ASSERT_TRUE(QFile::link(input, dir.filePath("collegamento.pdf")));
+    const QString spellings[] = {input, dir.path() + "/./Ponteluma-sez-rettangoli.txt",
+                                 dir.filePath("collegamento.pdf")};
+    for (const QString& output : spellings) {
+        SCOPED_TRACE(output.toStdString());
+        const Outcome r = run({"report", input, "--pdf", output});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Il file PDF \"" + output +
+                             "\" è il file archiviato da elaborare: indicare un altro nome.\n");
+        EXPECT_EQ(ReadFile(input), bytes);
     }
 }
 

@@ -19,3 +19,26 @@ add_test(NAME cli_missing_file_status
 add_test(NAME cli_usage_error_status
     COMMAND sh -c "\"$0\" compute \"$1\" --window ponti; test $? -eq 1"
         $<TARGET_FILE:ponteluma> ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
+
+# Output that cannot be written (a full disk behind standard output) is a file error.
+add_test(NAME cli_compute_into_full_disk
+    COMMAND sh -c "\"$0\" compute \"$1\" > /dev/full; test $? -eq 2"
+        $<TARGET_FILE:ponteluma> ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
+
+# A FIFO, as input or as the PDF, is refused at once rather than waited on.
+add_test(NAME cli_fifo_refused_at_once
+    COMMAND sh -c "rm -f \"$1\" && mkfifo \"$1\" || exit 1
+        for args in \"compute $1\" \"report $1 --text\" \"report $2 --pdf $1\"; do
+            timeout 20 \"$0\" $args; status=$?
+            [ $status -eq 2 ] || { echo \"$args: status $status\"; exit 1; }
+        done; rm -f \"$1\""
+        $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}/Ponteluma-sez-fifo.txt
+        ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
+
+# A file name whose bytes are not UTF-8 is found as the system gives it.
+add_test(NAME cli_file_name_not_utf8
+    COMMAND sh -c "name=\"$1/$(printf 'Ponteluma-sez-caff\\351.txt')\"
+        cp \"$2\" \"$name\" && \"$0\" compute \"$name\" > \"$1/caffe.out\"; status=$?
+        rm -f \"$name\"; [ $status -eq 0 ] && grep -q 45000 \"$1/caffe.out\""
+        $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}
+        ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
