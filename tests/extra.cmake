@@ -39,6 +39,7 @@ add_test(NAME cli_fifo_refused_at_once
 add_test(NAME cli_file_name_not_utf8
     COMMAND sh -c "name=\"$1/$(printf 'Ponteluma-sez-caff\\351.txt')\"
         cp \"$2\" \"$name\" && \"$0\" compute \"$name\" > \"$1/caffe.out\"; status=$?
-        rm -f \"$name\"; [ $status -eq 0 ] && grep -q 45000 \"$1/caffe.out\""
+        rm -f \"$name\"; [ $status -eq 0 ] && grep -q 45000 \"$1/caffe.out\"; found=$?
+        rm -f \"$1/caffe.out\"; exit $found"
         $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}
         ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
