@@ -1,11 +1,6 @@
 #include "sheet/report.h"
 
-#include "shell/dialogs.h"
-#include "shell/modponteluma.h"
-
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
+#include "sheet/modponteluma.h"
 
 using ModPonteluma::IntegerDigits;
 using ModPonteluma::PrintForm;
@@ -119,11 +114,6 @@ ReportLine rowLine(const ReportLayout& layout, const Sheet& sheet, int row) {
     return line;
 }
 
-QString printerFault() {
-    return QStringLiteral("La stampa non è riuscita: la stampante non è disponibile o ha "
-                          "segnalato un errore.");
-}
-
 } // namespace
 
 bool ReportAvailable(const SheetParams& params) {
@@ -174,49 +164,4 @@ QString ReportText(const SheetParams& params, const Sheet& sheet, const QString&
     TextReport text;
     ComposeReport(params, sheet, typologyName, text);
     return text.text();
-}
-
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName) {
-    const QString title = ModPonteluma::texts().checkTitle;
-    if (!ReportAvailable(params)) {
-        MsgBox(QStringLiteral("La stampa dei dati di questa finestra non è ancora disponibile."),
-               Icon::Stop, title);
-        return false;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().choosePrinter(printer))
-        return false;
-    PrinterReport report(printer);
-    if (!report.isActive() || !ComposeReport(params, sheet, typologyName, report)) {
-        MsgBox(printerFault(), Icon::Stop, title);
-        return false;
-    }
-    return true;
-}
-
-bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const QString& pdfPath, QString* problem) {
-    if (!ReportAvailable(params)) {
-        if (problem)
-            *problem = QStringLiteral("la stampa dei dati di questa finestra non è ancora "
-                                      "disponibile");
-        return false;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    PrinterReport report(printer);
-    if (!report.isActive()) {
-        if (problem)
-            *problem = QStringLiteral("non è possibile creare il file PDF");
-        return false;
-    }
-    if (!ComposeReport(params, sheet, typologyName, report)) {
-        if (problem)
-            *problem = QStringLiteral("non è possibile completare il file PDF");
-        return false;
-    }
-    return true;
 }

@@ -1,14 +1,14 @@
 #include "sheet/window.h"
 
-#include "help/help.h"
 #include "sheet/archive.h"
 #include "sheet/cellfit.h"
-#include "sheet/geometry.h"
-#include "sheet/report.h"
+#include "sheet/clsresize.h"
+#include "sheet/columnwidths.h"
+#include "sheet/dialogs.h"
+#include "sheet/host.h"
+#include "sheet/modponteluma.h"
+#include "sheet/printer.h"
 #include "sheet/rules.h"
-#include "shell/clsresize.h"
-#include "shell/dialogs.h"
-#include "shell/program.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -89,34 +89,33 @@ QIcon crossIcon() {
     return QIcon(pixmap);
 }
 
-// One toolbar button: its index on the toolbar, tool tip, glyph and colour.
+// The toolbar in its order: each button leads to the menu command of the same name,
+// with its tool tip, glyph and colour; a separator goes before the marked ones. The
+// buttons of the calculation windows take the place of "windows", one per window.
 struct ToolButton {
-    int index;
+    const char* command; // object name of the menu command; "windows": the window buttons
     const char* tip;
     const char* glyph;
     QRgb colour;
+    bool separatorBefore = false;
 };
 
 const ToolButton kToolButtons[] = {
-    {1, "apri file", "Ap", 0x2e7d32},
-    {2, "salva file", "Sv", 0x1565c0},
-    {3, "salva file con nome", "S+", 0x1565c0},
-    {4, "elimina file", "El", 0xc62828},
-    {5, "stampa dati finestra", "St", 0x455a64},
-    {7, "visualizza finestra 'Menu'", "M", 0x6d4c41},
-    {9, "visualizza finestra 'Sezioni'", "S", 0x00838f},
-    {10, "visualizza finestra 'Travi semplici'", "T", 0x00838f},
-    {11, "visualizza finestra 'Travi continue'", "C", 0x00838f},
-    {12, "visualizza finestra 'Archi'", "A", 0x00838f},
-    {13, "visualizza finestra 'Piastre'", "P", 0x00838f},
-    {14, "colore di sfondo", "Col", 0x8e24aa},
-    {16, "guida in linea", "?", 0xef6c00},
-    {18, "suggerimenti", "i", 0xef6c00},
-    {19, "supporto prodotto", "Sp", 0xef6c00},
-    {20, "informazioni su Ponteluma", "Inf", 0xef6c00},
-    {21, "controllo dati immessi", "ABC", 0x2e7d32},
-    {23, "cancella dati finestra", "Cn", 0xc62828},
-    {24, "uscita da Ponteluma", "Esc", 0x424242},
+    {"apri", "apri file", "Ap", 0x2e7d32},
+    {"salva", "salva file", "Sv", 0x1565c0},
+    {"salvanome", "salva file con nome", "S+", 0x1565c0},
+    {"elimina", "elimina file", "El", 0xc62828},
+    {"stampa", "stampa dati finestra", "St", 0x455a64},
+    {"fin1", "visualizza finestra 'Menu'", "M", 0x6d4c41, true},
+    {"windows", "", "", 0x00838f, true},
+    {"colora", "colore di sfondo", "Col", 0x8e24aa},
+    {"guida", "guida in linea", "?", 0xef6c00, true},
+    {"suggerimenti", "suggerimenti", "i", 0xef6c00, true},
+    {"supporto", "supporto prodotto", "Sp", 0xef6c00},
+    {"informazioni", "informazioni su Ponteluma", "Inf", 0xef6c00},
+    {"controlla", "controllo dati immessi", "ABC", 0x2e7d32},
+    {"cancella", "cancella dati finestra", "Cn", 0xc62828, true},
+    {"esci", "uscita da Ponteluma", "Esc", 0x424242},
 };
 
 // The hint box `passo` speaks to screen readers as a status line.
@@ -163,11 +162,15 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
 SheetWindow::~SheetWindow() = default;
 
 int SheetWindow::typology() const {
-    return ModPonteluma::shared().typology[m_params.kind];
+    return m_typology;
+}
+
+int SheetWindow::position() const {
+    return windowIndex(m_params) + 2;
 }
 
 void SheetWindow::setTypology(int typology) {
-    ModPonteluma::shared().typology[m_params.kind] = typology;
+    m_typology = typology;
 }
 
 // ---- construction -------------------------------------------------------------------
@@ -188,7 +191,7 @@ void SheetWindow::buildMenus() {
     file->addSeparator();
     add(file, "stampa", "S&tampa", &SheetWindow::stampa);
     file->addSeparator();
-    add(file, "esci", "Es&ci", [] { ConfirmExit(); });
+    add(file, "esci", "Es&ci", [] { callHost(sheetHost().confirmExit); });
 
     QMenu* modif = menuBar()->addMenu("&Modifica");
     modif->setObjectName("modif");
@@ -198,23 +201,27 @@ void SheetWindow::buildMenus() {
 
     QMenu* visu = menuBar()->addMenu("&Visualizza");
     visu->setObjectName("visu");
-    const char* windows[] = {"Finestra Menu",           "Finestra Sezioni",
-                             "Finestra Travi semplici", "Finestra Travi continue",
-                             "Finestra Archi",          "Finestra Piastre"};
-    for (int position = 1; position <= 6; ++position) {
+    // fin1 is the main window, fin2 and on the calculation windows in the list's order.
+    const auto& windows = sheetHost().windows;
+    for (int position = 1; position <= int(windows.size()) + 1; ++position) {
         const QByteArray name = "fin" + QByteArray::number(position);
-        add(visu, name.constData(), windows[position - 1],
+        add(visu, name.constData(),
+            position == 1 ? QStringLiteral("Finestra Menu")
+                          : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
 
     QMenu* interr = menuBar()->addMenu("&?");
     interr->setObjectName("interr");
-    add(interr, "finestra", "Fi&nestra n." + QString::number(m_params.position) + " di 6",
+    add(interr, "finestra",
+        "Fi&nestra n." + QString::number(position()) + " di " +
+            QString::number(sheetHost().windows.size() + 1),
         &SheetWindow::finestra);
-    add(interr, "guida", "&Guida in linea", [] { ShowHelpContents(); });
-    add(interr, "suggerimenti", "&Suggerimenti...", [] { ShowTips(); });
-    add(interr, "supporto", "Supporto &prodotto", [] { ShowSupport(); });
-    add(interr, "informazioni", "&Informazioni su Ponteluma", [] { ShowAbout(); });
+    add(interr, "guida", "&Guida in linea", [] { callHost(sheetHost().showHelpContents); });
+    add(interr, "suggerimenti", "&Suggerimenti...", [] { callHost(sheetHost().showTips); });
+    add(interr, "supporto", "Supporto &prodotto", [] { callHost(sheetHost().showSupport); });
+    add(interr, "informazioni", "&Informazioni su Ponteluma",
+        [] { callHost(sheetHost().showAbout); });
     addShortcuts();
 }
 
@@ -265,27 +272,33 @@ void SheetWindow::buildToolbar() {
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(20, 20));
-    // Each button leads to the menu command of the same effect.
-    const QHash<int, const char*> commands = {
-        {1, "apri"},       {2, "salva"},         {3, "salvanome"}, {4, "elimina"},
-        {5, "stampa"},     {7, "fin1"},          {9, "fin2"},      {10, "fin3"},
-        {11, "fin4"},      {12, "fin5"},         {13, "fin6"},     {14, "colora"},
-        {16, "guida"},     {18, "suggerimenti"}, {19, "supporto"}, {20, "informazioni"},
-        {21, "controlla"}, {23, "cancella"},     {24, "esci"}};
-    int index = 1;
-    for (const ToolButton& button : kToolButtons) {
-        for (; index < button.index; ++index)
-            m_toolbar->addSeparator(); // separators 6, 8, 15, 17 and 22
-        QAction* action = m_toolbar->addAction(glyphIcon(button.glyph, QColor(button.colour)),
-                                               QString::fromUtf8(button.tip));
-        action->setObjectName("Toolbar1_" + QString::number(button.index));
-        action->setToolTip(QString::fromUtf8(button.tip));
-        auto* command = findChild<QAction*>(commands.value(button.index));
-        connect(action, &QAction::triggered, this, [command] {
-            if (command)
-                command->trigger();
+    // Buttons and separators are numbered together: Toolbar1_1 .. Toolbar1_24.
+    int index = 0;
+    auto addButton = [this, &index](const QString& command, const QString& tip,
+                                    const QString& glyph, QRgb colour) {
+        QAction* action = m_toolbar->addAction(glyphIcon(glyph, QColor(colour)), tip);
+        action->setObjectName("Toolbar1_" + QString::number(++index));
+        action->setToolTip(tip);
+        auto* target = findChild<QAction*>(command);
+        connect(action, &QAction::triggered, this, [target] {
+            if (target)
+                target->trigger();
         });
-        ++index;
+    };
+    for (const ToolButton& button : kToolButtons) {
+        if (button.separatorBefore) {
+            m_toolbar->addSeparator();
+            ++index;
+        }
+        if (QLatin1String(button.command) != QLatin1String("windows")) {
+            addButton(button.command, QString::fromUtf8(button.tip),
+                      QString::fromUtf8(button.glyph), button.colour);
+            continue;
+        }
+        const auto& windows = sheetHost().windows;
+        for (size_t w = 0; w < windows.size(); ++w)
+            addButton("fin" + QString::number(w + 2), windows[w]->presentation.toolTip,
+                      windows[w]->presentation.glyph, button.colour);
     }
 }
 
@@ -477,11 +490,13 @@ void SheetWindow::buildBottom(QWidget* area) {
         std::function<void()> command;
     };
     const Button buttons[] = {
-        {"men", "M&enu", "cliccare per visualizzare la finestra Menu", ShowMainWindow},
+        {"men", "M&enu", "cliccare per visualizzare la finestra Menu",
+         [] { callHost(sheetHost().showMainWindow); }},
         {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea", [this] { aiuto(); }},
         {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida",
-         ShowHelpContents},
-        {"esco", "&USCITA", "cliccare per uscire da Ponteluma", ConfirmExit},
+         [] { callHost(sheetHost().showHelpContents); }},
+        {"esco", "&USCITA", "cliccare per uscire da Ponteluma",
+         [] { callHost(sheetHost().confirmExit); }},
     };
     int y = top;
     for (const Button& b : buttons) {
@@ -909,7 +924,10 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
         focusBox(1, visibleRow);
         return;
     }
-    const QString accepted = ModPonteluma::ValidateTyping(text);
+    const ModPonteluma::Typed typed = ModPonteluma::ValidateTyping(text);
+    if (!typed.refusal.isEmpty())
+        MsgBox(typed.refusal, Icon::Stop, texts().checkTitle);
+    const QString& accepted = typed.accepted;
     if (accepted != text)
         setBox(edited, accepted);
     m_sheet.setDatum(column, k, accepted);
@@ -962,24 +980,32 @@ void SheetWindow::cancella() {
     m_tot->setText("0");
     Refresh();
     UpdateHint();
-    sheetCleared();
+    if (m_params.cleared) {
+        m_params.cleared(m_sheet);
+        syncCaptions();
+    }
 }
 
-void SheetWindow::typologyChosen(int typology) {
-    cancella();
-    setTypology(typology);
+// The type chooser's choice: the data go, unless the window keeps them across the two
+// typologies; the window is laid out and computed again.
+void SheetWindow::typologyChosen(int chosen) {
+    if (!m_params.keepsData || !m_params.keepsData(typology(), chosen))
+        cancella();
+    setTypology(chosen);
     sistema();
 }
 
 void SheetWindow::controlla() {
     const CheckReport report = Check(m_params, m_sheet, typology());
-    if (report.complete) {
-        if (ModPonteluma::shared().checkFlag == 1)
-            ModPonteluma::shared().checkFlag = 0; // called by saving: no message
-        else
-            MsgBox(report.text, Icon::Information, texts().checkTitle);
-        return;
-    }
+    if (report.complete)
+        MsgBox(report.text, Icon::Information, texts().checkTitle);
+    else
+        showCheck(report);
+}
+
+// An incomplete sheet: the message, then the first row that lacks a datum on top
+// with the focus in the box to fill.
+void SheetWindow::showCheck(const CheckReport& report) {
     MsgBox(report.text, report.icon, texts().checkTitle);
     if (report.row > 0) {
         setFirstVisibleRow(report.row);
@@ -992,8 +1018,10 @@ void SheetWindow::colora() {
         "Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
         ModPonteluma::identity().product + ": colore di sfondo", Buttons::YesNo, Answer::Yes);
     if (answer == Answer::Yes) {
-        for (int kind = 0; kind < ModPonteluma::KindCount; ++kind)
-            calcWindow(ModPonteluma::Kind(kind))->setBackColour(kGrey);
+        for (int index = 0; index < int(sheetHost().windows.size()); ++index) {
+            if (SheetWindow* window = sheetHost().window ? sheetHost().window(index) : nullptr)
+                window->setBackColour(kGrey);
+        }
         return;
     }
     if (auto chosen = dialogs().chooseColor(backColour()))
@@ -1014,22 +1042,25 @@ void SheetWindow::aiuto() {
 }
 
 void SheetWindow::finestra() {
-    ShowHelpPage(m_params.helpPage);
+    callHost(sheetHost().showHelpPage, m_params.helpPage);
 }
 
 void SheetWindow::showWindow(int position) {
     if (position == 1) {
-        ShowMainWindow();
+        callHost(sheetHost().showMainWindow);
         return;
     }
-    if (position == m_params.position) {
+    if (position == this->position()) {
         const Answer answer = MsgBox(OwnWindowQuestion(m_params), Icon::Question, texts().helpTitle,
                                      Buttons::YesNo, Answer::Yes);
         if (answer != Answer::No)
-            ShowHelpPage(m_params.helpPage);
+            callHost(sheetHost().showHelpPage, m_params.helpPage);
         return;
     }
-    SheetWindow* other = calcWindow(ModPonteluma::Kind(position - 2));
+    const int index = position - 2;
+    if (!sheetHost().window || index < 0 || index >= int(sheetHost().windows.size()))
+        return;
+    SheetWindow* other = sheetHost().window(index);
     other->show();
     other->raise();
     other->activateWindow();
@@ -1067,7 +1098,7 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
                     insertRow(r);
                 } else {
                     highlightRow(r);
-                    numHovered(r);
+                    numberHovered(r);
                 }
                 return false;
             }
@@ -1082,9 +1113,24 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void SheetWindow::numHovered(int) {}
+void SheetWindow::numberHovered(int visibleRow) {
+    if (!m_params.numberHovered)
+        return;
+    m_params.numberHovered(m_sheet, typology(), firstVisibleRow() + visibleRow - 1);
+    syncCaptions();
+}
 
-void SheetWindow::resultHovered(int, int) {}
+void SheetWindow::resultHovered(int column, int visibleRow) {
+    if (!m_params.resultHovered)
+        return;
+    const ResultHover hover =
+        m_params.resultHovered(m_sheet, typology(), column, firstVisibleRow() + visibleRow - 1);
+    if (hover.clearHighlight)
+        ClearRowHighlight();
+    if (hover.paintResult)
+        paintResultYellow(column, visibleRow);
+    syncCaptions();
+}
 
 // ---- archive and report -----------------------------------------------------------------
 
@@ -1103,7 +1149,7 @@ bool SheetWindow::openArchive(const QString& path) {
         MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
         return false; // the sheet is untouched until a file is read whole
     }
-    ModPonteluma::shared().archivePath = path;
+    sheetHost().archivePath = path;
     cancella();
     ApplyArchive(content, m_sheet);
     setTypology(content.typology);
@@ -1118,18 +1164,18 @@ void SheetWindow::salva() {
 }
 
 void SheetWindow::salvanome() {
-    ModPonteluma::shared().archivePath.clear();
+    sheetHost().archivePath.clear();
     saveRoutine();
 }
 
 bool SheetWindow::saveRoutine() {
-    ModPonteluma::SharedState& state = ModPonteluma::shared();
-    state.checkFlag = 1;
-    controlla();
-    const bool checked = state.checkFlag == 0;
-    state.checkFlag = 0; // a later check from the menu shows its message again
-    if (!checked)
-        return false; // the check's own message is all the user sees
+    // Only complete data are saved: the check's own message is all the user sees.
+    const CheckReport report = Check(m_params, m_sheet, typology());
+    if (!report.complete) {
+        showCheck(report);
+        return false;
+    }
+    SheetHost& state = sheetHost();
     QString path = state.archivePath;
     if (path.isEmpty()) {
         path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));

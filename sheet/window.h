@@ -4,6 +4,7 @@
 // colours, commands, window switching, archive and report. A window's own
 // behaviour comes from its parameter table and from the few hooks below.
 #include "sheet/params.h"
+#include "sheet/rules.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -52,7 +53,10 @@ public:
     void cancella();
     void aiuto();
     void finestra();
-    void showWindow(int position); // fin1..fin6: 1 menu, 2 sections, ... 6 plates
+    // fin1, fin2, ...: 1 the main window, then the calculation windows in the list's order.
+    void showWindow(int position);
+    // This window's place in the "Visualizza" menu (2 for the first in the list).
+    int position() const;
     QColor backColour() const;
     void setBackColour(const QColor& colour);
 
@@ -82,15 +86,15 @@ public:
     QSize designSize() const;
 
 protected:
-    // Hooks for what a window truly owns.
-    virtual void numHovered(int visibleRow);
-    virtual void resultHovered(int column, int visibleRow);
-    // The type chooser's choice (typology = position + 1): clears and lays out.
-    virtual void typologyChosen(int typology);
-    // After the sheet was cleared.
-    virtual void sheetCleared() {}
-
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The pointer over a row number or a result: the window's hover displays.
+    void numberHovered(int visibleRow);
+    void resultHovered(int column, int visibleRow);
+    // The type chooser's choice (typology = position + 1).
+    void typologyChosen(int typology);
+    void showCheck(const CheckReport& report);
 
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
@@ -98,7 +102,6 @@ protected:
     // A hover display's own highlight, undone by ClearRowHighlight.
     void paintResultYellow(int column, int visibleRow);
 
-private:
     struct Row {
         QLabel* num = nullptr;
         std::vector<QLineEdit*> boxes;
@@ -133,6 +136,7 @@ private:
 
     const SheetParams& m_params;
     Sheet m_sheet;
+    int m_typology = 1;
     ClsResize* m_resizer = nullptr;
     int m_designWidth = 0;    // of the inner area, in pixels
     double m_fontScale = 1.0; // fonts at the current size against the design ones
@@ -153,6 +157,3 @@ private:
     bool m_filling = false;                     // boxes being filled by Refresh: not typing
     QString m_lastSaveName;                     // the save dialog starts with the last name chosen
 };
-
-// The window of a kind, with its own hooks.
-SheetWindow* createSheetWindow(ModPonteluma::Kind kind);

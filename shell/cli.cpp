@@ -1,10 +1,11 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
+#include "sheet/modponteluma.h"
 #include "sheet/params.h"
-#include "sheet/report.h"
-#include "shell/modponteluma.h"
+#include "sheet/printer.h"
 #include "shell/translations.h"
+#include "shell/windows.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,8 +13,6 @@
 #include <memory>
 
 namespace {
-
-using ModPonteluma::Kind;
 
 constexpr int kUsageError = 1;
 constexpr int kFileError = 2;
@@ -27,55 +26,55 @@ void err(const QString& text) {
     std::fflush(stderr);
 }
 
+// The window named on the command line: "sezioni", "travi", ...
+const SheetParams* windowByName(const QString& name) {
+    const int index = WindowIndex(name);
+    return index < 0 ? nullptr : CalcWindows()[size_t(index)];
+}
+
+// The window whose archive prefix begins the file name (the longest that matches).
+const SheetParams* windowByFileName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const SheetParams* found = nullptr;
+    int longest = 0;
+    for (const SheetParams* window : CalcWindows()) {
+        const QString& prefix = window->archive.prefix;
+        if (!prefix.isEmpty() && prefix.length() > longest &&
+            name.startsWith(prefix, Qt::CaseInsensitive)) {
+            found = window;
+            longest = int(prefix.length());
+        }
+    }
+    return found;
+}
+
+// "sezioni, travi, continue, archi o piastre" and "sezioni|travi|continue|archi|piastre".
+QString windowNames(const QString& separator, const QString& last) {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows())
+        names << window->name;
+    const QString tail = names.takeLast();
+    return names.join(separator) + last + tail;
+}
+
 QString usage() {
     return QStringLiteral(
-        "Uso:\n"
-        "  ponteluma                        avvia il programma (presentazione, poi il menu)\n"
-        "  ponteluma compute FILE           calcola un file archiviato e ne stampa la tabella\n"
-        "  ponteluma report FILE --text     stampa la relazione come pagine di testo\n"
-        "  ponteluma report FILE --pdf OUT  scrive la relazione in un file PDF\n"
-        "  ponteluma --help | --version\n"
-        "Opzione: --window sezioni|travi|continue|archi|piastre sceglie la finestra\n"
-        "(altrimenti la dice il prefisso del nome del file).\n");
+               "Uso:\n"
+               "  ponteluma                        avvia il programma (presentazione, poi il "
+               "menu)\n"
+               "  ponteluma compute FILE           calcola un file archiviato e ne stampa la "
+               "tabella\n"
+               "  ponteluma report FILE --text     stampa la relazione come pagine di testo\n"
+               "  ponteluma report FILE --pdf OUT  scrive la relazione in un file PDF\n"
+               "  ponteluma --help | --version\n") +
+           "Opzione: --window " + windowNames("|", "|") +
+           " sceglie la finestra\n"
+           "(altrimenti la dice il prefisso del nome del file).\n";
 }
 
 int usageError(const QString& sentence) {
     err(sentence + "\n" + usage());
     return kUsageError;
-}
-
-struct WindowName {
-    const char* name;
-    Kind kind;
-};
-const WindowName kWindows[] = {
-    {"sezioni", ModPonteluma::Sezioni},   {"travi", ModPonteluma::Travi},
-    {"continue", ModPonteluma::Continue}, {"archi", ModPonteluma::Archi},
-    {"piastre", ModPonteluma::Piastre},
-};
-
-std::optional<Kind> kindByName(const QString& name) {
-    for (const WindowName& window : kWindows) {
-        if (name == QLatin1String(window.name))
-            return window.kind;
-    }
-    return std::nullopt;
-}
-
-// The window whose archive prefix begins the file name (the longest that matches).
-std::optional<Kind> kindByFileName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    std::optional<Kind> found;
-    int longest = 0;
-    for (const WindowName& window : kWindows) {
-        const QString& prefix = paramsOf(window.kind).archive.prefix;
-        if (!prefix.isEmpty() && prefix.length() > longest &&
-            name.startsWith(prefix, Qt::CaseInsensitive)) {
-            found = window.kind;
-            longest = int(prefix.length());
-        }
-    }
-    return found;
 }
 
 struct Request {
@@ -190,20 +189,20 @@ int runFileCommand(const QStringList& arguments) {
         return usageError(QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
                                          "report."));
 
-    std::optional<Kind> kind;
+    const SheetParams* window = nullptr;
     if (!request.window.isEmpty()) {
-        kind = kindByName(request.window);
-        if (!kind)
-            return usageError("Finestra sconosciuta: \"" + request.window +
-                              "\" (usare sezioni, travi, continue, archi o piastre).");
+        window = windowByName(request.window);
+        if (!window)
+            return usageError("Finestra sconosciuta: \"" + request.window + "\" (usare " +
+                              windowNames(", ", " o ") + ").");
     } else {
-        kind = kindByFileName(request.file);
-        if (!kind)
+        window = windowByFileName(request.file);
+        if (!window)
             return usageError("Dal nome del file \"" + request.file +
-                              "\" non si ricava la finestra: indicarla con --window "
-                              "sezioni|travi|continue|archi|piastre.");
+                              "\" non si ricava la finestra: indicarla con --window " +
+                              windowNames("|", "|") + ".");
     }
-    const SheetParams& params = paramsOf(*kind);
+    const SheetParams& params = *window;
     const bool available =
         ArchiveAvailable(params) && params.calculate && (!isReport || ReportAvailable(params));
     if (!available) {
