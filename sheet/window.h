@@ -3,8 +3,7 @@
 // ten visible rows over a sheet of 100, typing, insert and delete, hint box, check,
 // colours, commands, window switching, archive and report. A window's own
 // behaviour comes from its parameter table and from the few hooks below.
-#include "sheet/params.h"
-#include "sheet/rules.h"
+#include "sheet/document.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -30,8 +29,9 @@ public:
     ~SheetWindow() override;
 
     const SheetParams& params() const { return m_params; }
-    Sheet& sheet() { return m_sheet; }
-    const Sheet& sheet() const { return m_sheet; }
+    Document& document() { return m_document; }
+    Sheet& sheet() { return m_document.sheet(); }
+    const Sheet& sheet() const { return m_document.sheet(); }
     int typology() const;
     void setTypology(int typology);
 
@@ -94,7 +94,7 @@ private:
     void resultHovered(int column, int visibleRow);
     // The type chooser's choice (typology = position + 1).
     void typologyChosen(int typology);
-    void showCheck(const CheckReport& report);
+    void apply(const Effect& effect, QLineEdit* edited = nullptr);
 
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
@@ -135,8 +135,7 @@ private:
     void rescaleFonts();
 
     const SheetParams& m_params;
-    Sheet m_sheet;
-    int m_typology = 1;
+    Document m_document;
     ClsResize* m_resizer = nullptr;
     int m_designWidth = 0;    // of the inner area, in pixels
     double m_fontScale = 1.0; // fonts at the current size against the design ones

@@ -1,6 +1,7 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
+#include "sheet/document.h"
 #include "sheet/modponteluma.h"
 #include "sheet/params.h"
 #include "sheet/printer.h"
@@ -118,31 +119,15 @@ QString parseOptions(const QStringList& arguments, Request* request) {
     return QString();
 }
 
-// A sheet filled from the file and calculated once, as the window shows it after opening.
-struct Loaded {
-    ArchiveContent content;
-    Sheet sheet{0, 0};
-    CalcOutcome outcome;
-};
-
-Loaded load(const SheetParams& params, ArchiveContent content) {
-    Loaded loaded;
-    loaded.content = std::move(content);
-    loaded.sheet = newSheet(params);
-    layOut(params, loaded.sheet, loaded.content.typology);
-    ApplyArchive(loaded.content, loaded.sheet);
-    loaded.outcome = params.calculate(loaded.sheet, loaded.content.typology);
-    return loaded;
-}
-
-QString table(const SheetParams& params, const Loaded& loaded) {
+QString table(const Document& document) {
+    const SheetParams& params = document.params();
     QStringList head{params.computeItem};
     for (const DataColumn& column : params.data)
         head << column.computeHead;
     for (const ResultColumn& column : params.results)
         head << column.computeHead;
     QString text = head.join(';') + '\n';
-    const Sheet& sheet = loaded.sheet;
+    const Sheet& sheet = document.sheet();
     for (int row = 1; row <= sheet.n(); ++row) {
         QStringList fields{QString::number(row)};
         for (int column = 1; column <= sheet.dataColumns(); ++column)
@@ -152,14 +137,6 @@ QString table(const SheetParams& params, const Loaded& loaded) {
         text += fields.join(';') + '\n';
     }
     return text;
-}
-
-void reportRefusal(const CalcOutcome& outcome) {
-    if (outcome.refusal.isEmpty())
-        return;
-    QString text = outcome.refusal;
-    text.replace('\r', '\n');
-    err(text + '\n');
 }
 
 // The printer back-end needs a GUI application; without a display it runs offscreen.
@@ -211,27 +188,27 @@ int runFileCommand(const QStringList& arguments) {
         return kUsageError;
     }
 
-    ArchiveContent content;
-    QString problem;
-    if (!ReadArchive(params, request.file, &content, &problem)) {
+    QString problem, refusal;
+    const std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    if (!document) {
         err("Il file \"" + request.file + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
     }
-    const Loaded loaded = load(params, std::move(content));
-    reportRefusal(loaded.outcome);
-    const QString typologyName = params.typologies[loaded.content.typology - 1];
+    if (!refusal.isEmpty())
+        err(refusal.replace('\r', '\n') + '\n');
+    const QString typologyName = document->typologyName();
 
     if (!isReport) {
-        out(table(params, loaded));
+        out(table(*document));
         return 0;
     }
     if (request.text) {
-        out(ReportText(params, loaded.sheet, typologyName));
+        out(ReportText(params, document->sheet(), typologyName));
         return 0;
     }
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
-    if (!WriteReportPdf(params, loaded.sheet, typologyName, request.pdfPath, &problem)) {
+    if (!WriteReportPdf(params, document->sheet(), typologyName, request.pdfPath, &problem)) {
         err("Il file PDF \"" + request.pdfPath + "\" non può essere scritto: " + problem + ".\n");
         return kFileError;
     }
