@@ -1,4 +1,5 @@
 #include "arches/calc.h"
+#include "sheet/modponteluma.h"
 
 #include <cmath>
 

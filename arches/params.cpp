@@ -33,11 +33,9 @@ Load loadOf(int typology) {
 
 SheetParams make() {
     SheetParams p;
-    p.kind = ModPonteluma::Archi;
     p.name = "archi";
     p.caption = "Ponteluma: calcoli di archi";
     p.figureKind = "arco";
-    p.position = 5;
     p.typologies = {"3 cerniere + concentrato",     "3 cerniere + conc.orizz.",
                     "3 cerniere + semiripartito",   "3 cerniere + ripartito",
                     "3 cerniere + ripart.orizz.",   "2 cerniere + concentrato",
@@ -167,6 +165,17 @@ SheetParams make() {
         {true, 4, 81, false},  {true, 5, 91, false},  {true, 6, 100, false}, {true, 7, 109, false},
     };
     p.helpPage = "guidaarchi";
+    // Its group in the main window, its toolbar button, menu item and help entry.
+    p.presentation = {
+        "arc",
+        "Archi",
+        "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
+        20,
+        QRect(472, 27, 162, 0),
+        "Finestra Archi",
+        "A",
+        "visualizza finestra 'Archi'",
+        " Finestra Archi"};
     return p;
 }
 

@@ -4,7 +4,7 @@
 
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
-target_link_libraries(pontelumalib PUBLIC PkgConfig::FLUIDSYNTH)
+target_link_libraries(ponteluma_shell PUBLIC PkgConfig::FLUIDSYNTH)
 
 set(PONTELUMA_ASSETS ${CMAKE_SOURCE_DIR}/assets)
 

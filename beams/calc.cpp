@@ -1,4 +1,5 @@
 #include "beams/calc.h"
+#include "sheet/modponteluma.h"
 
 #include <cmath>
 

@@ -1,5 +1,7 @@
 #include "beams/diagram.h"
 
+#include "sheet/modponteluma.h"
+
 #include "beams/calc.h"
 #include "beams/params.h"
 #include "tests/diagramchecks.h"

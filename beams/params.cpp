@@ -33,11 +33,9 @@ const DatumHeads& datumHeads(int typology) {
 
 SheetParams make() {
     SheetParams p;
-    p.kind = ModPonteluma::Travi;
     p.name = "travi";
     p.caption = "Ponteluma: calcoli di travi semplici";
     p.figureKind = "trave";
-    p.position = 3;
     p.typologies = {"sbalzo + concentrato",        "sbalzo + ripartito",
                     "sbalzo + triangolare",        "appoggio + concentrato",
                     "appoggio + ripartito",        "appoggio + semiripartito",
@@ -139,6 +137,23 @@ SheetParams make() {
         {true, 2, 56, false},  {true, 3, 66, true},   {true, 4, 76, false}, {true, 5, 86, false},
     };
     p.helpPage = "guidatravi";
+    // Its group in the main window, its toolbar button, menu item and help entry.
+    p.presentation = {
+        "tras",
+        "Travi semplici",
+        "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
+        20,
+        QRect(156, 27, 156, 0),
+        "Finestra Travi semplici",
+        "T",
+        "visualizza finestra 'Travi semplici'",
+        " Finestra Travi semplici"};
+    // Hovering a row number shows where its largest span moment lies.
+    p.numberHovered = [](Sheet& sheet, int typology, int row) {
+        bool visible = false;
+        sheet.setCaption("perX", BeamHoverCaption(sheet, typology, row, &visible));
+        sheet.setHidden("perX", !visible);
+    };
     return p;
 }
 

@@ -11,6 +11,6 @@ file(GLOB PONTELUMA_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_
 if(PONTELUMA_BENCH_SOURCES)
     add_executable(ponteluma_bench ${PONTELUMA_BENCH_SOURCES})
     # benchmark_main gives the executable its main(); no source needs to define one.
-    target_link_libraries(ponteluma_bench PRIVATE pontelumalib benchmark::benchmark
+    target_link_libraries(ponteluma_bench PRIVATE ponteluma_shell benchmark::benchmark
                                                   benchmark::benchmark_main)
 endif()

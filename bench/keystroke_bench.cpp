@@ -1,7 +1,8 @@
 // One typed character in a full sheet, through the real widgets: the change
 // handler, the input rules, the calculation of 100 rows and the refresh.
+#include "sections/params.h"
+#include "sheet/dialogs.h"
 #include "sheet/window.h"
-#include "shell/dialogs.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,8 +24,8 @@ QApplication& application() {
 
 void BM_KeystrokeInAFullSectionsSheet(benchmark::State& state) {
     application();
-    ModPonteluma::shared().typology[ModPonteluma::Sezioni] = 17;
-    std::unique_ptr<SheetWindow> window(createSheetWindow(ModPonteluma::Sezioni));
+    std::unique_ptr<SheetWindow> window(new SheetWindow(sectionsParams()));
+    window->setTypology(17);
     window->sistema();
     Sheet& sheet = window->sheet();
     for (int row = 1; row <= kMaxRows; ++row) {

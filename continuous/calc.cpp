@@ -1,4 +1,5 @@
 #include "continuous/calc.h"
+#include "sheet/modponteluma.h"
 
 #include <cmath>
 

@@ -1,5 +1,7 @@
 #include "continuous/diagram.h"
 
+#include "sheet/modponteluma.h"
+
 #include "continuous/calc.h"
 #include "continuous/params.h"
 #include "tests/diagramchecks.h"

@@ -8,11 +8,9 @@ namespace {
 
 SheetParams make() {
     SheetParams p;
-    p.kind = ModPonteluma::Continue;
     p.name = "continue";
     p.caption = "Ponteluma: calcolo di travi continue";
     p.figureKind = "continue";
-    p.position = 4;
     p.typologies = {"2 campate + 2 ripartito", "2 campate + 1 ripartito", "3 campate + 3 ripartito",
                     "3 campate + 2 ripartiti", "3 campate + 1 ripartito", "3 campate + 2 ripartito",
                     "4 campate + 4 ripartito", "4 campate + 2 ripartito", "4 campate + 3 ripartiti",
@@ -101,6 +99,35 @@ SheetParams make() {
     for (int k = 0; k < 12; ++k)
         p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
     p.helpPage = "guidacontinue";
+    // Its group in the main window, its toolbar button, menu item and help entry.
+    p.presentation = {"trac",
+                      "Travi continue",
+                      "Apre una finestra per il calcolo dei momenti e delle reazioni "
+                      "vincolari in travi continue.",
+                      10,
+                      QRect(318, 27, 148, 0),
+                      "Finestra Travi continue",
+                      "C",
+                      "visualizza finestra 'Travi continue'",
+                      " Finestra Travi continue"};
+    // Hovering a span moment shows the distance of the largest moment of that span.
+    p.resultHovered = [](Sheet& sheet, int typology, int column, int row) {
+        ResultHover hover;
+        hover.clearHighlight = true;
+        // The span moments are the results A-B, B-C, C-D and D-E (columns 1, 3, 5, 7).
+        if (column % 2 == 0 || column > Continuous::MomDE)
+            return hover;
+        const DistanceDisplay display = ContinuousDistance(sheet, typology, column / 2, row);
+        if (display.kind == DistanceKind::NoChange)
+            return hover;
+        sheet.setHidden("distanza", display.kind == DistanceKind::Hide);
+        if (display.kind == DistanceKind::Show) {
+            sheet.setCaption("distanza", display.caption);
+            hover.paintResult = true;
+        }
+        return hover;
+    };
+    p.cleared = [](Sheet& sheet) { sheet.setHidden("distanza", true); };
     return p;
 }
 

@@ -3,9 +3,10 @@
 #include "help/help.h"
 #include "help/helpprint.h"
 #include "help/widgets.h"
-#include "shell/clsresize.h"
-#include "shell/modponteluma.h"
-#include "shell/program.h"
+#include "sheet/clsresize.h"
+#include "sheet/host.h"
+#include "sheet/modponteluma.h"
+#include "sheet/params.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -24,20 +25,18 @@ constexpr int kRestFrame = QFrame::Panel | QFrame::Sunken;
 constexpr int kPressedFrame = QFrame::Box | QFrame::Plain;
 } // namespace
 
-const std::vector<ContentsEntry>& contentsEntries() {
-    static const std::vector<ContentsEntry> entries = {
+std::vector<ContentsEntry> contentsEntries() {
+    std::vector<ContentsEntry> entries = {
         {QString::fromUtf8("  Manuale d'uso rapido"), "manuale"},
         {QString::fromUtf8("  Funzionamento del programma"), "guidafunzionamento"},
         {QString::fromUtf8("  Archivio dati"), "guidaarchivio"},
         {QString::fromUtf8(" Come stampare"), "guidastampa"},
         {QString::fromUtf8(" Finestra Menu"), "guidamenu"},
-        {QString::fromUtf8(" Finestra Sezioni"), "guidasezioni"},
-        {QString::fromUtf8(" Finestra Travi semplici"), "guidatravi"},
-        {QString::fromUtf8(" Finestra Travi continue"), "guidacontinue"},
-        {QString::fromUtf8(" Finestra Archi"), "guidaarchi"},
-        {QString::fromUtf8(" Finestra Piastre"), "guidapiastre"},
-        {QString::fromUtf8("  Suggerimento del giorno"), "frmTip"},
     };
+    // Each calculation window's page, in the order of the windows.
+    for (const SheetParams* window : sheetHost().windows)
+        entries.push_back({window->presentation.contentsEntry, window->helpPage});
+    entries.push_back({QString::fromUtf8("  Suggerimento del giorno"), "frmTip"});
     return entries;
 }
 
@@ -60,7 +59,7 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window) {
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    const std::vector<ContentsEntry>& entries = contentsEntries();
+    const std::vector<ContentsEntry> entries = contentsEntries();
     for (size_t i = 0; i < entries.size(); ++i) {
         const int index = int(i) + 1;
         const int top = kEntryTop + int(i) * kEntryStep;
@@ -108,7 +107,7 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window) {
 void Sommario::openEntry(int index) {
     if (index < 1 || index > int(contentsEntries().size()))
         return;
-    const QString& window = contentsEntries()[size_t(index) - 1].window;
+    const QString window = contentsEntries()[size_t(index) - 1].window;
     if (window == QLatin1String("frmTip"))
         ShowTips();
     else
@@ -171,5 +170,5 @@ void Sommario::cmdChiudi_Click() {
 }
 
 void Sommario::Command1_Click() {
-    ConfirmExit();
+    callHost(sheetHost().confirmExit);
 }

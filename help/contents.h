@@ -15,7 +15,7 @@ struct ContentsEntry {
     QString window;  // object name of the page it opens ("frmTip" for the tips)
 };
 // The entries in the order of the page.
-const std::vector<ContentsEntry>& contentsEntries();
+std::vector<ContentsEntry> contentsEntries();
 QStringList contentsCaptions();
 
 class Sommario : public QWidget {

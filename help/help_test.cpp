@@ -5,7 +5,7 @@
 #include "help/helppage.h"
 #include "help/info.h"
 #include "help/texts.h"
-#include "shell/clsresize.h"
+#include "sheet/clsresize.h"
 #include "tests/scripteddialogs.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "help/helpprint.h"
 
-#include "sheet/reportwriter.h"
-#include "shell/dialogs.h"
-#include "shell/modponteluma.h"
+#include "sheet/dialogs.h"
+#include "sheet/modponteluma.h"
+#include "sheet/printer.h"
 
 #include <QPrinter>
 #include <functional>

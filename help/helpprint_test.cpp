@@ -2,7 +2,7 @@
 #include "help/contents.h"
 #include "help/helpprint.h"
 #include "help/texts.h"
-#include "sheet/reportwriter.h"
+#include "sheet/printer.h"
 #include "tests/scripteddialogs.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "help/texts.h"
 #include "help/widgets.h"
-#include "shell/modponteluma.h"
+#include "sheet/modponteluma.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,8 +2,9 @@
 // toolbar, its "Guida in linea" button and the question of its own window item.
 #include "help/help.h"
 #include "sheet/window.h"
-#include "shell/program.h"
 #include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
+#include "tests/windows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,23 +24,21 @@ bool shown(const QString& name) {
 }
 
 struct WindowRow {
-    ModPonteluma::Kind kind;
+    const char* kind;
     const char* helpPage;
     const char* title; // as the window's own item names it
 };
 const WindowRow kWindows[] = {
-    {ModPonteluma::Sezioni, "guidasezioni", "Sezioni"},
-    {ModPonteluma::Travi, "guidatravi", "Travi semplici"},
-    {ModPonteluma::Continue, "guidacontinue", "Travi continue"},
-    {ModPonteluma::Archi, "guidaarchi", "Archi"},
-    {ModPonteluma::Piastre, "guidapiastre", "Piastre"},
+    {"sezioni", "guidasezioni", "Sezioni"},          {"travi", "guidatravi", "Travi semplici"},
+    {"continue", "guidacontinue", "Travi continue"}, {"archi", "guidaarchi", "Archi"},
+    {"piastre", "guidapiastre", "Piastre"},
 };
 
 } // namespace
 
 TEST(HelpOpeners, MenusToolbarAndButtonsOfEveryCalculationWindow) {
     for (const WindowRow& row : kWindows) {
-        SheetWindow* window = calcWindow(row.kind);
+        SheetWindow* window = loadedWindow(row.kind);
         ASSERT_NE(window, nullptr);
         const struct {
             const char* action;
@@ -70,8 +69,8 @@ TEST(HelpOpeners, MenusToolbarAndButtonsOfEveryCalculationWindow) {
 
 TEST(HelpOpeners, OwnWindowItemAsksAndOpensTheWindowsPage) {
     for (const WindowRow& row : kWindows) {
-        SheetWindow* window = calcWindow(row.kind);
-        const QString own = "fin" + QString::number(window->params().position);
+        SheetWindow* window = loadedWindow(row.kind);
+        const QString own = "fin" + QString::number(window->position());
         auto* action = window->findChild<QAction*>(own);
         ASSERT_NE(action, nullptr) << own.toStdString();
 

@@ -1,6 +1,6 @@
 #include "help/widgets.h"
 
-#include "shell/clsresize.h"
+#include "sheet/clsresize.h"
 
 #include <QLabel>
 #include <QPainter>

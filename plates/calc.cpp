@@ -1,4 +1,5 @@
 #include "plates/calc.h"
+#include "sheet/modponteluma.h"
 
 #include <cmath>
 

@@ -7,11 +7,9 @@ namespace {
 
 SheetParams make() {
     SheetParams p;
-    p.kind = ModPonteluma::Piastre;
     p.name = "piastre";
     p.caption = "Ponteluma: calcoli di piastre";
     p.figureKind = "piastra";
-    p.position = 6;
     p.typologies = {"piastra rett. appoggiata", "piastra rett. incastrata",
                     "piastra circ. appoggiata", "piastra circ. incastrata"};
     p.computeItem = "piastra";
@@ -90,6 +88,20 @@ SheetParams make() {
         {true, 2, 58, false},  {true, 3, 68, false}, {true, 4, 78, false},
     };
     p.helpPage = "guidapiastre";
+    // Its group in the main window, its toolbar button, menu item and help entry.
+    p.presentation = {
+        "piastr",
+        "Piastre",
+        "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
+        8,
+        QRect(318, 228, 148, 0),
+        "Finestra Piastre",
+        "P",
+        "visualizza finestra 'Piastre'",
+        " Finestra Piastre"};
+    // Passing between supported and clamped edges of the same shape keeps the data and
+    // shows at once how the moments change.
+    p.keepsData = PlatesSameShape;
     return p;
 }
 

@@ -1,4 +1,5 @@
 #include "sections/calc.h"
+#include "sheet/modponteluma.h"
 
 #include <cmath>
 

@@ -40,11 +40,9 @@ const char* const kHeadLabels[] = {"Label1", "Label2", "Label3", "Label4"};
 
 SheetParams make() {
     SheetParams p;
-    p.kind = ModPonteluma::Sezioni;
     p.name = "sezioni";
     p.caption = "Ponteluma: calcoli di momenti d'inerzia di sezioni regolari";
     p.figureKind = "sezione";
-    p.position = 2;
     for (const Shape& s : kShapes)
         p.typologies << QString::fromUtf8(s.name);
     p.computeItem = "sezione";
@@ -136,6 +134,17 @@ SheetParams make() {
         {true, 5, 99, true},   {true, 6, 108, false},
     };
     p.helpPage = "guidasezioni";
+    // Its group in the main window, its toolbar button, menu item and help entry.
+    p.presentation = {"sez",
+                      "Momenti d'inerzia",
+                      "Apre una finestra per il calcolo dei momenti d'inerzia e di "
+                      "resistenza in sezioni regolari.",
+                      20,
+                      QRect(6, 27, 144, 0),
+                      "Finestra Sezioni",
+                      "S",
+                      "visualizza finestra 'Sezioni'",
+                      " Finestra Sezioni"};
     return p;
 }
 

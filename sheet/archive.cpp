@@ -1,6 +1,6 @@
 #include "sheet/archive.h"
 
-#include "shell/modponteluma.h"
+#include "sheet/modponteluma.h"
 
 #include <QFileInfo>
 

@@ -4,9 +4,9 @@
 // CRLF line ends. Which data columns a record holds is the window's own
 // (SheetParams::archive.records). A file is checked whole before anything of it is
 // used, so a damaged file never leaves half a sheet behind.
+#include "sheet/message.h"
 #include "sheet/params.h"
 #include "sheet/safefile.h"
-#include "shell/dialogs.h"
 
 #include <QByteArray>
 #include <QString>

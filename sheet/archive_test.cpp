@@ -1,4 +1,5 @@
 #include "sheet/archive.h"
+#include "tests/sheets.h"
 
 #include "tests/files.h"
 
@@ -12,7 +13,7 @@
 namespace {
 
 const SheetParams& sections() {
-    return paramsOf(ModPonteluma::Sezioni);
+    return windowParams("sezioni");
 }
 
 // A sections sheet of the typology whose used columns hold distinct data.
@@ -299,8 +300,9 @@ TEST(Archive, MessagesNameTheFile) {
 TEST(Archive, DialogsOfEveryWindow) {
     const char* const prefixes[] = {"Ponteluma-sez-", "Ponteluma-trav-", "Ponteluma-cont-",
                                     "Ponteluma-arc-", "Ponteluma-piastr-"};
-    for (int kind = 0; kind < ModPonteluma::KindCount; ++kind) {
-        const SheetParams& params = paramsOf(ModPonteluma::Kind(kind));
+    ASSERT_EQ(allWindows().size(), std::size(prefixes));
+    for (size_t kind = 0; kind < std::size(prefixes); ++kind) {
+        const SheetParams& params = *allWindows()[kind];
         const QString p = prefixes[kind];
         SCOPED_TRACE(p.toStdString());
         ASSERT_EQ(params.archive.prefix, p);

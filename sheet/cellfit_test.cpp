@@ -4,6 +4,7 @@
 #include "sheet/cellfit.h"
 #include "sheet/window.h"
 #include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,23 +21,20 @@ bool fits(const QWidget* cell, const QString& text) {
 
 struct Shown {
     std::unique_ptr<SheetWindow> window;
-    explicit Shown(ModPonteluma::Kind kind) : window(createSheetWindow(kind)) {
-        ModPonteluma::shared() = ModPonteluma::SharedState();
+    explicit Shown(const QString& kind) : window(new SheetWindow(windowParams(kind))) {
         window->sistema();
         window->show();
         QApplication::processEvents();
     }
 };
 
-const ModPonteluma::Kind kKinds[] = {ModPonteluma::Sezioni, ModPonteluma::Travi,
-                                     ModPonteluma::Continue, ModPonteluma::Archi,
-                                     ModPonteluma::Piastre};
+const char* const kKinds[] = {"sezioni", "travi", "continue", "archi", "piastre"};
 
 } // namespace
 
 TEST(CellFit, NineCharactersFitAtTheDesignSizeLongerResultsShrinkWhole) {
     ScriptedDialogs dialogs;
-    for (ModPonteluma::Kind kind : kKinds) {
+    for (const char* kind : kKinds) {
         Shown shown(kind);
         SheetWindow* window = shown.window.get();
         const std::string context = window->objectName().toStdString();
@@ -80,7 +78,7 @@ TEST(CellFit, NineCharactersFitAtTheDesignSizeLongerResultsShrinkWhole) {
 
 TEST(CellFit, TextGrowsWithTheWindowAndTheDesignSizeComesBack) {
     ScriptedDialogs dialogs;
-    Shown shown(ModPonteluma::Continue);
+    Shown shown("continue");
     SheetWindow* window = shown.window.get();
     const double design = window->cellPointSize();
     const QSize size = window->size();

@@ -1,8 +1,10 @@
 // Archive and print commands of a calculation window, and the windows' own hooks,
 // driven through the real widgets.
+#include "sheet/host.h"
 #include "sheet/window.h"
-#include "shell/program.h"
 #include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
+#include "tests/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,16 +17,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using ModPonteluma::shared;
-
 namespace {
 
 class Commands : public ::testing::Test {
 protected:
-    void open(ModPonteluma::Kind kind, int typology = 1) {
-        shared() = ModPonteluma::SharedState();
-        shared().typology[kind] = typology;
-        window.reset(createSheetWindow(kind));
+    void open(const QString& kind, int typology = 1) {
+        window.reset(new SheetWindow(windowParams(kind)));
+        window->setTypology(typology);
         window->sistema();
         dialogs.clear();
     }
@@ -66,7 +65,7 @@ protected:
 } // namespace
 
 TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
-    open(ModPonteluma::Sezioni, 17);
+    open("sezioni", 17);
     const QString path = folder.filePath("Ponteluma-sez-prova");
     type("B_1", "20"), type("h_1", "20"), type("spess_1", "4"), type("hmin_1", "4");
     type("B_2", "12,5"), type("h_2", "30"), type("spess_2", "2"), type("hmin_2", "3");
@@ -77,12 +76,12 @@ TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
     EXPECT_TRUE(dialogs.messages.empty()); // the check passes silently when saving
     EXPECT_EQ(read(path), "17,2\r\n\"20\"\r\n\"20\"\r\n\"4\"\r\n\"4\"\r\n"
                           "\"12,5\"\r\n\"30\"\r\n\"2\"\r\n\"3\"\r\n");
-    EXPECT_EQ(shared().archivePath, path);
+    EXPECT_EQ(sheetHost().archivePath, path);
 
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     dialogs.paths = {path};
     window->findChild<QAction*>("apri")->trigger();
-    EXPECT_EQ(shared().typology[ModPonteluma::Sezioni], 17);
+    EXPECT_EQ(window->typology(), 17);
     EXPECT_EQ(text("numero"), "17");
     EXPECT_EQ(text("B_2"), "12,5");
     EXPECT_EQ(text("mom_1"), "5028"); // computed right after opening
@@ -97,7 +96,7 @@ TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
 }
 
 TEST_F(Commands, SaveRefusesAnIncompleteSheetAndWritesNothing) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     const QString path = folder.filePath("Ponteluma-sez-vuoto");
     dialogs.paths = {path};
     window->salva();
@@ -110,7 +109,6 @@ TEST_F(Commands, SaveRefusesAnIncompleteSheetAndWritesNothing) {
     EXPECT_EQ(dialogs.lastText().toStdString(),
               "Sezione n. 2 (vedi grafico):\r- manca il dato della seconda colonna.");
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_EQ(shared().checkFlag, 0);
     type("h_1", "5"); // the check brought row 2 to the top
     dialogs.clear();
     window->controlla(); // the check from the menu speaks again
@@ -118,7 +116,7 @@ TEST_F(Commands, SaveRefusesAnIncompleteSheetAndWritesNothing) {
 }
 
 TEST_F(Commands, CancelledOrBadOpenLeavesTheSheetAsItWas) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     type("B_1", "20"), type("h_1", "30");
     dialogs.paths = {QString()};
     window->apri();
@@ -135,21 +133,21 @@ TEST_F(Commands, CancelledOrBadOpenLeavesTheSheetAsItWas) {
     EXPECT_EQ(window->sheet().n(), 1);
     EXPECT_EQ(text("B_1"), "20");
     EXPECT_EQ(text("mom_1"), "45000");
-    EXPECT_TRUE(shared().archivePath.isEmpty());
+    EXPECT_TRUE(sheetHost().archivePath.isEmpty());
 }
 
 TEST_F(Commands, AnUnwritableSaveSaysSo) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     type("B_1", "20"), type("h_1", "30");
     dialogs.paths = {folder.filePath("manca/Ponteluma-sez-x")};
     window->salvanome();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
-    EXPECT_TRUE(shared().archivePath.isEmpty());
+    EXPECT_TRUE(sheetHost().archivePath.isEmpty());
 }
 
 TEST_F(Commands, DeleteRemovesTheChosenFileOnly) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     const QString path = folder.filePath("Ponteluma-sez-da-eliminare");
     write(path, "1,0\r\n");
     type("B_1", "20");
@@ -162,7 +160,7 @@ TEST_F(Commands, DeleteRemovesTheChosenFileOnly) {
 }
 
 TEST_F(Commands, PrintingScrollsThroughTheRowsAndACancelSaysNothing) {
-    open(ModPonteluma::Sezioni, 3);
+    open("sezioni", 3);
     for (int row = 1; row <= 25; ++row)
         window->sheet().setDatum(1, row, "2");
     window->CountRows();
@@ -179,7 +177,7 @@ TEST_F(Commands, PrintingScrollsThroughTheRowsAndACancelSaysNothing) {
 }
 
 TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {
-    open(ModPonteluma::Travi, 11);
+    open("travi", 11);
     for (int r = 1; r <= 3; ++r)
         type(QString("dat1_%1").arg(r), "8"), type(QString("dat2_%1").arg(r), "1000");
     hover("num_3");
@@ -196,7 +194,7 @@ TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {
 }
 
 TEST_F(Commands, BeamsUniformTrapezoidIsRefusedAndItsDatumEmptied) {
-    open(ModPonteluma::Travi, 9);
+    open("travi", 9);
     type("dat1_1", "6"), type("dat2_1", "500"), type("dat3_1", "500");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -210,7 +208,7 @@ TEST_F(Commands, BeamsUniformTrapezoidIsRefusedAndItsDatumEmptied) {
 }
 
 TEST_F(Commands, ContinuousHoverShowsTheDistanceAndClearingHidesIt) {
-    open(ModPonteluma::Continue, 1);
+    open("continue", 1);
     type("dat1_1", "5"), type("dat2_1", "1000");
     EXPECT_EQ(text("momAB_1"), "1748");
     EXPECT_FALSE(visible("distanza"));
@@ -231,7 +229,7 @@ TEST_F(Commands, ContinuousHoverShowsTheDistanceAndClearingHidesIt) {
 }
 
 TEST_F(Commands, PlatesChooserKeepsDataWithinAShape) {
-    open(ModPonteluma::Piastre, 1);
+    open("piastre", 1);
     type("dat1_1", "4"), type("dat2_1", "5,4"), type("dat3_1", "500");
     EXPECT_EQ(text("mom1_1"), "532");
     EXPECT_EQ(text("mom2_1"), "260");
@@ -247,7 +245,7 @@ TEST_F(Commands, PlatesChooserKeepsDataWithinAShape) {
 }
 
 TEST_F(Commands, ArchesRelabelTheirHeadsAndShowTheNote) {
-    open(ModPonteluma::Archi, 1);
+    open("archi", 1);
     type("luc_1", "10"), type("car_1", "1000"), type("dist_1", "3"), type("frec_1", "2");
     EXPECT_EQ(text("ya_1"), "700");
     EXPECT_EQ(text("lbxa"), "x");
@@ -259,7 +257,7 @@ TEST_F(Commands, ArchesRelabelTheirHeadsAndShowTheNote) {
 TEST_F(Commands, HeadsAndResultsFollowTheTypologyChosenInTheMainWindow) {
     // Arches: the relabelled heads and the note of typology 1 go with a typology that
     // has neither, as soon as the main window chooses it.
-    open(ModPonteluma::Archi, 1);
+    open("archi", 1);
     type("luc_1", "10"), type("car_1", "1000"), type("dist_1", "3"), type("frec_1", "2");
     ASSERT_TRUE(visible("note"));
     window->setTypology(4);
@@ -268,7 +266,7 @@ TEST_F(Commands, HeadsAndResultsFollowTheTypologyChosenInTheMainWindow) {
     EXPECT_EQ(text("ya_1"), "5000"); // c·l/2 of the new typology, at once
 
     // Beams: "momento C" of a point load goes with a uniform load.
-    open(ModPonteluma::Travi, 4);
+    open("travi", 4);
     type("dat1_1", "6"), type("dat2_1", "1000"), type("dat3_1", "2");
     EXPECT_EQ(text("labelM"), "momento C");
     window->setTypology(5);

@@ -1,10 +1,8 @@
 #pragma once
 // Design geometry of a calculation window's inner area, in pixels at 96 dpi
-// (15 twips a pixel); the resizer scales it with the window.
+// (15 twips a pixel); the resizer scales it with the window. Plain numbers: the
+// descriptors place their own labels with them.
 #include <QRect>
-
-class QFont;
-struct SheetParams;
 
 namespace SheetGeometry {
 constexpr int kWidth = 640; // 9600 twips: the narrowest design width
@@ -25,13 +23,4 @@ constexpr QRect kExtraSlotB(184, 387, 450, 13);
 constexpr const char* kWidestResult = "-130208333";
 constexpr const char* kWidestDatum = "123456789";
 
-struct Columns {
-    int data = 0;   // width of a data box
-    int result = 0; // width of a result label
-};
-// Column widths in an inner area of the given width: at least the room for the
-// widest texts, and the columns share what the area leaves over.
-Columns ColumnWidths(const SheetParams& params, const QFont& gridFont, int areaWidth);
-// The design width of a window's inner area: 640 pixels, or what its columns need.
-int DesignWidth(const SheetParams& params, const QFont& gridFont);
 } // namespace SheetGeometry

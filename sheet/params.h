@@ -1,9 +1,10 @@
 #pragma once
-// The parameter table of one calculation window: everything the sheet framework
-// needs to know about a window is declared here once and read by the grid, the
-// rules, the archive, the report and the command line.
+// The descriptor of one calculation window: everything the program needs to know
+// about a window is declared here once, by the window's own folder, and read by the
+// grid, the rules, the archive, the report, the command line, the main window, the
+// toolbar, the menus and the help contents. A window's own behaviour comes as hooks
+// of the descriptor, so no window needs a class of its own.
 #include "sheet/sheet.h"
-#include "shell/modponteluma.h"
 
 #include <QRect>
 #include <QString>
@@ -97,12 +98,31 @@ struct ReportLayout {
     std::vector<ReportColumn> columns;
 };
 
+// How the rest of the program shows the window: its group of typology buttons in the
+// main window, its toolbar button, its entries in the menus and the help contents.
+struct Presentation {
+    QString groupHead;     // object name of the main window's button that opens it: "sez"
+    QString groupCaption;  // "Momenti d'inerzia"
+    QString status;        // status bar text over the group
+    int groupButtons = 0;  // option buttons; those past the typologies are "a disposizione"
+    QRect groupPlace;      // x and width of the group's column, y of its head
+    QString viewCaption;   // "Finestra Sezioni": the "Visualizza" menu
+    QString glyph;         // "S": its toolbar button
+    QString toolTip;       // "visualizza finestra 'Sezioni'"
+    QString contentsEntry; // " Finestra Sezioni": its line in the help contents
+};
+
+// A pointer over a result of the window: the row highlight goes first, or the result
+// itself is painted, after the hook set its captions.
+struct ResultHover {
+    bool clearHighlight = false;
+    bool paintResult = false;
+};
+
 struct SheetParams {
-    ModPonteluma::Kind kind;
-    QString name; // object name of the window: "sezioni"
+    QString name; // object name of the window and its name on the command line: "sezioni"
     QString caption;
     QString figureKind;     // "sezione": figure "figurePonteluma/sezione ( 3).bmp"
-    int position;           // place in the window list: "Fi&nestra n.2 di 6"
     QStringList typologies; // names; typology N is typologies[N - 1]
     QString computeItem;    // first field of the command line's table: "sezione"
 
@@ -127,10 +147,19 @@ struct SheetParams {
     ReportLayout report;
     QString helpPage;                // object name of the window's help page
     bool highlightKeepsGrey = false; // a highlighted row leaves its grey boxes grey
+    Presentation presentation;
+
+    // Hooks for what a window truly owns; any of them may be left empty.
+    // The pointer over the number of a sheet row (hover displays).
+    std::function<void(Sheet&, int typology, int row)> numberHovered;
+    // The pointer over result column c of a sheet row.
+    std::function<ResultHover(Sheet&, int typology, int column, int row)> resultHovered;
+    // Whether choosing typology `to` in place of `from` keeps the data (else they go).
+    std::function<bool(int from, int to)> keepsData;
+    // After the sheet was cleared.
+    std::function<void(Sheet&)> cleared;
 };
 
-// The five windows' tables.
-const SheetParams& paramsOf(ModPonteluma::Kind kind);
 // A sheet with the captions the window starts with.
 Sheet newSheet(const SheetParams& params);
 // Sets the captions of a typology's layout on the sheet.

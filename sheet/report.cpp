@@ -1,13 +1,6 @@
 #include "sheet/report.h"
 
-#include "shell/dialogs.h"
-#include "shell/modponteluma.h"
-
-#include <QDir>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
-#include <QTemporaryFile>
+#include "sheet/modponteluma.h"
 
 using ModPonteluma::IntegerDigits;
 using ModPonteluma::PrintForm;
@@ -121,29 +114,6 @@ ReportLine rowLine(const ReportLayout& layout, const Sheet& sheet, int row) {
     return line;
 }
 
-// A report of 100 rows takes a few pages; anything far larger is not one.
-constexpr qint64 kMaxPdfBytes = 64 * 1024 * 1024;
-
-// Whether the PDF ends as a complete one does: its last "startxref" gives the place of
-// its cross-reference table and "%%EOF" closes it. A file cut short by a full disk lacks
-// that tail.
-bool CompletePdf(const QByteArray& bytes) {
-    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
-        return false;
-    const qsizetype start = bytes.lastIndexOf("startxref");
-    if (start < 0)
-        return false;
-    bool ok = false;
-    const qint64 offset =
-        bytes.mid(start + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
-    return ok && offset > 0 && offset < start && bytes.mid(offset, 4) == "xref";
-}
-
-QString printerFault() {
-    return QStringLiteral("La stampa non è riuscita: la stampante non è disponibile o ha "
-                          "segnalato un errore.");
-}
-
 } // namespace
 
 bool ReportAvailable(const SheetParams& params) {
@@ -194,58 +164,4 @@ QString ReportText(const SheetParams& params, const Sheet& sheet, const QString&
     TextReport text;
     ComposeReport(params, sheet, typologyName, text);
     return text.text();
-}
-
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName) {
-    const QString title = ModPonteluma::texts().checkTitle;
-    if (!ReportAvailable(params)) {
-        MsgBox(QStringLiteral("La stampa dei dati di questa finestra non è ancora disponibile."),
-               Icon::Stop, title);
-        return false;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().choosePrinter(printer))
-        return false;
-    PrinterReport report(printer);
-    if (!report.isActive() || !ComposeReport(params, sheet, typologyName, report)) {
-        MsgBox(printerFault(), Icon::Stop, title);
-        return false;
-    }
-    return true;
-}
-
-bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem) {
-    if (!ReportAvailable(params)) {
-        if (problem)
-            *problem = QStringLiteral("la stampa dei dati di questa finestra non è ancora "
-                                      "disponibile");
-        return false;
-    }
-    // The printer writes to a name of its own and reports no write error: it draws into a
-    // scratch file, checked whole before it replaces the target as an archive does.
-    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
-    if (!scratch.open()) {
-        if (problem)
-            *problem = QStringLiteral("non è possibile creare il file PDF");
-        return false;
-    }
-    bool composed = false;
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(scratch.fileName());
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        PrinterReport report(printer);
-        composed = report.isActive() && ComposeReport(params, sheet, typologyName, report);
-    }
-    QByteArray bytes;
-    if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
-        !CompletePdf(bytes)) {
-        if (problem)
-            *problem = QStringLiteral("non è possibile completare il file PDF");
-        return false;
-    }
-    return WriteWholeFile(pdfPath, bytes, problem);
 }

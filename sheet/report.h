@@ -22,13 +22,3 @@ bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString&
 
 // The report as text pages (what the command line prints).
 QString ReportText(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
-
-// The print command: asks for a printer and prints. A cancelled dialog ends it
-// silently; a printer that fails gets a message (stop icon, check title).
-// True when the report was printed.
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
-
-// The same report through the printer back-end into a PDF file, which replaces the one at
-// pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
-bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem);

@@ -2,16 +2,12 @@
 // A report is written as the program's printer is addressed: items placed at
 // character columns (1-based tab positions) on the current line, font sizes,
 // a vertical position in twips, a footer at a fixed place, new pages. Two
-// back-ends render it: a plain-text page grid and a real printer (or PDF).
+// back-ends render it: a plain-text page grid (here) and a real printer or PDF
+// (sheet/printer.h, in the window layer).
 #include "sheet/params.h"
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
-#include <memory>
-
-class QPainter;
-class QPrinter;
 
 class ReportWriter {
 public:
@@ -49,38 +45,4 @@ public:
 
 private:
     std::vector<QStringList> m_pages{QStringList()};
-};
-
-// Renders on a QPrinter (a printer or a PDF file) in Courier: twips are mapped
-// through the printer's resolution, a column is the width of one character. The
-// document is drawn when it ends, so that every line of one size can share the
-// size's width: a size whose widest line would not fit the paper (the large title,
-// the wide table of the continuous beams) is set smaller for all its lines alike,
-// and the columns of the table stay aligned.
-class PrinterReport : public ReportWriter {
-public:
-    explicit PrinterReport(QPrinter& printer);
-    ~PrinterReport() override;
-    bool isActive() const;
-    void setFontSize(int points) override;
-    void setCurrentY(int twips) override;
-    void printLine(const ReportLine& items) override;
-    void printAt(int xTwips, int yTwips, const QString& text) override;
-    void newPage() override;
-    int page() const override { return m_page; }
-    bool endDoc() override;
-
-private:
-    struct Operation {
-        enum Kind { Size, Y, Line, At, Page } kind;
-        int value = 0;    // the size, or the position in twips
-        int x = 0;        // At: twips from the left
-        ReportLine items; // Line: the items; At: one item with the text
-    };
-    QFont fontOf(int points) const;
-    double twips(int value) const;
-    QPrinter& m_printer;
-    std::unique_ptr<QPainter> m_painter;
-    std::vector<Operation> m_operations;
-    int m_page = 1;
 };

@@ -1,5 +1,7 @@
 #include "sheet/rules.h"
 
+#include "sheet/modponteluma.h"
+
 using ModPonteluma::Str;
 
 QString OrdinalWord(int ordinal) {

@@ -1,8 +1,8 @@
 #pragma once
 // The sheet's rules without widgets: what the hint box says, what the check
 // reports, and the messages of insert and delete.
+#include "sheet/message.h"
 #include "sheet/params.h"
-#include "shell/dialogs.h"
 
 // The first row 1..n that cannot be computed: it lacks a datum its typology needs
 // (an empty first datum or one not above 0, an empty enabled column), or its data

@@ -1,6 +1,6 @@
 #include "sheet/sheet.h"
 
-#include "shell/modponteluma.h"
+#include "sheet/modponteluma.h"
 
 #include <algorithm>
 

@@ -1,14 +1,15 @@
 #include "sheet/window.h"
 
-#include "help/help.h"
 #include "sheet/archive.h"
 #include "sheet/cellfit.h"
-#include "sheet/geometry.h"
-#include "sheet/report.h"
+#include "sheet/clsresize.h"
+#include "sheet/columnwidths.h"
+#include "sheet/dialogs.h"
+#include "sheet/host.h"
+#include "sheet/modponteluma.h"
+#include "sheet/printer.h"
 #include "sheet/rules.h"
-#include "shell/clsresize.h"
-#include "shell/dialogs.h"
-#include "shell/program.h"
+#include "sheet/windowlook.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -30,108 +31,11 @@
 #include <QToolBar>
 #include <functional>
 
-using ModPonteluma::Str;
 using ModPonteluma::texts;
 namespace G = SheetGeometry;
 
-namespace {
-
-// Colours of the grid (the program's colours are given as blue-green-red).
-const QColor kCyan(0, 255, 255);   // number and result labels
-const QColor kYellow(255, 255, 0); // the highlighted row, the hint box
-const QColor kGrey(192, 192, 192); // data columns the typology does not use
-const QColor kWhite(255, 255, 255);
-
-// Design font sizes: the window's texts, the column heads, the grid's cells.
-constexpr double kAreaPoints = 8;
-constexpr double kHeadPoints = 7;
-constexpr double kCellPoints = 8;
-
-QString shown(QString text) {
-    // Texts join their lines with carriage returns; labels break on line feeds.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
-    return text;
-}
-
-void paintBackground(QWidget* widget, const QColor& colour, QPalette::ColorRole role) {
-    QPalette palette = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, role, colour);
-    widget->setPalette(palette);
-}
-
-// Small toolbar icons drawn by the program itself.
-QIcon glyphIcon(const QString& glyph, const QColor& colour) {
-    QPixmap pixmap(22, 22);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour.darker(160), 1));
-    painter.setBrush(colour);
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 19, 19), 4, 4);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(glyph.length() > 2 ? 7 : glyph.length() > 1 ? 9 : 12);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRectF(0, 0, 22, 22), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
-
-QIcon crossIcon() {
-    QPixmap pixmap(14, 14);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(190, 0, 0), 2.2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(3, 3), QPointF(11, 11));
-    painter.drawLine(QPointF(11, 3), QPointF(3, 11));
-    return QIcon(pixmap);
-}
-
-// One toolbar button: its index on the toolbar, tool tip, glyph and colour.
-struct ToolButton {
-    int index;
-    const char* tip;
-    const char* glyph;
-    QRgb colour;
-};
-
-const ToolButton kToolButtons[] = {
-    {1, "apri file", "Ap", 0x2e7d32},
-    {2, "salva file", "Sv", 0x1565c0},
-    {3, "salva file con nome", "S+", 0x1565c0},
-    {4, "elimina file", "El", 0xc62828},
-    {5, "stampa dati finestra", "St", 0x455a64},
-    {7, "visualizza finestra 'Menu'", "M", 0x6d4c41},
-    {9, "visualizza finestra 'Sezioni'", "S", 0x00838f},
-    {10, "visualizza finestra 'Travi semplici'", "T", 0x00838f},
-    {11, "visualizza finestra 'Travi continue'", "C", 0x00838f},
-    {12, "visualizza finestra 'Archi'", "A", 0x00838f},
-    {13, "visualizza finestra 'Piastre'", "P", 0x00838f},
-    {14, "colore di sfondo", "Col", 0x8e24aa},
-    {16, "guida in linea", "?", 0xef6c00},
-    {18, "suggerimenti", "i", 0xef6c00},
-    {19, "supporto prodotto", "Sp", 0xef6c00},
-    {20, "informazioni su Ponteluma", "Inf", 0xef6c00},
-    {21, "controllo dati immessi", "ABC", 0x2e7d32},
-    {23, "cancella dati finestra", "Cn", 0xc62828},
-    {24, "uscita da Ponteluma", "Esc", 0x424242},
-};
-
-// The hint box `passo` speaks to screen readers as a status line.
-QAccessibleInterface* hintBoxAccessible(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && className == QLatin1String("QLabel") &&
-        widget->objectName() == QLatin1String("passo"))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    return nullptr;
-}
-
-} // namespace
-
 SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
-    : QMainWindow(parent), m_params(params), m_sheet(newSheet(params)) {
+    : QMainWindow(parent), m_params(params), m_document(params) {
     setObjectName(params.name);
     setWindowTitle(params.caption);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -163,131 +67,14 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
 SheetWindow::~SheetWindow() = default;
 
 int SheetWindow::typology() const {
-    return ModPonteluma::shared().typology[m_params.kind];
+    return m_document.typology();
 }
 
 void SheetWindow::setTypology(int typology) {
-    ModPonteluma::shared().typology[m_params.kind] = typology;
+    m_document.setTypology(typology);
 }
 
 // ---- construction -------------------------------------------------------------------
-
-void SheetWindow::buildMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("file");
-    add(file, "apri", "&Apri...", &SheetWindow::apri);
-    add(file, "salva", "&Salva", &SheetWindow::salva);
-    add(file, "salvanome", "Salva con &nome...", &SheetWindow::salvanome);
-    add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
-    file->addSeparator();
-    add(file, "stampa", "S&tampa", &SheetWindow::stampa);
-    file->addSeparator();
-    add(file, "esci", "Es&ci", [] { ConfirmExit(); });
-
-    QMenu* modif = menuBar()->addMenu("&Modifica");
-    modif->setObjectName("modif");
-    add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
-    add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
-    add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
-
-    QMenu* visu = menuBar()->addMenu("&Visualizza");
-    visu->setObjectName("visu");
-    const char* windows[] = {"Finestra Menu",           "Finestra Sezioni",
-                             "Finestra Travi semplici", "Finestra Travi continue",
-                             "Finestra Archi",          "Finestra Piastre"};
-    for (int position = 1; position <= 6; ++position) {
-        const QByteArray name = "fin" + QByteArray::number(position);
-        add(visu, name.constData(), windows[position - 1],
-            [this, position] { showWindow(position); });
-    }
-
-    QMenu* interr = menuBar()->addMenu("&?");
-    interr->setObjectName("interr");
-    add(interr, "finestra", "Fi&nestra n." + QString::number(m_params.position) + " di 6",
-        &SheetWindow::finestra);
-    add(interr, "guida", "&Guida in linea", [] { ShowHelpContents(); });
-    add(interr, "suggerimenti", "&Suggerimenti...", [] { ShowTips(); });
-    add(interr, "supporto", "Supporto &prodotto", [] { ShowSupport(); });
-    add(interr, "informazioni", "&Informazioni su Ponteluma", [] { ShowAbout(); });
-    addShortcuts();
-}
-
-// The usual keys of a desktop program lead to the commands of the menus.
-void SheetWindow::addShortcuts() {
-    const std::pair<const char*, QKeySequence> keys[] = {
-        {"apri", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"salva", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"salvanome", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {"stampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"finestra", QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& [name, key] : keys) {
-        if (auto* action = findChild<QAction*>(name))
-            action->setShortcut(key);
-    }
-}
-
-// Page Up and Page Down scroll the grid by ten rows, Ctrl+Home and Ctrl+End go to
-// the first and the last row; the focus stays in its box.
-bool SheetWindow::scrollByKey(QKeyEvent* key) {
-    const int t = firstVisibleRow();
-    const bool control = key->modifiers() & Qt::ControlModifier;
-    switch (key->key()) {
-    case Qt::Key_PageUp:
-        setFirstVisibleRow(t - kVisibleRows);
-        return true;
-    case Qt::Key_PageDown:
-        setFirstVisibleRow(t + kVisibleRows);
-        return true;
-    case Qt::Key_Home:
-        if (!control)
-            return false;
-        setFirstVisibleRow(1);
-        return true;
-    case Qt::Key_End:
-        if (!control)
-            return false;
-        setFirstVisibleRow(qMax(1, m_sheet.n() - kVisibleRows + 1));
-        return true;
-    default:
-        return false;
-    }
-}
-
-void SheetWindow::buildToolbar() {
-    m_toolbar = addToolBar("Toolbar1");
-    m_toolbar->setObjectName("Toolbar1");
-    m_toolbar->setMovable(false);
-    m_toolbar->setIconSize(QSize(20, 20));
-    // Each button leads to the menu command of the same effect.
-    const QHash<int, const char*> commands = {
-        {1, "apri"},       {2, "salva"},         {3, "salvanome"}, {4, "elimina"},
-        {5, "stampa"},     {7, "fin1"},          {9, "fin2"},      {10, "fin3"},
-        {11, "fin4"},      {12, "fin5"},         {13, "fin6"},     {14, "colora"},
-        {16, "guida"},     {18, "suggerimenti"}, {19, "supporto"}, {20, "informazioni"},
-        {21, "controlla"}, {23, "cancella"},     {24, "esci"}};
-    int index = 1;
-    for (const ToolButton& button : kToolButtons) {
-        for (; index < button.index; ++index)
-            m_toolbar->addSeparator(); // separators 6, 8, 15, 17 and 22
-        QAction* action = m_toolbar->addAction(glyphIcon(button.glyph, QColor(button.colour)),
-                                               QString::fromUtf8(button.tip));
-        action->setObjectName("Toolbar1_" + QString::number(button.index));
-        action->setToolTip(QString::fromUtf8(button.tip));
-        auto* command = findChild<QAction*>(commands.value(button.index));
-        connect(action, &QAction::triggered, this, [command] {
-            if (command)
-                command->trigger();
-        });
-        ++index;
-    }
-}
 
 QLabel* SheetWindow::makeLabel(QWidget* area, const QString& name, const QString& caption,
                                const QString& tip, const QRect& geometry) {
@@ -299,211 +86,6 @@ QLabel* SheetWindow::makeLabel(QWidget* area, const QString& name, const QString
     if (!name.isEmpty())
         m_named.insert(name, label);
     return label;
-}
-
-void SheetWindow::buildGrid(QWidget* area) {
-    const int numWidth = G::kNumberWidth, delWidth = G::kDeleteWidth, gap = G::kGap;
-    const int dataCount = int(m_params.data.size());
-    const int resultCount = int(m_params.results.size());
-    const G::Columns widths = G::ColumnWidths(m_params, area->font(), m_designWidth);
-    const int headTop = 20, unitTop = 37, headHeight = 16;
-
-    // x of each column: number, data, results, delete
-    int x = G::kGridLeft;
-    const int numX = x;
-    x += numWidth + gap;
-    std::vector<int> dataX, resultX;
-    for (int c = 0; c < dataCount; ++c, x += widths.data + gap)
-        dataX.push_back(x);
-    x += gap;
-    for (int c = 0; c < resultCount; ++c, x += widths.result + gap)
-        resultX.push_back(x);
-    const int delX = x;
-
-    makeLabel(area, "Label24", m_params.numberHead, m_params.numberTip,
-              QRect(numX, headTop, numWidth, headHeight));
-    if (!m_params.numberUnit.isEmpty())
-        makeLabel(area, "LabelN", m_params.numberUnit, QString(),
-                  QRect(numX, unitTop, numWidth, headHeight));
-    if (dataCount > 0)
-        makeLabel(area, "Label31", "dati", m_params.dataGroupTip,
-                  QRect(dataX.front(), 3, dataCount * (widths.data + gap) - gap, 15))
-            ->setStyleSheet("font-weight: bold");
-    if (resultCount > 0)
-        makeLabel(area, "Label26", "risultati", m_params.resultGroupTip,
-                  QRect(resultX.front(), 3, resultCount * (widths.result + gap) - gap, 15))
-            ->setStyleSheet("font-weight: bold");
-    QFont headFont = area->font();
-    headFont.setPointSizeF(kHeadPoints);
-    for (int c = 0; c < dataCount; ++c) {
-        const DataColumn& column = m_params.data[c];
-        makeLabel(area, column.headLabel, column.head, column.tip,
-                  QRect(dataX[c], headTop, widths.data, headHeight));
-        if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, QString(),
-                      QRect(dataX[c], unitTop, widths.data, headHeight));
-    }
-    for (int c = 0; c < resultCount; ++c) {
-        const ResultColumn& column = m_params.results[c];
-        makeLabel(area, column.headLabel, column.head, column.tip,
-                  QRect(resultX[c], headTop, widths.result, headHeight));
-        if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, column.tip,
-                      QRect(resultX[c], unitTop, widths.result, headHeight));
-    }
-
-    for (const QString& name : m_named.keys()) {
-        if (name != "Label31" && name != "Label26") {
-            m_named.value(name)->setFont(headFont);
-            m_heads.insert(m_named.value(name));
-            fitHead(m_named.value(name));
-        }
-    }
-
-    m_rows.resize(kVisibleRows);
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        Row& row = m_rows[r - 1];
-        const int y = G::kGridTop + (r - 1) * G::kRowHeight;
-        const int h = G::kRowHeight - 2;
-        const QString suffix = "_" + QString::number(r);
-        row.num = new QLabel(area);
-        row.num->setObjectName("num" + suffix);
-        row.num->setGeometry(numX, y, numWidth, h);
-        row.num->setAlignment(Qt::AlignCenter);
-        row.num->setFrameShape(QFrame::Box);
-        row.num->setAutoFillBackground(true);
-        row.num->setMouseTracking(true);
-        row.num->setCursor(Qt::PointingHandCursor);
-        row.num->installEventFilter(this);
-        for (int c = 0; c < dataCount; ++c) {
-            auto* box = new QLineEdit(area);
-            box->setObjectName(m_params.data[c].box + suffix);
-            box->setGeometry(dataX[c], y, widths.data, h);
-            box->setAlignment(Qt::AlignRight);
-            box->setMaxLength(kMaxDatumLength);
-            box->installEventFilter(this); // arrows and Tab move through the grid
-            const int column = c + 1;
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, column, r] { dataChanged(column, r); });
-            row.boxes.push_back(box);
-        }
-        for (int c = 0; c < resultCount; ++c) {
-            auto* label = new QLabel(area);
-            label->setObjectName(m_params.results[c].label + suffix);
-            label->setGeometry(resultX[c], y, widths.result, h);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setFrameShape(QFrame::Box);
-            label->setAutoFillBackground(true);
-            label->setMouseTracking(true);
-            label->setMargin(1);
-            label->installEventFilter(this);
-            row.results.push_back(label);
-        }
-        row.delriga = new QPushButton(area);
-        row.delriga->setObjectName("delriga" + suffix);
-        row.delriga->setGeometry(delX, y, delWidth, h);
-        row.delriga->setIcon(crossIcon());
-        row.delriga->setFocusPolicy(Qt::NoFocus);
-        connect(row.delriga, &QPushButton::clicked, this, [this, r] { deleteRow(r); });
-        applyRowColours(r, false);
-    }
-
-    m_scroll = new QScrollBar(Qt::Vertical, area);
-    m_scroll->setObjectName("VScroll1");
-    m_scroll->setRange(1, kLastFirstRow);
-    m_scroll->setSingleStep(1);
-    m_scroll->setPageStep(10);
-    m_scroll->setGeometry(delX + delWidth + gap, G::kGridTop, G::kScrollWidth,
-                          kVisibleRows * G::kRowHeight - 2);
-    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { Refresh(); });
-}
-
-void SheetWindow::buildBottom(QWidget* area) {
-    QFont headFont = area->font();
-    headFont.setPointSizeF(kHeadPoints);
-    const int top = G::kGridTop + kVisibleRows * G::kRowHeight + 6; // 262
-    m_disegno = makeLabel(area, "disegno", QString(), m_params.figureTip, QRect(6, top, 170, 134));
-    m_disegno->setFrameShape(QFrame::Panel);
-    m_disegno->setFrameShadow(QFrame::Sunken);
-    m_disegno->installEventFilter(this);
-    m_disegno->setAutoFillBackground(true);
-    paintBackground(m_disegno, kWhite, QPalette::Window);
-
-    m_tipocalcolo = new QComboBox(area);
-    m_tipocalcolo->setObjectName("tipocalcolo");
-    m_tipocalcolo->setGeometry(184, top, 270, 22);
-    m_tipocalcolo->addItems(m_params.typologies);
-    // The open list is dark on light, whatever the closed box looks like.
-    m_tipocalcolo->setStyleSheet(
-        "QComboBox { background-color: rgb(120, 72, 32); color: white; "
-        "font-weight: bold; padding-left: 4px; }"
-        "QComboBox QAbstractItemView { background-color: white; color: black; "
-        "selection-background-color: rgb(120, 72, 32); selection-color: white; }");
-    connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { typologyChosen(index + 1); });
-
-    m_numero = makeLabel(area, "numero", QString(), "numero dell'opzione di calcolo scelta",
-                         QRect(458, top, 36, 22));
-    m_numero->setFrameShape(QFrame::Panel);
-    m_numero->setFrameShadow(QFrame::Sunken);
-    m_numero->setStyleSheet("font-weight: bold");
-
-    QLabel* hintHead =
-        makeLabel(area, "Label20", "Visualizzare la figura a lato e digitare i dati relativi",
-                  QString(), QRect(184, top + 26, 310, 14));
-    hintHead->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    m_passo = makeLabel(area, "passo", QString(),
-                        "indicazioni sulla corretta procedura di immissione dei dati",
-                        QRect(184, top + 42, 310, 48));
-    m_passo->setWordWrap(true);
-    m_passo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_passo->setMargin(3);
-    m_passo->setFrameShape(QFrame::Box);
-    m_passo->setAutoFillBackground(true);
-    paintBackground(m_passo, kYellow, QPalette::Window);
-
-    QLabel* totalCaption = makeLabel(area, "Label13", m_params.words.totalCaption, QString(),
-                                     QRect(184, top + 94, 200, 16));
-    totalCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_tot = makeLabel(area, "tot", "0", QString(), QRect(388, top + 94, 40, 16));
-    m_tot->setFrameShape(QFrame::Panel);
-    m_tot->setFrameShadow(QFrame::Sunken);
-
-    struct Button {
-        const char* name;
-        const char* caption;
-        const char* tip;
-        std::function<void()> command;
-    };
-    const Button buttons[] = {
-        {"men", "M&enu", "cliccare per visualizzare la finestra Menu", ShowMainWindow},
-        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea", [this] { aiuto(); }},
-        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida",
-         ShowHelpContents},
-        {"esco", "&USCITA", "cliccare per uscire da Ponteluma", ConfirmExit},
-    };
-    int y = top;
-    for (const Button& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), area);
-        button->setObjectName(b.name);
-        button->setToolTip(QString::fromUtf8(b.tip));
-        button->setGeometry(500, y, 134, 24);
-        y += 27;
-        connect(button, &QPushButton::clicked, this, b.command);
-    }
-
-    for (const ExtraLabel& extra : m_params.extras) {
-        QLabel* label = makeLabel(area, extra.name, extra.caption, extra.tip, extra.geometry);
-        label->setFont(headFont);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setWordWrap(extra.wordWrap);
-        if (extra.yellow) {
-            label->setAutoFillBackground(true);
-            paintBackground(label, kYellow, QPalette::Window);
-        }
-        label->setVisible(extra.visible);
-    }
 }
 
 // Window load: the resizer sizes the window once, the common texts, the hint.
@@ -532,7 +114,7 @@ void SheetWindow::sistema() {
         for (QLineEdit* box : m_rows[r - 1].boxes)
             box->setEnabled(true);
     }
-    layOut(m_params, m_sheet, typ);
+    m_document.layOut();
     for (int column = 2; column <= int(m_params.data.size()); ++column) {
         const bool used = !m_params.uses || m_params.uses(typ, column);
         for (int r = 1; r <= kVisibleRows; ++r)
@@ -542,26 +124,6 @@ void SheetWindow::sistema() {
         applyRowColours(r, r == m_highlighted);
     // Results always belong to the typology on screen.
     Calculate();
-}
-
-// The figure is looked for in the working folder, then beside the program.
-void SheetWindow::loadFigure() {
-    const QString relative = FigurePath(m_params, typology());
-    QString path = relative;
-    if (!QFileInfo::exists(path))
-        path = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
-    if (!QFileInfo::exists(path) || !m_figure.load(path))
-        m_figure = QPixmap(); // a missing figure shows none
-    showFigure();
-}
-
-// The figure fills its box at any window size.
-void SheetWindow::showFigure() {
-    if (m_figure.isNull())
-        m_disegno->setPixmap(QPixmap());
-    else
-        m_disegno->setPixmap(m_figure.scaled(m_disegno->contentsRect().size(), Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation));
 }
 
 // A column head keeps its whole caption in a narrow column: its font shrinks a
@@ -584,7 +146,8 @@ void SheetWindow::fitHead(QLabel* head) {
 
 void SheetWindow::syncCaptions() {
     bool changed = false;
-    for (auto it = m_sheet.captions().constBegin(); it != m_sheet.captions().constEnd(); ++it) {
+    for (auto it = m_document.sheet().captions().constBegin();
+         it != m_document.sheet().captions().constEnd(); ++it) {
         if (QLabel* target = m_named.value(it.key())) {
             const QString text = shown(it.value());
             if (target->text() != text) {
@@ -593,7 +156,7 @@ void SheetWindow::syncCaptions() {
                     fitHead(target);
                 changed = true;
             }
-            target->setVisible(!m_sheet.isHidden(it.key()));
+            target->setVisible(!m_document.sheet().isHidden(it.key()));
         }
     }
     if (changed)
@@ -602,226 +165,8 @@ void SheetWindow::syncCaptions() {
 
 // ---- grid -----------------------------------------------------------------------------
 
-int SheetWindow::firstVisibleRow() const {
-    return m_scroll->value();
-}
-
-void SheetWindow::setFirstVisibleRow(int row) {
-    const int value = qBound(1, row, kLastFirstRow);
-    if (m_scroll->value() == value)
-        Refresh();
-    else
-        m_scroll->setValue(value); // refreshes through its change
-}
-
-QLineEdit* SheetWindow::box(int column, int visibleRow) const {
-    if (visibleRow < 1 || visibleRow > kVisibleRows || column < 1 ||
-        column > int(m_params.data.size()))
-        return nullptr;
-    return m_rows[visibleRow - 1].boxes[column - 1];
-}
-
-QLabel* SheetWindow::resultLabel(int column, int visibleRow) const {
-    if (visibleRow < 1 || visibleRow > kVisibleRows || column < 1 ||
-        column > int(m_params.results.size()))
-        return nullptr;
-    return m_rows[visibleRow - 1].results[column - 1];
-}
-
 QLabel* SheetWindow::label(const QString& name) const {
     return m_named.value(name);
-}
-
-double SheetWindow::cellPointSize() const {
-    return kCellPoints * m_fontScale;
-}
-
-void SheetWindow::Refresh() {
-    const int t = firstVisibleRow();
-    if (t != m_namedFrom) {
-        m_namedFrom = t;
-        updateAccessibleNames();
-    }
-    m_filling = true;
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        Row& row = m_rows[r - 1];
-        const int k = t + r - 1;
-        row.num->setText(QString::number(k));
-        for (int c = 1; c <= int(row.boxes.size()); ++c) {
-            const QString& text = m_sheet.datum(c, k);
-            if (row.boxes[c - 1]->text() != text)
-                row.boxes[c - 1]->setText(text);
-        }
-        for (int c = 1; c <= int(row.results.size()); ++c) {
-            const QString text = m_sheet.resultText(c, k);
-            if (row.results[c - 1]->text() != text)
-                row.results[c - 1]->setText(text);
-        }
-        row.num->setToolTip("cliccare per inserire una riga al n." + Str(k));
-        row.delriga->setToolTip("cliccare per cancellare la riga n." + Str(k));
-    }
-    m_filling = false;
-    fitCells();
-}
-
-void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
-    Row& row = m_rows[visibleRow - 1];
-    m_painted[visibleRow - 1] = highlighted;
-    const QColor labels = highlighted ? kYellow : kCyan;
-    paintBackground(row.num, labels, QPalette::Window);
-    for (QLabel* result : row.results)
-        paintBackground(result, labels, QPalette::Window);
-    for (QLineEdit* box : row.boxes) {
-        QColor colour = box->isEnabled() ? kWhite : kGrey;
-        if (highlighted && (box->isEnabled() || !m_params.highlightKeepsGrey))
-            colour = kYellow;
-        paintBackground(box, colour, QPalette::Base);
-    }
-}
-
-void SheetWindow::ClearRowHighlight() {
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        if (m_painted[r - 1])
-            applyRowColours(r, false);
-    }
-    m_highlighted = 0;
-}
-
-void SheetWindow::highlightRow(int visibleRow) {
-    if (m_highlighted == visibleRow)
-        return; // the pointer moves within the same number
-    ClearRowHighlight();
-    m_highlighted = visibleRow;
-    applyRowColours(visibleRow, true);
-}
-
-void SheetWindow::paintResultYellow(int column, int visibleRow) {
-    if (QLabel* target = resultLabel(column, visibleRow)) {
-        paintBackground(target, kYellow, QPalette::Window);
-        m_painted[visibleRow - 1] = true;
-    }
-}
-
-void SheetWindow::CountRows() {
-    m_tot->setText(QString::number(m_sheet.CountRows()));
-}
-
-void SheetWindow::UpdateHint() {
-    const QString hint = shown(HintText(m_params, m_sheet, typology()));
-    if (m_passo->text() == hint)
-        return;
-    m_passo->setText(hint);
-    // The hint box is a status line for screen readers: its text is announced.
-    m_passo->setAccessibleName(hint);
-    QAccessibleEvent changed(m_passo, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}
-
-// Where the arrows and Tab lead from a data box: Up and Down to the same column of
-// the row above or below, scrolling at the edges of the ten rows; Tab past the last
-// box of the last visible row (and Shift+Tab before the first) scrolls by one row.
-bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
-    int column = 0, visibleRow = 0;
-    for (int r = 1; r <= kVisibleRows && !visibleRow; ++r) {
-        for (int c = 1; c <= int(m_params.data.size()); ++c) {
-            if (box(c, r) == from) {
-                column = c;
-                visibleRow = r;
-                break;
-            }
-        }
-    }
-    if (!visibleRow || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
-        return false;
-    const int t = firstVisibleRow();
-    auto enabledColumns = [this](int r) {
-        std::vector<int> columns;
-        for (int c = 1; c <= int(m_params.data.size()); ++c) {
-            if (box(c, r)->isEnabled())
-                columns.push_back(c);
-        }
-        return columns;
-    };
-    switch (key->key()) {
-    case Qt::Key_Up:
-        if (visibleRow > 1)
-            focusBox(column, visibleRow - 1);
-        else if (t > 1)
-            setFirstVisibleRow(t - 1);
-        return true;
-    case Qt::Key_Down:
-        if (visibleRow < kVisibleRows)
-            focusBox(column, visibleRow + 1);
-        else if (t < kLastFirstRow)
-            setFirstVisibleRow(t + 1);
-        return true;
-    case Qt::Key_Tab:
-        if (visibleRow == kVisibleRows && column == enabledColumns(visibleRow).back() &&
-            t < kLastFirstRow) {
-            setFirstVisibleRow(t + 1);
-            focusBox(1, visibleRow);
-            return true;
-        }
-        return false;
-    case Qt::Key_Backtab:
-        if (visibleRow == 1 && column == 1 && t > 1) {
-            setFirstVisibleRow(t - 1);
-            focusBox(enabledColumns(visibleRow).back(), visibleRow);
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
-}
-
-// Screen readers hear each box and result as "riga 3, base B, cm", followed by the
-// whole value when there is one: "riga 3, mom.inerzia, I=cm4: 8640000".
-QString SheetWindow::cellName(int column, int visibleRow, bool result) const {
-    QString name = "riga " + QString::number(firstVisibleRow() + visibleRow - 1) + ", ";
-    QString unit;
-    if (result) {
-        const ResultColumn& declared = m_params.results[column - 1];
-        name += m_sheet.caption(declared.headLabel);
-        unit = m_sheet.caption(declared.unitLabel);
-    } else {
-        const DataColumn& declared = m_params.data[column - 1];
-        name += m_sheet.caption(declared.headLabel);
-        unit = declared.unitLabel.isEmpty() ? declared.unit : m_sheet.caption(declared.unitLabel);
-    }
-    if (!unit.isEmpty())
-        name += ", " + unit;
-    return name;
-}
-
-void SheetWindow::fitCell(QWidget* cell, const QString& text, const QString& name) {
-    CellFit::fit(cell, text, kCellPoints * m_fontScale);
-    const QString full = text.isEmpty() ? name : name + ": " + text;
-    if (cell->accessibleName() != full)
-        cell->setAccessibleName(full);
-}
-
-void SheetWindow::fitCells() {
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        for (int c = 1; c <= int(m_params.data.size()); ++c)
-            fitCell(box(c, r), box(c, r)->text(), cellName(c, r, false));
-        for (int c = 1; c <= int(m_params.results.size()); ++c)
-            fitCell(resultLabel(c, r), resultLabel(c, r)->text(), cellName(c, r, true));
-    }
-}
-
-// A box is fitted as it is typed in; result labels when the grid is refreshed.
-void SheetWindow::watchCells() {
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        for (int c = 1; c <= int(m_params.data.size()); ++c) {
-            QLineEdit* cell = box(c, r);
-            connect(cell, &QLineEdit::textChanged, this, [this, cell, c, r](const QString& text) {
-                fitCell(cell, text, cellName(c, r, false));
-            });
-        }
-        for (int c = 1; c <= int(m_params.results.size()); ++c)
-            resultLabel(c, r)->setIndent(1);
-    }
 }
 
 QSize SheetWindow::designSize() const {
@@ -855,185 +200,46 @@ void SheetWindow::rescaleFonts() {
     showFigure();
 }
 
-void SheetWindow::updateAccessibleNames() {
-    const int t = firstVisibleRow();
-    fitCells();
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        m_rows[r - 1].num->setAccessibleName("riga " + QString::number(t + r - 1));
-        m_rows[r - 1].delriga->setAccessibleName("cancella la riga " + QString::number(t + r - 1));
-    }
-}
-
-void SheetWindow::focusBox(int column, int visibleRow) {
-    if (QLineEdit* target = box(column, visibleRow))
-        target->setFocus(Qt::OtherFocusReason);
-}
-
-void SheetWindow::setBox(QLineEdit* target, const QString& text) {
-    // Text set by the program is not typing.
-    const bool filling = m_filling;
-    m_filling = true;
-    target->setText(text);
-    m_filling = filling;
-}
-
 void SheetWindow::dataChanged(int column, int visibleRow) {
     if (m_filling)
         return;
     QLineEdit* edited = box(column, visibleRow);
-    const QString text = edited->text();
-    const int k = firstVisibleRow() + visibleRow - 1;
-    if (text.isEmpty()) {
-        // What the box shows is what is stored: an emptied box stores empty text.
-        // The row stays (rows are removed only with delriga) but is incomplete.
-        if (m_sheet.isEmpty(column, k))
-            return;
-        m_sheet.setDatum(column, k, QString());
-        if (column == 1)
-            CountRows();
-        Calculate();
-        return;
+    apply(m_document.type(column, firstVisibleRow() + visibleRow - 1, edited->text()), edited);
+}
+
+// Shows what an operation on the document asks for: the edited box's text, the grid,
+// the heads and the hint as the document is now, the messages, the scroll and the focus.
+void SheetWindow::apply(const Effect& effect, QLineEdit* edited) {
+    if (edited && effect.boxText)
+        setBox(edited, *effect.boxText);
+    if (effect.changed) {
+        syncCaptions();
+        Refresh();
+        UpdateHint(); // after the calculation: it names rows out of range too
     }
-    if (column == 1) {
-        if (k > 1 && m_sheet.isEmpty(1, k - 1) && k > m_sheet.n()) {
-            MsgBox(BlankRowsMessage(), Icon::Stop, texts().checkTitle);
-            setBox(edited, QString());
-            const int n = m_sheet.n();
-            setFirstVisibleRow(n > 0 ? n : 1);
-            focusBox(1, n > 0 ? 2 : 1);
-            return;
-        }
-    } else if (box(1, visibleRow)->text().isEmpty()) {
-        setBox(edited, QString());
-        MsgBox(FirstColumnFirstMessage(), Icon::Stop, texts().checkTitle);
-        focusBox(1, visibleRow);
-        return;
-    }
-    const QString accepted = ModPonteluma::ValidateTyping(text);
-    if (accepted != text)
-        setBox(edited, accepted);
-    m_sheet.setDatum(column, k, accepted);
-    if (column == 1)
-        CountRows();
-    Calculate();
+    for (const Message& message : effect.messages)
+        MsgBox(message);
+    if (effect.firstVisibleRow > 0)
+        setFirstVisibleRow(effect.firstVisibleRow);
+    if (effect.focusRow > 0)
+        focusBox(effect.focusColumn, effect.focusRow - firstVisibleRow() + 1);
 }
 
 // Every change of data or typology ends here: the grid, the heads and the hint show
 // the sheet as it is now.
 void SheetWindow::Calculate() {
-    const CalcOutcome outcome =
-        m_params.calculate ? m_params.calculate(m_sheet, typology()) : CalcOutcome();
-    syncCaptions();
-    Refresh();
-    UpdateHint(); // after the calculation: it names rows out of range too
-    if (!outcome.refusal.isEmpty())
-        MsgBox(outcome.refusal, Icon::Stop, texts().checkTitle);
+    apply(m_document.calculate());
 }
 
 void SheetWindow::insertRow(int visibleRow) {
-    if (m_sheet.n() >= kMaxRows) {
-        MsgBox(FullSheetMessage(m_params), Icon::Information, texts().checkTitle);
-        return;
-    }
-    const int k = firstVisibleRow() + visibleRow - 1;
-    if (k > m_sheet.n())
-        return; // nothing to copy below the last row
-    m_sheet.insertRowAt(k);
-    m_tot->setText(QString::number(m_sheet.n()));
-    Calculate(); // every row shows its own results again
+    apply(m_document.insertRow(firstVisibleRow() + visibleRow - 1));
 }
 
 void SheetWindow::deleteRow(int visibleRow) {
-    const int k = firstVisibleRow() + visibleRow - 1;
-    if (k > m_sheet.n()) {
-        // Rows inside 1..n go even when incomplete; beyond n there is nothing to delete.
-        MsgBox(DeleteRefusal(m_params, k), Icon::Exclamation, texts().checkTitle);
-        return;
-    }
-    m_sheet.deleteRow(k);
-    m_tot->setText(QString::number(m_sheet.n()));
-    Calculate();
+    apply(m_document.deleteRow(firstVisibleRow() + visibleRow - 1));
 }
 
 // ---- commands -------------------------------------------------------------------------
-
-void SheetWindow::cancella() {
-    m_sheet.clear();
-    m_tot->setText("0");
-    Refresh();
-    UpdateHint();
-    sheetCleared();
-}
-
-void SheetWindow::typologyChosen(int typology) {
-    cancella();
-    setTypology(typology);
-    sistema();
-}
-
-void SheetWindow::controlla() {
-    const CheckReport report = Check(m_params, m_sheet, typology());
-    if (report.complete) {
-        if (ModPonteluma::shared().checkFlag == 1)
-            ModPonteluma::shared().checkFlag = 0; // called by saving: no message
-        else
-            MsgBox(report.text, Icon::Information, texts().checkTitle);
-        return;
-    }
-    MsgBox(report.text, report.icon, texts().checkTitle);
-    if (report.row > 0) {
-        setFirstVisibleRow(report.row);
-        focusBox(report.column, report.row - firstVisibleRow() + 1);
-    }
-}
-
-void SheetWindow::colora() {
-    const Answer answer = MsgBox(
-        "Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
-        ModPonteluma::identity().product + ": colore di sfondo", Buttons::YesNo, Answer::Yes);
-    if (answer == Answer::Yes) {
-        for (int kind = 0; kind < ModPonteluma::KindCount; ++kind)
-            calcWindow(ModPonteluma::Kind(kind))->setBackColour(kGrey);
-        return;
-    }
-    if (auto chosen = dialogs().chooseColor(backColour()))
-        setBackColour(*chosen);
-}
-
-QColor SheetWindow::backColour() const {
-    return centralWidget()->palette().color(QPalette::Window);
-}
-
-void SheetWindow::setBackColour(const QColor& colour) {
-    centralWidget()->setAutoFillBackground(true);
-    paintBackground(centralWidget(), colour, QPalette::Window);
-}
-
-void SheetWindow::aiuto() {
-    MsgBox(HelpMessage(m_params), Icon::Information, texts().helpTitle);
-}
-
-void SheetWindow::finestra() {
-    ShowHelpPage(m_params.helpPage);
-}
-
-void SheetWindow::showWindow(int position) {
-    if (position == 1) {
-        ShowMainWindow();
-        return;
-    }
-    if (position == m_params.position) {
-        const Answer answer = MsgBox(OwnWindowQuestion(m_params), Icon::Question, texts().helpTitle,
-                                     Buttons::YesNo, Answer::Yes);
-        if (answer != Answer::No)
-            ShowHelpPage(m_params.helpPage);
-        return;
-    }
-    SheetWindow* other = calcWindow(ModPonteluma::Kind(position - 2));
-    other->show();
-    other->raise();
-    other->activateWindow();
-}
 
 // ---- events ---------------------------------------------------------------------------
 
@@ -1067,7 +273,7 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
                     insertRow(r);
                 } else {
                     highlightRow(r);
-                    numHovered(r);
+                    numberHovered(r);
                 }
                 return false;
             }
@@ -1082,85 +288,18 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void SheetWindow::numHovered(int) {}
+void SheetWindow::numberHovered(int visibleRow) {
+    m_document.numberHovered(firstVisibleRow() + visibleRow - 1);
+    syncCaptions();
+}
 
-void SheetWindow::resultHovered(int, int) {}
+void SheetWindow::resultHovered(int column, int visibleRow) {
+    const ResultHover hover = m_document.resultHovered(column, firstVisibleRow() + visibleRow - 1);
+    if (hover.clearHighlight)
+        ClearRowHighlight();
+    if (hover.paintResult)
+        paintResultYellow(column, visibleRow);
+    syncCaptions();
+}
 
 // ---- archive and report -----------------------------------------------------------------
-
-void SheetWindow::apri() {
-    const QString path = dialogs().openFile(OpenRequest(m_params));
-    if (path.isEmpty())
-        return; // cancelled: the sheet stays as it was
-    m_lastSaveName = path;
-    openArchive(path);
-}
-
-bool SheetWindow::openArchive(const QString& path) {
-    ArchiveContent content;
-    QString problem;
-    if (!ReadArchive(m_params, path, &content, &problem)) {
-        MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
-        return false; // the sheet is untouched until a file is read whole
-    }
-    ModPonteluma::shared().archivePath = path;
-    cancella();
-    ApplyArchive(content, m_sheet);
-    setTypology(content.typology);
-    m_tot->setText(QString::number(m_sheet.n()));
-    setFirstVisibleRow(1);
-    sistema(); // lays out and computes: the results show at once
-    return true;
-}
-
-void SheetWindow::salva() {
-    saveRoutine();
-}
-
-void SheetWindow::salvanome() {
-    ModPonteluma::shared().archivePath.clear();
-    saveRoutine();
-}
-
-bool SheetWindow::saveRoutine() {
-    ModPonteluma::SharedState& state = ModPonteluma::shared();
-    state.checkFlag = 1;
-    controlla();
-    const bool checked = state.checkFlag == 0;
-    state.checkFlag = 0; // a later check from the menu shows its message again
-    if (!checked)
-        return false; // the check's own message is all the user sees
-    QString path = state.archivePath;
-    if (path.isEmpty()) {
-        path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
-        if (path.isEmpty())
-            return false;
-        m_lastSaveName = path;
-    }
-    if (!writeArchive(path))
-        return false;
-    state.archivePath = path;
-    return true;
-}
-
-bool SheetWindow::writeArchive(const QString& path) {
-    QString problem;
-    if (!WriteArchive(m_params, m_sheet, typology(), path, &problem)) {
-        MsgBox(ArchiveWriteMessage(path, problem), Icon::Stop, texts().checkTitle);
-        return false;
-    }
-    return true;
-}
-
-void SheetWindow::elimina() {
-    const QString path = dialogs().openFile(DeleteRequest(m_params));
-    if (!path.isEmpty())
-        QFile::remove(path); // the sheet is not touched
-}
-
-void SheetWindow::stampa() {
-    // The grid runs through every block of rows before printing.
-    for (int first = 11; first <= m_sheet.n(); first += 10)
-        setFirstVisibleRow(first);
-    PrintReport(m_params, m_sheet, m_tipocalcolo->currentText());
-}

@@ -3,7 +3,7 @@
 // ten visible rows over a sheet of 100, typing, insert and delete, hint box, check,
 // colours, commands, window switching, archive and report. A window's own
 // behaviour comes from its parameter table and from the few hooks below.
-#include "sheet/params.h"
+#include "sheet/document.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -29,8 +29,9 @@ public:
     ~SheetWindow() override;
 
     const SheetParams& params() const { return m_params; }
-    Sheet& sheet() { return m_sheet; }
-    const Sheet& sheet() const { return m_sheet; }
+    Document& document() { return m_document; }
+    Sheet& sheet() { return m_document.sheet(); }
+    const Sheet& sheet() const { return m_document.sheet(); }
     int typology() const;
     void setTypology(int typology);
 
@@ -52,7 +53,10 @@ public:
     void cancella();
     void aiuto();
     void finestra();
-    void showWindow(int position); // fin1..fin6: 1 menu, 2 sections, ... 6 plates
+    // fin1, fin2, ...: 1 the main window, then the calculation windows in the list's order.
+    void showWindow(int position);
+    // This window's place in the "Visualizza" menu (2 for the first in the list).
+    int position() const;
     QColor backColour() const;
     void setBackColour(const QColor& colour);
 
@@ -82,15 +86,15 @@ public:
     QSize designSize() const;
 
 protected:
-    // Hooks for what a window truly owns.
-    virtual void numHovered(int visibleRow);
-    virtual void resultHovered(int column, int visibleRow);
-    // The type chooser's choice (typology = position + 1): clears and lays out.
-    virtual void typologyChosen(int typology);
-    // After the sheet was cleared.
-    virtual void sheetCleared() {}
-
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The pointer over a row number or a result: the window's hover displays.
+    void numberHovered(int visibleRow);
+    void resultHovered(int column, int visibleRow);
+    // The type chooser's choice (typology = position + 1).
+    void typologyChosen(int typology);
+    void apply(const Effect& effect, QLineEdit* edited = nullptr);
 
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
@@ -98,7 +102,6 @@ protected:
     // A hover display's own highlight, undone by ClearRowHighlight.
     void paintResultYellow(int column, int visibleRow);
 
-private:
     struct Row {
         QLabel* num = nullptr;
         std::vector<QLineEdit*> boxes;
@@ -132,7 +135,7 @@ private:
     void rescaleFonts();
 
     const SheetParams& m_params;
-    Sheet m_sheet;
+    Document m_document;
     ClsResize* m_resizer = nullptr;
     int m_designWidth = 0;    // of the inner area, in pixels
     double m_fontScale = 1.0; // fonts at the current size against the design ones
@@ -153,6 +156,3 @@ private:
     bool m_filling = false;                     // boxes being filled by Refresh: not typing
     QString m_lastSaveName;                     // the save dialog starts with the last name chosen
 };
-
-// The window of a kind, with its own hooks.
-SheetWindow* createSheetWindow(ModPonteluma::Kind kind);

@@ -1,7 +1,8 @@
 // The sheet's behaviour driven through the real widgets of the sections window.
 #include "sheet/window.h"
-#include "shell/program.h"
 #include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
+#include "tests/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,15 +15,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using ModPonteluma::shared;
-
 namespace {
 
 class SectionsWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        shared() = ModPonteluma::SharedState();
-        window.reset(createSheetWindow(ModPonteluma::Sezioni));
+        window.reset(new SheetWindow(windowParams("sezioni")));
         window->sistema();
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -338,7 +336,7 @@ TEST_F(SectionsWindow, CheckReportsTheFirstIncompleteRowAndFocusesIt) {
 TEST_F(SectionsWindow, TypologyChoiceClearsTheSheetAndGreysUnusedColumns) {
     typeRow(1, {"20", "30"});
     emit window->tipocalcolo()->activated(2); // "quadrato"
-    EXPECT_EQ(shared().typology[ModPonteluma::Sezioni], 3);
+    EXPECT_EQ(window->typology(), 3);
     EXPECT_EQ(window->sheet().n(), 0);
     EXPECT_EQ(text("B_1"), "");
     EXPECT_EQ(text("numero"), "3");
@@ -373,8 +371,8 @@ TEST_F(SectionsWindow, BackgroundColourForAllOrForThisWindow) {
     EXPECT_EQ(dialogs.messages.back().title, "Ponteluma: colore di sfondo");
     dialogs.answers = {Answer::Yes};
     window->colora();
-    EXPECT_EQ(calcWindow(ModPonteluma::Travi)->backColour(), QColor(192, 192, 192));
-    EXPECT_EQ(calcWindow(ModPonteluma::Sezioni)->backColour(), QColor(192, 192, 192));
+    EXPECT_EQ(loadedWindow("travi")->backColour(), QColor(192, 192, 192));
+    EXPECT_EQ(loadedWindow("sezioni")->backColour(), QColor(192, 192, 192));
 }
 
 TEST_F(SectionsWindow, HelpMessageAndMenus) {

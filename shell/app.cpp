@@ -1,6 +1,6 @@
 #include "shell/app.h"
 
-#include "shell/modponteluma.h"
+#include "sheet/modponteluma.h"
 #include "shell/splash.h"
 #include "shell/translations.h"
 

@@ -1,11 +1,13 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
+#include "sheet/document.h"
+#include "sheet/modponteluma.h"
 #include "sheet/params.h"
-#include "sheet/report.h"
+#include "sheet/printer.h"
 #include "sheet/safefile.h"
-#include "shell/modponteluma.h"
 #include "shell/translations.h"
+#include "shell/windows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +17,6 @@
 #include <memory>
 
 namespace {
-
-using ModPonteluma::Kind;
 
 constexpr int kUsageError = 1;
 constexpr int kFileError = 2;
@@ -40,55 +40,55 @@ void err(const QString& text) {
     std::fflush(stderr);
 }
 
+// The window named on the command line: "sezioni", "travi", ...
+const SheetParams* windowByName(const QString& name) {
+    const int index = WindowIndex(name);
+    return index < 0 ? nullptr : CalcWindows()[size_t(index)];
+}
+
+// The window whose archive prefix begins the file name (the longest that matches).
+const SheetParams* windowByFileName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const SheetParams* found = nullptr;
+    int longest = 0;
+    for (const SheetParams* window : CalcWindows()) {
+        const QString& prefix = window->archive.prefix;
+        if (!prefix.isEmpty() && prefix.length() > longest &&
+            name.startsWith(prefix, Qt::CaseInsensitive)) {
+            found = window;
+            longest = int(prefix.length());
+        }
+    }
+    return found;
+}
+
+// "sezioni, travi, continue, archi o piastre" and "sezioni|travi|continue|archi|piastre".
+QString windowNames(const QString& separator, const QString& last) {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows())
+        names << window->name;
+    const QString tail = names.takeLast();
+    return names.join(separator) + last + tail;
+}
+
 QString usage() {
     return QStringLiteral(
-        "Uso:\n"
-        "  ponteluma                        avvia il programma (presentazione, poi il menu)\n"
-        "  ponteluma compute FILE           calcola un file archiviato e ne stampa la tabella\n"
-        "  ponteluma report FILE --text     stampa la relazione come pagine di testo\n"
-        "  ponteluma report FILE --pdf OUT  scrive la relazione in un file PDF\n"
-        "  ponteluma --help | --version\n"
-        "Opzione: --window sezioni|travi|continue|archi|piastre sceglie la finestra\n"
-        "(altrimenti la dice il prefisso del nome del file).\n");
+               "Uso:\n"
+               "  ponteluma                        avvia il programma (presentazione, poi il "
+               "menu)\n"
+               "  ponteluma compute FILE           calcola un file archiviato e ne stampa la "
+               "tabella\n"
+               "  ponteluma report FILE --text     stampa la relazione come pagine di testo\n"
+               "  ponteluma report FILE --pdf OUT  scrive la relazione in un file PDF\n"
+               "  ponteluma --help | --version\n") +
+           "Opzione: --window " + windowNames("|", "|") +
+           " sceglie la finestra\n"
+           "(altrimenti la dice il prefisso del nome del file).\n";
 }
 
 int usageError(const QString& sentence) {
     err(sentence + "\n" + usage());
     return kUsageError;
-}
-
-struct WindowName {
-    const char* name;
-    Kind kind;
-};
-const WindowName kWindows[] = {
-    {"sezioni", ModPonteluma::Sezioni},   {"travi", ModPonteluma::Travi},
-    {"continue", ModPonteluma::Continue}, {"archi", ModPonteluma::Archi},
-    {"piastre", ModPonteluma::Piastre},
-};
-
-std::optional<Kind> kindByName(const QString& name) {
-    for (const WindowName& window : kWindows) {
-        if (name == QLatin1String(window.name))
-            return window.kind;
-    }
-    return std::nullopt;
-}
-
-// The window whose archive prefix begins the file name (the longest that matches).
-std::optional<Kind> kindByFileName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    std::optional<Kind> found;
-    int longest = 0;
-    for (const WindowName& window : kWindows) {
-        const QString& prefix = paramsOf(window.kind).archive.prefix;
-        if (!prefix.isEmpty() && prefix.length() > longest &&
-            name.startsWith(prefix, Qt::CaseInsensitive)) {
-            found = window.kind;
-            longest = int(prefix.length());
-        }
-    }
-    return found;
 }
 
 // Writes what a command prints; a failed write is a file error, told in one sentence that
@@ -143,31 +143,15 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     return QString();
 }
 
-// A sheet filled from the file and calculated once, as the window shows it after opening.
-struct Loaded {
-    ArchiveContent content;
-    Sheet sheet{0, 0};
-    CalcOutcome outcome;
-};
-
-Loaded load(const SheetParams& params, ArchiveContent content) {
-    Loaded loaded;
-    loaded.content = std::move(content);
-    loaded.sheet = newSheet(params);
-    layOut(params, loaded.sheet, loaded.content.typology);
-    ApplyArchive(loaded.content, loaded.sheet);
-    loaded.outcome = params.calculate(loaded.sheet, loaded.content.typology);
-    return loaded;
-}
-
-QString table(const SheetParams& params, const Loaded& loaded) {
+QString table(const Document& document) {
+    const SheetParams& params = document.params();
     QStringList head{params.computeItem};
     for (const DataColumn& column : params.data)
         head << column.computeHead;
     for (const ResultColumn& column : params.results)
         head << column.computeHead;
     QString text = head.join(';') + '\n';
-    const Sheet& sheet = loaded.sheet;
+    const Sheet& sheet = document.sheet();
     for (int row = 1; row <= sheet.n(); ++row) {
         QStringList fields{QString::number(row)};
         for (int column = 1; column <= sheet.dataColumns(); ++column)
@@ -177,14 +161,6 @@ QString table(const SheetParams& params, const Loaded& loaded) {
         text += fields.join(';') + '\n';
     }
     return text;
-}
-
-void reportRefusal(const CalcOutcome& outcome) {
-    if (outcome.refusal.isEmpty())
-        return;
-    QString text = outcome.refusal;
-    text.replace('\r', '\n');
-    err(text + '\n');
 }
 
 // The printer back-end needs a GUI application; without a display it runs offscreen.
@@ -214,20 +190,20 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         return usageError(QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
                                          "report."));
 
-    std::optional<Kind> kind;
+    const SheetParams* window = nullptr;
     if (!request.window.isEmpty()) {
-        kind = kindByName(request.window);
-        if (!kind)
-            return usageError("Finestra sconosciuta: \"" + request.window +
-                              "\" (usare sezioni, travi, continue, archi o piastre).");
+        window = windowByName(request.window);
+        if (!window)
+            return usageError("Finestra sconosciuta: \"" + request.window + "\" (usare " +
+                              windowNames(", ", " o ") + ").");
     } else {
-        kind = kindByFileName(request.file.shown);
-        if (!kind)
+        window = windowByFileName(request.file.shown);
+        if (!window)
             return usageError("Dal nome del file \"" + request.file.shown +
-                              "\" non si ricava la finestra: indicarla con --window "
-                              "sezioni|travi|continue|archi|piastre.");
+                              "\" non si ricava la finestra: indicarla con --window " +
+                              windowNames("|", "|") + ".");
     }
-    const SheetParams& params = paramsOf(*kind);
+    const SheetParams& params = *window;
     const bool available =
         ArchiveAvailable(params) && params.calculate && (!isReport || ReportAvailable(params));
     if (!available) {
@@ -252,25 +228,25 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             return pdfFailure(notRegular);
     }
 
-    ArchiveContent content;
-    QString problem;
-    if (!ReadArchive(params, request.file, &content, &problem)) {
+    QString problem, refusal;
+    const std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
     }
-    const Loaded loaded = load(params, std::move(content));
-    reportRefusal(loaded.outcome);
-    const QString typologyName = params.typologies[loaded.content.typology - 1];
+    if (!refusal.isEmpty())
+        err(refusal.replace('\r', '\n') + '\n');
+    const QString typologyName = document->typologyName();
 
     if (!isReport)
-        return print(table(params, loaded),
+        return print(table(*document),
                      "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
     if (request.text)
-        return print(ReportText(params, loaded.sheet, typologyName),
+        return print(ReportText(params, document->sheet(), typologyName),
                      "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
-    if (!WriteReportPdf(params, loaded.sheet, typologyName, request.pdfPath, &problem))
+    if (!WriteReportPdf(params, document->sheet(), typologyName, request.pdfPath, &problem))
         return pdfFailure(problem);
     return 0;
 }

@@ -1,11 +1,13 @@
 #include "shell/menu.h"
 
 #include "help/help.h"
+#include "sheet/clsresize.h"
+#include "sheet/dialogs.h"
+#include "sheet/modponteluma.h"
 #include "sheet/params.h"
 #include "sheet/window.h"
-#include "shell/clsresize.h"
-#include "shell/dialogs.h"
 #include "shell/program.h"
+#include "shell/windows.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -19,8 +21,6 @@
 #include <QStatusBar>
 #include <QStyle>
 
-using ModPonteluma::Kind;
-
 namespace {
 
 QPointer<Menu> g_menu;
@@ -30,44 +30,21 @@ constexpr int DesignWidth = 640;
 constexpr int DesignHeight = 455;
 constexpr int RowPitch = 17;
 
-// One group of typology buttons, headed by the button that opens its window as it is.
-struct Group {
-    Kind kind;
-    int buttons; // Option<g>_1 .. Option<g>_<buttons>; those past the window's typologies
-                 // are "a disposizione"
-    const char* head;
-    const char* headCaption;
-    const char* status;
-    QRect column; // x, width of the column; y of the head; height unused
-};
+// One group of typology buttons per calculation window, in the list's order, headed by
+// the button that opens its window as it is; its captions and place are the window's.
+const Presentation& group(int g) {
+    return CalcWindows()[size_t(g)]->presentation;
+}
 
-// Continuous beams and plates share the third column.
-const Group kGroups[] = {
-    {ModPonteluma::Sezioni, 20, "sez", "Momenti d'inerzia",
-     "Apre una finestra per il calcolo dei momenti d'inerzia e di resistenza in sezioni "
-     "regolari.",
-     QRect(6, 27, 144, 0)},
-    {ModPonteluma::Travi, 20, "tras", "Travi semplici",
-     "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
-     QRect(156, 27, 156, 0)},
-    {ModPonteluma::Continue, 10, "trac", "Travi continue",
-     "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in travi "
-     "continue.",
-     QRect(318, 27, 148, 0)},
-    {ModPonteluma::Archi, 20, "arc", "Archi",
-     "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
-     QRect(472, 27, 162, 0)},
-    {ModPonteluma::Piastre, 8, "piastr", "Piastre",
-     "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
-     QRect(318, 228, 148, 0)},
-};
-constexpr int GroupCount = 5;
+int groupCount() {
+    return int(CalcWindows().size());
+}
 
 const char* const WindowStatus = "Elenca le tipologie di calcolo disponibili.";
 const char* const Unavailable = "a disposizione";
 
-int usableCount(const Group& group) {
-    return int(paramsOf(group.kind).typologies.size());
+int usableCount(int g) {
+    return int(CalcWindows()[size_t(g)]->typologies.size());
 }
 
 void showCalcWindow(SheetWindow* window) {
@@ -114,12 +91,16 @@ void Menu::build() {
     label61->setStyleSheet("color: #1e5a9c; text-decoration: underline;");
     label61->installEventFilter(this);
 
-    // Panels behind the columns (created first, so they lie beneath the buttons).
-    const int panelTop = 24, panelBottom = 395;
-    for (int g = 0; g < 4; ++g) {
-        const QRect& c = kGroups[g].column;
+    // Panels behind the columns (created first, so they lie beneath the buttons); a
+    // group placed lower shares the column above it.
+    const int panelTop = 24, panelBottom = 395, columnTop = 27;
+    int panels = 0;
+    for (int g = 0; g < groupCount(); ++g) {
+        const QRect& c = group(g).groupPlace;
+        if (c.y() != columnTop)
+            continue;
         auto* panel = new QFrame(this);
-        panel->setObjectName(QString("cornice%1").arg(g + 1));
+        panel->setObjectName(QString("cornice%1").arg(++panels));
         panel->setGeometry(c.x() - 3, panelTop, c.width() + 6, panelBottom - panelTop);
         panel->setStyleSheet("QFrame { background: #f3f6fa; border: 1px solid #c5d0dc; "
                              "border-radius: 4px; }");
@@ -132,24 +113,24 @@ void Menu::build() {
     headFont.setBold(true);
     std::vector<std::pair<QRadioButton*, int>> captions; // button, column width
 
-    for (int g = 0; g < GroupCount; ++g) {
-        const Group& group = kGroups[g];
-        const QRect& c = group.column;
-        auto* head = new QPushButton(group.headCaption, this);
-        head->setObjectName(group.head);
+    for (int g = 0; g < groupCount(); ++g) {
+        const Presentation& shown = group(g);
+        const QRect& c = shown.groupPlace;
+        auto* head = new QPushButton(shown.groupCaption, this);
+        head->setObjectName(shown.groupHead);
         head->setGeometry(c.x(), c.y(), c.width(), 22);
         head->setFont(headFont);
-        connect(head, &QPushButton::clicked, this, [this, g] { openWindow(kGroups[g].kind); });
+        connect(head, &QPushButton::clicked, this, [this, g] { openWindow(g); });
 
-        const QStringList& names = paramsOf(group.kind).typologies;
-        for (int k = 1; k <= group.buttons; ++k) {
+        const QStringList& names = CalcWindows()[size_t(g)]->typologies;
+        for (int k = 1; k <= shown.groupButtons; ++k) {
             const bool usable = k <= names.size();
             auto* button = new QRadioButton(usable ? names[k - 1] : QString(Unavailable), this);
             button->setObjectName(QString("Option%1_%2").arg(g + 1).arg(k));
             button->setAutoExclusive(false);
             button->setGeometry(c.x() + 4, c.y() + 25 + (k - 1) * RowPitch, c.width() - 4,
                                 RowPitch);
-            button->setProperty("statusText", QString::fromUtf8(group.status));
+            button->setProperty("statusText", shown.status);
             button->setCursor(Qt::PointingHandCursor);
             if (!usable) {
                 QPalette grey = button->palette();
@@ -225,10 +206,11 @@ void Menu::load() {
     resize(ClsResize::twipsToPixels(9600, this), ClsResize::twipsToPixels(6825, this));
     m_resizer->ResizeControls();
 
-    ModPonteluma::shared().typology.fill(1);
-    for (Kind kind : {ModPonteluma::Sezioni, ModPonteluma::Travi, ModPonteluma::Continue,
-                      ModPonteluma::Archi, ModPonteluma::Piastre})
-        calcWindow(kind)->sistema();
+    for (int g = 0; g < groupCount(); ++g) {
+        SheetWindow* window = calcWindow(g);
+        window->setTypology(1);
+        window->sistema();
+    }
     m_passo->setText("Muoversi con il mouse sulle tipologie per avere una descrizione del "
                      "calcolo.");
     fillTypeChoosers();
@@ -237,31 +219,30 @@ void Menu::load() {
 // Each window's type chooser lists the captions of its group's usable buttons. The
 // lists are filled quietly: filling is no choice of the user.
 void Menu::fillTypeChoosers() {
-    for (int g = 0; g < GroupCount; ++g) {
-        SheetWindow* window = calcWindow(kGroups[g].kind);
+    for (int g = 0; g < groupCount(); ++g) {
+        SheetWindow* window = calcWindow(g);
         QComboBox* chooser = window->tipocalcolo();
         if (!chooser)
             continue;
         const QSignalBlocker quiet(chooser);
         chooser->clear();
-        for (int k = 1; k <= usableCount(kGroups[g]); ++k)
+        for (int k = 1; k <= usableCount(g); ++k)
             chooser->addItem(option(g + 1, k)->text());
         chooser->setCurrentIndex(window->typology() - 1);
     }
 }
 
 void Menu::optionClicked(int group, int index) {
-    if (group < 1 || group > GroupCount)
+    if (group < 1 || group > groupCount())
         return;
-    const Group& g = kGroups[group - 1];
     QRadioButton* button = option(group, index);
     if (button)
         button->setChecked(false);
-    if (index > usableCount(g)) {
+    if (index > usableCount(group - 1)) {
         MsgBox("L'opzione non è disponibile.", Icon::Information, ModPonteluma::texts().checkTitle);
         return;
     }
-    SheetWindow* window = calcWindow(g.kind);
+    SheetWindow* window = calcWindow(group - 1);
     window->setTypology(index);
     window->sistema();
     showCalcWindow(window);
@@ -269,8 +250,8 @@ void Menu::optionClicked(int group, int index) {
         button->setChecked(false);
 }
 
-void Menu::openWindow(Kind kind) {
-    showCalcWindow(calcWindow(kind));
+void Menu::openWindow(int index) {
+    showCalcWindow(calcWindow(index));
 }
 
 void Menu::aiuto() {

@@ -1,8 +1,6 @@
 #pragma once
 // The main window `menu`: five groups of typology buttons, one per calculation
 // window, and the buttons that open the windows as they are.
-#include "shell/modponteluma.h"
-
 #include <QWidget>
 
 class ClsResize;
@@ -27,8 +25,8 @@ public:
 
     // Click on a typology button.
     void optionClicked(int group, int index);
-    // Shows a calculation window as it is.
-    void openWindow(ModPonteluma::Kind kind);
+    // Shows the calculation window at an index of the list as it is.
+    void openWindow(int index);
     void aiuto();
 
 protected:

@@ -1,8 +1,10 @@
 // The main window, the splash and the exit sequence, driven as the user would.
+#include "sheet/params.h"
 #include "shell/menu.h"
+#include "shell/windows.h"
 
+#include "sheet/clsresize.h"
 #include "sheet/window.h"
-#include "shell/clsresize.h"
 #include "shell/program.h"
 #include "shell/splash.h"
 #include "tests/scripteddialogs.h"
@@ -20,7 +22,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using ModPonteluma::Kind;
+using Kind = int; // index in the list of windows
 
 namespace {
 
@@ -83,8 +85,8 @@ protected:
     }
     std::vector<QPointer<QWidget>> loadedWindows() {
         std::vector<QPointer<QWidget>> windows{Menu::instance()};
-        for (int k = 0; k < ModPonteluma::KindCount; ++k)
-            windows.emplace_back(calcWindow(Kind(k)));
+        for (int k = 0; k < int(CalcWindows().size()); ++k)
+            windows.emplace_back(calcWindow(k));
         return windows;
     }
 
@@ -100,9 +102,7 @@ struct GroupShape {
     int usable;
 };
 const GroupShape kShapes[] = {
-    {1, ModPonteluma::Sezioni, 20, 17},  {2, ModPonteluma::Travi, 20, 20},
-    {3, ModPonteluma::Continue, 10, 10}, {4, ModPonteluma::Archi, 20, 15},
-    {5, ModPonteluma::Piastre, 8, 4},
+    {1, 0, 20, 17}, {2, 1, 20, 20}, {3, 2, 10, 10}, {4, 3, 20, 15}, {5, 4, 8, 4},
 };
 
 TEST_F(ShellTest, SplashShowsTheIdentityAndStartsTheMusic) {
@@ -135,7 +135,7 @@ TEST_F(ShellTest, MainWindowHasItsSeventyEightTypologyButtons) {
     EXPECT_EQ(menu->windowTitle(), "Ponteluma: menu dei calcoli disponibili");
     EXPECT_EQ(menu->findChildren<QRadioButton*>().size(), 78);
     for (const GroupShape& shape : kShapes) {
-        const QStringList& names = paramsOf(shape.kind).typologies;
+        const QStringList& names = CalcWindows()[size_t(shape.kind)]->typologies;
         ASSERT_EQ(names.size(), shape.usable);
         for (int k = 1; k <= shape.buttons; ++k) {
             QRadioButton* b = option(shape.group, k);
@@ -191,12 +191,14 @@ TEST_F(ShellTest, ControlsFitTheWindowWithoutOverlapping) {
 }
 
 TEST_F(ShellTest, LoadResetsTypologiesAndFillsTheTypeChoosers) {
-    ModPonteluma::shared().typology = {{3, 4, 5, 6, 2}};
+    const int before[] = {3, 4, 5, 6, 2};
+    for (int k = 0; k < 5; ++k)
+        calcWindow(k)->setTypology(before[k]);
     // A chooser that already holds items (a window loaded before) is filled anew.
-    calcWindow(ModPonteluma::Sezioni)->tipocalcolo()->addItems({"vecchia", "voce"});
+    calcWindow(0)->tipocalcolo()->addItems({"vecchia", "voce"});
     openMenu();
     for (const GroupShape& shape : kShapes) {
-        EXPECT_EQ(ModPonteluma::shared().typology[shape.kind], 1);
+        EXPECT_EQ(calcWindow(shape.kind)->typology(), 1);
         QComboBox* chooser = calcWindow(shape.kind)->tipocalcolo();
         ASSERT_EQ(chooser->count(), shape.usable) << shape.group;
         for (int k = 1; k <= shape.usable; ++k)
@@ -208,22 +210,22 @@ TEST_F(ShellTest, LoadResetsTypologiesAndFillsTheTypeChoosers) {
 TEST_F(ShellTest, UnavailableOptionsChangeNothing) {
     openMenu();
     option(1, 5)->click();
-    calcWindow(ModPonteluma::Sezioni)->hide();
+    calcWindow(0)->hide();
     const std::pair<int, int> unavailable[] = {{1, 18}, {1, 20}, {4, 16}, {4, 20}, {5, 5}, {5, 8}};
     for (const auto& [group, index] : unavailable) {
         dialogs.clear();
         const Kind kind = kShapes[group - 1].kind;
-        const int before = ModPonteluma::shared().typology[kind];
+        const int before = calcWindow(kind)->typology();
         option(group, index)->click();
         ASSERT_EQ(dialogs.messages.size(), 1u) << group << "_" << index;
         EXPECT_EQ(dialogs.messages[0].text, "L'opzione non è disponibile.");
         EXPECT_EQ(dialogs.messages[0].icon, Icon::Information);
         EXPECT_EQ(dialogs.messages[0].title, kCheckTitle);
-        EXPECT_EQ(ModPonteluma::shared().typology[kind], before);
+        EXPECT_EQ(calcWindow(kind)->typology(), before);
         EXPECT_FALSE(option(group, index)->isChecked());
         EXPECT_FALSE(calcWindow(kind)->isVisible());
     }
-    EXPECT_EQ(ModPonteluma::shared().typology[ModPonteluma::Sezioni], 5);
+    EXPECT_EQ(calcWindow(0)->typology(), 5);
 }
 
 TEST_F(ShellTest, TypologyButtonSetsTheTypologyAndShowsTheWindow) {
@@ -242,11 +244,8 @@ TEST_F(ShellTest, TypologyButtonSetsTheTypologyAndShowsTheWindow) {
 
 TEST_F(ShellTest, GeneralButtonsShowTheWindowsAsTheyAre) {
     openMenu();
-    const std::pair<const char*, Kind> general[] = {{"sez", ModPonteluma::Sezioni},
-                                                    {"tras", ModPonteluma::Travi},
-                                                    {"trac", ModPonteluma::Continue},
-                                                    {"arc", ModPonteluma::Archi},
-                                                    {"piastr", ModPonteluma::Piastre}};
+    const std::pair<const char*, Kind> general[] = {
+        {"sez", 0}, {"tras", 1}, {"trac", 2}, {"arc", 3}, {"piastr", 4}};
     option(1, 9)->click();
     option(4, 12)->click();
     for (const auto& [name, kind] : general) {
@@ -258,8 +257,8 @@ TEST_F(ShellTest, GeneralButtonsShowTheWindowsAsTheyAre) {
         EXPECT_TRUE(window->isVisible()) << name;
         EXPECT_EQ(window->typology(), typology) << name;
     }
-    EXPECT_EQ(calcWindow(ModPonteluma::Sezioni)->typology(), 9);
-    EXPECT_EQ(calcWindow(ModPonteluma::Archi)->typology(), 12);
+    EXPECT_EQ(calcWindow(0)->typology(), 9);
+    EXPECT_EQ(calcWindow(3)->typology(), 12);
 }
 
 TEST_F(ShellTest, AiutoExplainsTheWindow) {
@@ -309,7 +308,7 @@ TEST_F(ShellTest, StatusBarDescribesWhatIsUnderTheMouse) {
 TEST_F(ShellTest, ExitAnsweredNoKeepsEveryWindow) {
     openMenu();
     option(2, 6)->click();
-    calcWindow(ModPonteluma::Travi)->sheet().setDatum(1, 1, "12,5");
+    calcWindow(1)->sheet().setDatum(1, 1, "12,5");
     const auto windows = loadedWindows();
     dialogs.answers = {Answer::No};
     music->clear();
@@ -324,9 +323,9 @@ TEST_F(ShellTest, ExitAnsweredNoKeepsEveryWindow) {
     for (const auto& window : windows)
         EXPECT_FALSE(window.isNull());
     EXPECT_TRUE(Menu::instance()->isVisible());
-    EXPECT_TRUE(calcWindow(ModPonteluma::Travi)->isVisible());
-    EXPECT_EQ(calcWindow(ModPonteluma::Travi)->typology(), 6);
-    EXPECT_EQ(calcWindow(ModPonteluma::Travi)->sheet().datum(1, 1), "12,5");
+    EXPECT_TRUE(calcWindow(1)->isVisible());
+    EXPECT_EQ(calcWindow(1)->typology(), 6);
+    EXPECT_EQ(calcWindow(1)->sheet().datum(1, 1), "12,5");
     EXPECT_TRUE(music->isEmpty());
 }
 
@@ -352,8 +351,8 @@ TEST_F(ShellTest, ExitAnsweredYesUnloadsTheWindowsAndBringsBackTheSplash) {
     // A new start loads fresh windows.
     click(splash.get());
     ASSERT_NE(Menu::instance(), nullptr);
-    EXPECT_NE(calcWindow(ModPonteluma::Archi), windows[1 + ModPonteluma::Archi].data());
-    EXPECT_EQ(calcWindow(ModPonteluma::Archi)->typology(), 1);
+    EXPECT_NE(calcWindow(3), windows[1 + 3].data());
+    EXPECT_EQ(calcWindow(3)->typology(), 1);
 }
 
 TEST_F(ShellTest, ReturnOnTheSplashGoesOnAsAClickAnotherKeyEnds) {

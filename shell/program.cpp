@@ -1,12 +1,49 @@
 #include "shell/program.h"
 
-#include "shell/dialogs.h"
+#include "help/help.h"
+#include "sheet/dialogs.h"
+#include "sheet/host.h"
+#include "sheet/modponteluma.h"
+#include "sheet/params.h"
+#include "sheet/window.h"
 #include "shell/menu.h"
 #include "shell/splash.h"
+#include "shell/windows.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
+
+SheetWindow* calcWindow(int index) {
+    static std::vector<QPointer<SheetWindow>> windows(CalcWindows().size());
+    QPointer<SheetWindow>& window = windows.at(size_t(index));
+    if (!window) {
+        InstallSheetHost();
+        window = new SheetWindow(*CalcWindows()[size_t(index)]);
+        window->sistema();
+    }
+    return window;
+}
+
+SheetWindow* calcWindow(const QString& name) {
+    return calcWindow(WindowIndex(name));
+}
+
+void InstallSheetHost() {
+    SheetHost& host = sheetHost();
+    if (!host.windows.empty())
+        return;
+    host.windows = CalcWindows();
+    host.window = [](int index) { return calcWindow(index); };
+    host.showMainWindow = ShowMainWindow;
+    host.confirmExit = ConfirmExit;
+    host.showHelpPage = ShowHelpPage;
+    host.showHelpContents = ShowHelpContents;
+    host.showTips = ShowTips;
+    host.showSupport = ShowSupport;
+    host.showAbout = ShowAbout;
+}
 
 void ShowMainWindow() {
     Menu* menu = Menu::instance();
@@ -20,13 +57,15 @@ void ShowMainWindow() {
 }
 
 void UnloadProgramWindows() {
-    // The main window and the calculation windows go first, then all the others.
-    static const char* const first[] = {"menu",     "sezioni", "travi",  "continue",
-                                        "sommario", "archi",   "piastre"};
-    auto rank = [](const QWidget* window) {
-        const auto* end = std::end(first);
-        const auto* found = std::find(std::begin(first), end, window->objectName());
-        return int(found - std::begin(first));
+    // The main window and the calculation windows go first, then the help contents,
+    // then all the others.
+    QStringList first{"menu"};
+    for (const SheetParams* window : CalcWindows())
+        first << window->name;
+    first << "sommario";
+    auto rank = [&first](const QWidget* window) {
+        const int found = int(first.indexOf(window->objectName()));
+        return found < 0 ? int(first.size()) : found;
     };
     QWidgetList windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -1,6 +1,6 @@
 #include "shell/splash.h"
 
-#include "shell/modponteluma.h"
+#include "sheet/modponteluma.h"
 #include "shell/program.h"
 
 #include <QApplication>

@@ -1,10 +1,13 @@
-// Test runner: one QApplication on the offscreen platform for the widget tests.
+// Test runner of the window layer: one QApplication on the offscreen platform.
+#include "shell/program.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallSheetHost(); // the windows know the list of windows, as in the program
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

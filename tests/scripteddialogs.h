@@ -1,6 +1,6 @@
 #pragma once
 // A stand-in for the program's dialogs: records every message and answers as told.
-#include "shell/dialogs.h"
+#include "sheet/dialogs.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,5 +1,7 @@
 #include "tests/sheets.h"
 
+#include "shell/windows.h"
+
 Sheet FilledSheet(const SheetParams& params, const std::vector<std::vector<const char*>>& rows) {
     Sheet sheet = newSheet(params);
     for (size_t r = 0; r < rows.size(); ++r) {
@@ -28,4 +30,12 @@ int LineStarting(const QStringList& page, const QString& start) {
             return i;
     }
     return -1;
+}
+
+const std::vector<const SheetParams*>& allWindows() {
+    return CalcWindows();
+}
+
+const SheetParams& windowParams(const QString& name) {
+    return *CalcWindows().at(size_t(WindowIndex(name)));
 }

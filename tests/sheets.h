@@ -16,3 +16,8 @@ Sheet ComputedSheet(const SheetParams& params, int typology,
 std::string TextAt(const QString& line, int column, int length);
 // The index of the first line that starts with the text, -1 when none does.
 int LineStarting(const QStringList& page, const QString& start);
+
+// The calculation windows' descriptors, from the program's list of windows.
+const std::vector<const SheetParams*>& allWindows();
+// A window's descriptor by its object name ("sezioni", "travi", ...).
+const SheetParams& windowParams(const QString& name);

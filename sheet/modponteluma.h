@@ -1,6 +1,6 @@
 #pragma once
-// Shared module of Ponteluma: identity and common texts, input rules, number
-// conversion, rounding, the shared state of the windows and the message boxes.
+// Shared module of Ponteluma, without widgets: identity and common texts, input
+// rules, number conversion and rounding.
 #include <QString>
 #include <array>
 
@@ -24,22 +24,17 @@ void SetCommonTexts();
 const Identity& identity();
 const CommonTexts& texts();
 
-// ---- the five calculation windows and the state they share --------------------
-enum Kind { Sezioni = 0, Travi, Continue, Archi, Piastre, KindCount };
-
-struct SharedState {
-    std::array<int, KindCount> typology{{1, 1, 1, 1, 1}}; // current typology of each window
-    QString archivePath; // current archive path, shared by the five windows
-    int checkFlag = 0;   // 1 while the save routine runs the check
-};
-SharedState& shared();
-
 // ---- input rules -----------------------------------------------------------------
 // Filters a typed or pasted text: digits and commas pass; any other character
 // refuses the whole datum (wrongKey set, empty result).
 QString FilterTyping(const QString& text, bool* wrongKey);
-// FilterTyping plus the message shown for a wrong key.
-QString ValidateTyping(const QString& text);
+// The input rules on the text of a box: what it keeps, and the message (stop icon,
+// check title) when a wrong key discards it.
+struct Typed {
+    QString accepted;
+    QString refusal; // empty when the text passed
+};
+Typed ValidateTyping(const QString& text);
 // Characters of the integer part, a minus sign never counted; used to line up
 // printed numbers on their decimal separator.
 int IntegerDigits(const QString& text);

@@ -1,26 +1,4 @@
-#include "arches/params.h"
-#include "beams/params.h"
-#include "continuous/params.h"
-#include "plates/params.h"
-#include "sections/params.h"
 #include "sheet/params.h"
-
-const SheetParams& paramsOf(ModPonteluma::Kind kind) {
-    switch (kind) {
-    case ModPonteluma::Travi:
-        return beamsParams();
-    case ModPonteluma::Continue:
-        return continuousParams();
-    case ModPonteluma::Archi:
-        return archesParams();
-    case ModPonteluma::Piastre:
-        return platesParams();
-    case ModPonteluma::Sezioni:
-    case ModPonteluma::KindCount:
-        break;
-    }
-    return sectionsParams();
-}
 
 Sheet newSheet(const SheetParams& params) {
     Sheet sheet(int(params.data.size()), int(params.results.size()));

@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "sheet/dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,5 +1,4 @@
-#include "shell/modponteluma.h"
-#include "tests/scripteddialogs.h"
+#include "sheet/modponteluma.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -10,42 +9,36 @@
 
 using namespace ModPonteluma;
 
+const QString kWrongKey = "Attenzione! il dato digitato non è corretto: usare solo numeri e la "
+                          "virgola per i decimali.";
+
 TEST(InputRules, KeystrokesOfADecimalNumberAreStoredInTurn) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(ValidateTyping("1"), "1");
-    EXPECT_EQ(ValidateTyping("12"), "12");
-    EXPECT_EQ(ValidateTyping("12,"), "12,");
-    EXPECT_EQ(ValidateTyping("12,5"), "12,5");
-    EXPECT_TRUE(dialogs.messages.empty());
+    for (const char* typed : {"1", "12", "12,", "12,5"}) {
+        EXPECT_EQ(ValidateTyping(typed).accepted, typed);
+        EXPECT_TRUE(ValidateTyping(typed).refusal.isEmpty()) << typed;
+    }
     EXPECT_DOUBLE_EQ(ToNumber("12,"), 12.0);
 }
 
 TEST(InputRules, AWrongLastKeyDiscardsTheDatumWithTheMessage) {
-    ScriptedDialogs dialogs;
     for (const char* typed : {"12.", "12-", "12 ", "12a"}) {
-        dialogs.clear();
-        EXPECT_EQ(ValidateTyping(typed), "") << typed;
-        ASSERT_EQ(dialogs.messages.size(), 1u) << typed;
-        EXPECT_EQ(dialogs.messages[0].text, "Attenzione! il dato digitato non è corretto: usare "
-                                            "solo numeri e la virgola per i decimali.");
-        EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
-        EXPECT_EQ(dialogs.messages[0].title,
-                  "Ponteluma: controllo dati immessi nella finestra attiva");
+        const Typed result = ValidateTyping(typed);
+        EXPECT_EQ(result.accepted, "") << typed;
+        EXPECT_EQ(result.refusal, kWrongKey) << typed;
     }
 }
 
 TEST(InputRules, LoneCommaAndPastedWrongCharacters) {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(ValidateTyping(","), "");
-    EXPECT_EQ(ValidateTyping(""), "");
-    EXPECT_EQ(ValidateTyping("1,2,3"), "1,2,3");
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ValidateTyping(",").accepted, "");
+    EXPECT_EQ(ValidateTyping("").accepted, "");
+    EXPECT_EQ(ValidateTyping("1,2,3").accepted, "1,2,3");
+    for (const char* quiet : {",", "", "1,2,3"})
+        EXPECT_TRUE(ValidateTyping(quiet).refusal.isEmpty()) << quiet;
     // Pasted text with a wrong character anywhere is refused whole: "12.5" from a
     // spreadsheet must not become 125.
     for (const char* pasted : {"12.5", "1a2", "1.250", "-3", " 7"}) {
-        dialogs.clear();
-        EXPECT_EQ(ValidateTyping(pasted), "") << pasted;
-        EXPECT_EQ(dialogs.messages.size(), 1u) << pasted;
+        EXPECT_EQ(ValidateTyping(pasted).accepted, "") << pasted;
+        EXPECT_EQ(ValidateTyping(pasted).refusal, kWrongKey) << pasted;
     }
 }
 

@@ -1,6 +1,6 @@
 // The rescaler on a real form: which edges each Tag scales, exact restoration and
 // the minimised window.
-#include "shell/clsresize.h"
+#include "sheet/clsresize.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,7 @@
 // Keyboard use of the grid and what screen readers are told.
 #include "sheet/window.h"
 #include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -15,10 +16,9 @@ namespace {
 
 class Keyboard : public ::testing::Test {
 protected:
-    void open(ModPonteluma::Kind kind, int typology) {
-        ModPonteluma::shared() = ModPonteluma::SharedState();
-        ModPonteluma::shared().typology[kind] = typology;
-        window.reset(createSheetWindow(kind));
+    void open(const QString& kind, int typology) {
+        window.reset(new SheetWindow(windowParams(kind)));
+        window->setTypology(typology);
         window->sistema();
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -39,7 +39,7 @@ protected:
 } // namespace
 
 TEST_F(Keyboard, TabFollowsReadingOrderAndSkipsGreyColumns) {
-    open(ModPonteluma::Sezioni, 2); // three columns used
+    open("sezioni", 2); // three columns used
     std::vector<QString> order;
     QWidget* from = widget("B_1");
     for (int i = 0; i < 7; ++i) {
@@ -53,7 +53,7 @@ TEST_F(Keyboard, TabFollowsReadingOrderAndSkipsGreyColumns) {
 }
 
 TEST_F(Keyboard, ArrowsMoveWithinAColumnAndScrollAtTheEdges) {
-    open(ModPonteluma::Travi, 5);
+    open("travi", 5);
     widget("dat2_9")->setFocus();
     press(Qt::Key_Down);
     EXPECT_EQ(focused(), widget("dat2_10"));
@@ -72,7 +72,7 @@ TEST_F(Keyboard, ArrowsMoveWithinAColumnAndScrollAtTheEdges) {
 }
 
 TEST_F(Keyboard, TabPastTheLastVisibleRowScrolls) {
-    open(ModPonteluma::Travi, 5); // luce and carico; dato 3 grey
+    open("travi", 5); // luce and carico; dato 3 grey
     widget("dat2_10")->setFocus();
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(focused(), &tab);
@@ -86,13 +86,13 @@ TEST_F(Keyboard, TabPastTheLastVisibleRowScrolls) {
 }
 
 TEST_F(Keyboard, AccessibleNamesSayRowColumnAndUnit) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     EXPECT_EQ(widget("B_3")->accessibleName(), "riga 3, base B, cm");
     EXPECT_EQ(widget("mom_3")->accessibleName(), "riga 3, mom.inerzia, I=cm4");
     window->setFirstVisibleRow(11);
     EXPECT_EQ(widget("h_1")->accessibleName(), "riga 11, altezza H, cm");
 
-    open(ModPonteluma::Travi, 4);
+    open("travi", 4);
     EXPECT_EQ(widget("dat2_2")->accessibleName(), "riga 2, carico P, kg");
     EXPECT_EQ(widget("dat3_2")->accessibleName(), "riga 2, dist. a, m");
 
@@ -106,7 +106,7 @@ TEST_F(Keyboard, AccessibleNamesSayRowColumnAndUnit) {
 }
 
 TEST_F(Keyboard, PagesAndEndsScrollTheGridAndShortcutsReachTheCommands) {
-    open(ModPonteluma::Sezioni, 1);
+    open("sezioni", 1);
     for (int row = 1; row <= 35; ++row)
         window->sheet().setDatum(1, row, "1");
     window->sheet().CountRows();

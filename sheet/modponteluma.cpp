@@ -1,6 +1,4 @@
-#include "shell/modponteluma.h"
-
-#include "shell/dialogs.h"
+#include "sheet/modponteluma.h"
 
 #include <charconv>
 #include <cmath>
@@ -41,11 +39,6 @@ const CommonTexts& texts() {
     return g_texts;
 }
 
-SharedState& shared() {
-    static SharedState state;
-    return state;
-}
-
 static bool isDatumChar(QChar c) {
     return (c >= '0' && c <= '9') || c == ',';
 }
@@ -67,14 +60,14 @@ QString FilterTyping(const QString& text, bool* wrongKey) {
     return text;
 }
 
-QString ValidateTyping(const QString& text) {
+Typed ValidateTyping(const QString& text) {
     bool wrongKey = false;
-    QString accepted = FilterTyping(text, &wrongKey);
+    Typed typed;
+    typed.accepted = FilterTyping(text, &wrongKey);
     if (wrongKey)
-        MsgBox("Attenzione! il dato digitato non è corretto: usare solo numeri e la virgola per i "
-               "decimali.",
-               Icon::Stop, texts().checkTitle);
-    return accepted;
+        typed.refusal = QStringLiteral("Attenzione! il dato digitato non è corretto: usare solo "
+                                       "numeri e la virgola per i decimali.");
+    return typed;
 }
 
 int IntegerDigits(const QString& text) {

@@ -1,4 +1,4 @@
-#include "shell/clsresize.h"
+#include "sheet/clsresize.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "sheet/geometry.h"
+#include "sheet/columnwidths.h"
 
 #include "sheet/cellfit.h"
 #include "sheet/params.h"

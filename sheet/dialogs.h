@@ -1,23 +1,14 @@
 #pragma once
 // Every message box and common dialog of the program goes through this seam, so
 // the windows can be driven headless: tests install a scripted stand-in.
+#include "sheet/message.h"
+
 #include <QColor>
 #include <QString>
 #include <optional>
 
 class QPrinter;
 class QWidget;
-
-enum class Icon { None, Stop, Exclamation, Information, Question };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
-
-struct FileDialogRequest {
-    QString title;
-    QString filter;   // the stored filter text, "description | pattern|..."
-    int filterIndex;  // 1-based index of the filter chosen at start
-    QString fileName; // initial file name
-};
 
 class Dialogs {
 public:
@@ -39,6 +30,9 @@ void setDialogs(Dialogs* standIn);
 
 Answer MsgBox(const QString& text, Icon icon, const QString& title, Buttons buttons = Buttons::Ok,
               Answer defaultButton = Answer::Ok);
+inline Answer MsgBox(const Message& message) {
+    return MsgBox(message.text, message.icon, message.title);
+}
 
 // Turns a stored filter ("Tutti i file (*.*) | *.*|File Ponteluma-sez- | Ponteluma-sez-*")
 // into Qt's syntax, one "description (patterns)" entry per pair.

@@ -1,6 +1,7 @@
 // Rows are independent cases in every window and every typology: a row that cannot be
 // computed shows nothing, the rows after it are computed, and the hint names it.
 #include "sheet/rules.h"
+#include "shell/windows.h"
 #include "tests/sheets.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,14 @@
 namespace {
 
 struct WindowCase {
-    ModPonteluma::Kind kind;
+    const char* kind;
     std::vector<const char*> good; // a row every typology of the window computes
 };
 
 const WindowCase kWindows[] = {
-    {ModPonteluma::Sezioni, {"20", "30", "4", "4"}},
-    {ModPonteluma::Travi, {"6", "500", "2"}},
-    {ModPonteluma::Continue, {"5", "1000"}},
-    {ModPonteluma::Archi, {"10", "1000", "3", "2", "2"}},
-    {ModPonteluma::Piastre, {"4", "5", "500"}},
+    {"sezioni", {"20", "30", "4", "4"}}, {"travi", {"6", "500", "2"}},
+    {"continue", {"5", "1000"}},         {"archi", {"10", "1000", "3", "2", "2"}},
+    {"piastre", {"4", "5", "500"}},
 };
 
 bool hasResults(const Sheet& sheet, int row) {
@@ -39,7 +38,7 @@ std::string where(const SheetParams& params, int typology, int column) {
 
 TEST(SheetRows, AMissingDatumOfAnyTypologyEmptiesOnlyItsRow) {
     for (const WindowCase& w : kWindows) {
-        const SheetParams& params = paramsOf(w.kind);
+        const SheetParams& params = windowParams(w.kind);
         for (int typology = 1; typology <= int(params.typologies.size()); ++typology) {
             const Sheet complete = ComputedSheet(params, typology, {w.good, w.good, w.good});
             ASSERT_TRUE(hasResults(complete, 2)) << where(params, typology, 0);
@@ -67,7 +66,7 @@ TEST(SheetRows, AMissingDatumOfAnyTypologyEmptiesOnlyItsRow) {
 
 TEST(SheetRows, AZeroFirstDatumIsIncompleteInEveryWindow) {
     for (const WindowCase& w : kWindows) {
-        const SheetParams& params = paramsOf(w.kind);
+        const SheetParams& params = windowParams(w.kind);
         std::vector<const char*> zero = w.good;
         zero[0] = "0";
         const Sheet sheet = ComputedSheet(params, 1, {w.good, zero, w.good});
@@ -84,20 +83,20 @@ TEST(SheetRows, AZeroFirstDatumIsIncompleteInEveryWindow) {
 TEST(SheetRows, ResultsOutOfRangeAreNamedByTheHintAndTheCheck) {
     // A datum that leaves a divisor at zero, in each window that has one.
     struct Case {
-        ModPonteluma::Kind kind;
+        const char* kind;
         int typology;
         std::vector<const char*> row;
     };
     const Case cases[] = {
-        {ModPonteluma::Sezioni, 17, {"20", "4", "0", "0"}},    // a T of no area
-        {ModPonteluma::Travi, 6, {"6", "0", "2"}},             // a load of 0 divides
-        {ModPonteluma::Archi, 4, {"10", "1000", "", "", "0"}}, // no rise
-        {ModPonteluma::Piastre, 1, {"4", "0", "500"}},         // no long side
+        {"sezioni", 17, {"20", "4", "0", "0"}},    // a T of no area
+        {"travi", 6, {"6", "0", "2"}},             // a load of 0 divides
+        {"archi", 4, {"10", "1000", "", "", "0"}}, // no rise
+        {"piastre", 1, {"4", "0", "500"}},         // no long side
     };
     for (const Case& c : cases) {
-        const SheetParams& params = paramsOf(c.kind);
+        const SheetParams& params = windowParams(c.kind);
         const std::string context = params.name.toStdString();
-        const auto& good = kWindows[int(c.kind)].good;
+        const auto& good = kWindows[size_t(WindowIndex(c.kind))].good;
         const Sheet sheet = ComputedSheet(params, c.typology, {good, c.row, good});
         EXPECT_FALSE(hasResults(sheet, 2)) << context;
         EXPECT_TRUE(hasResults(sheet, 3)) << context;

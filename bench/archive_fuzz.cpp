@@ -2,8 +2,9 @@
 // back as a problem phrase or as content that obeys the window's table and survives a
 // write and a second read unchanged. Built by bench/fuzz-archive, not part of the tests.
 #include "sheet/archive.h"
+#include "sheet/modponteluma.h"
 #include "sheet/params.h"
-#include "shell/modponteluma.h"
+#include "shell/windows.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +53,7 @@ void checkWindow(const SheetParams& params, const QByteArray& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    for (int kind = 0; kind < ModPonteluma::KindCount; ++kind)
-        checkWindow(paramsOf(ModPonteluma::Kind(kind)), bytes);
+    for (const SheetParams* window : CalcWindows())
+        checkWindow(*window, bytes);
     return 0;
 }

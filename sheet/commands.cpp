@@ -1,0 +1,314 @@
+// The sheet window's commands: the menus, the toolbar (in the order of its table) and
+// what each command does: archive, print, check, clear, colours, window switching.
+#include "sheet/window.h"
+
+#include "sheet/archive.h"
+#include "sheet/dialogs.h"
+#include "sheet/host.h"
+#include "sheet/modponteluma.h"
+#include "sheet/printer.h"
+#include "sheet/windowlook.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolBar>
+
+using ModPonteluma::texts;
+
+namespace {
+
+// Small toolbar icons drawn by the program itself.
+QIcon glyphIcon(const QString& glyph, const QColor& colour) {
+    QPixmap pixmap(22, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour.darker(160), 1));
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 19, 19), 4, 4);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(glyph.length() > 2 ? 7 : glyph.length() > 1 ? 9 : 12);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, 0, 22, 22), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+// The toolbar in its order: each button leads to the menu command of the same name,
+// with its tool tip, glyph and colour; a separator goes before the marked ones. The
+// buttons of the calculation windows take the place of "windows", one per window.
+struct ToolButton {
+    const char* command; // object name of the menu command; "windows": the window buttons
+    const char* tip;
+    const char* glyph;
+    QRgb colour;
+    bool separatorBefore = false;
+};
+
+const ToolButton kToolButtons[] = {
+    {"apri", "apri file", "Ap", 0x2e7d32},
+    {"salva", "salva file", "Sv", 0x1565c0},
+    {"salvanome", "salva file con nome", "S+", 0x1565c0},
+    {"elimina", "elimina file", "El", 0xc62828},
+    {"stampa", "stampa dati finestra", "St", 0x455a64},
+    {"fin1", "visualizza finestra 'Menu'", "M", 0x6d4c41, true},
+    {"windows", "", "", 0x00838f, true},
+    {"colora", "colore di sfondo", "Col", 0x8e24aa},
+    {"guida", "guida in linea", "?", 0xef6c00, true},
+    {"suggerimenti", "suggerimenti", "i", 0xef6c00, true},
+    {"supporto", "supporto prodotto", "Sp", 0xef6c00},
+    {"informazioni", "informazioni su Ponteluma", "Inf", 0xef6c00},
+    {"controlla", "controllo dati immessi", "ABC", 0x2e7d32},
+    {"cancella", "cancella dati finestra", "Cn", 0xc62828, true},
+    {"esci", "uscita da Ponteluma", "Esc", 0x424242},
+};
+
+} // namespace
+
+void SheetWindow::buildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("file");
+    add(file, "apri", "&Apri...", &SheetWindow::apri);
+    add(file, "salva", "&Salva", &SheetWindow::salva);
+    add(file, "salvanome", "Salva con &nome...", &SheetWindow::salvanome);
+    add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
+    file->addSeparator();
+    add(file, "stampa", "S&tampa", &SheetWindow::stampa);
+    file->addSeparator();
+    add(file, "esci", "Es&ci", [] { callHost(sheetHost().confirmExit); });
+
+    QMenu* modif = menuBar()->addMenu("&Modifica");
+    modif->setObjectName("modif");
+    add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
+    add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
+    add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
+
+    QMenu* visu = menuBar()->addMenu("&Visualizza");
+    visu->setObjectName("visu");
+    // fin1 is the main window, fin2 and on the calculation windows in the list's order.
+    const auto& windows = sheetHost().windows;
+    for (int position = 1; position <= int(windows.size()) + 1; ++position) {
+        const QByteArray name = "fin" + QByteArray::number(position);
+        add(visu, name.constData(),
+            position == 1 ? QStringLiteral("Finestra Menu")
+                          : windows[size_t(position) - 2]->presentation.viewCaption,
+            [this, position] { showWindow(position); });
+    }
+
+    QMenu* interr = menuBar()->addMenu("&?");
+    interr->setObjectName("interr");
+    add(interr, "finestra",
+        "Fi&nestra n." + QString::number(position()) + " di " +
+            QString::number(sheetHost().windows.size() + 1),
+        &SheetWindow::finestra);
+    add(interr, "guida", "&Guida in linea", [] { callHost(sheetHost().showHelpContents); });
+    add(interr, "suggerimenti", "&Suggerimenti...", [] { callHost(sheetHost().showTips); });
+    add(interr, "supporto", "Supporto &prodotto", [] { callHost(sheetHost().showSupport); });
+    add(interr, "informazioni", "&Informazioni su Ponteluma",
+        [] { callHost(sheetHost().showAbout); });
+    addShortcuts();
+}
+
+// The usual keys of a desktop program lead to the commands of the menus.
+void SheetWindow::addShortcuts() {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"apri", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"salva", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"salvanome", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"stampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"finestra", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        if (auto* action = findChild<QAction*>(name))
+            action->setShortcut(key);
+    }
+}
+
+void SheetWindow::buildToolbar() {
+    m_toolbar = addToolBar("Toolbar1");
+    m_toolbar->setObjectName("Toolbar1");
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(20, 20));
+    // Buttons and separators are numbered together: Toolbar1_1 .. Toolbar1_24.
+    int index = 0;
+    auto addButton = [this, &index](const QString& command, const QString& tip,
+                                    const QString& glyph, QRgb colour) {
+        QAction* action = m_toolbar->addAction(glyphIcon(glyph, QColor(colour)), tip);
+        action->setObjectName("Toolbar1_" + QString::number(++index));
+        action->setToolTip(tip);
+        auto* target = findChild<QAction*>(command);
+        connect(action, &QAction::triggered, this, [target] {
+            if (target)
+                target->trigger();
+        });
+    };
+    for (const ToolButton& button : kToolButtons) {
+        if (button.separatorBefore) {
+            m_toolbar->addSeparator();
+            ++index;
+        }
+        if (QLatin1String(button.command) != QLatin1String("windows")) {
+            addButton(button.command, QString::fromUtf8(button.tip),
+                      QString::fromUtf8(button.glyph), button.colour);
+            continue;
+        }
+        const auto& windows = sheetHost().windows;
+        for (size_t w = 0; w < windows.size(); ++w)
+            addButton("fin" + QString::number(w + 2), windows[w]->presentation.toolTip,
+                      windows[w]->presentation.glyph, button.colour);
+    }
+}
+
+void SheetWindow::cancella() {
+    apply(m_document.clear());
+}
+
+// The type chooser's choice: the window is laid out and computed for it.
+void SheetWindow::typologyChosen(int chosen) {
+    apply(m_document.chooseTypology(chosen));
+    sistema();
+}
+
+void SheetWindow::controlla() {
+    apply(Document::checkEffect(m_document.check()));
+}
+
+void SheetWindow::colora() {
+    const Answer answer = MsgBox(
+        "Colori uguali e riposanti (grigio) per tutte le finestre?", Icon::Question,
+        ModPonteluma::identity().product + ": colore di sfondo", Buttons::YesNo, Answer::Yes);
+    if (answer == Answer::Yes) {
+        for (int index = 0; index < int(sheetHost().windows.size()); ++index) {
+            if (SheetWindow* window = sheetHost().window ? sheetHost().window(index) : nullptr)
+                window->setBackColour(kGrey);
+        }
+        return;
+    }
+    if (auto chosen = dialogs().chooseColor(backColour()))
+        setBackColour(*chosen);
+}
+
+QColor SheetWindow::backColour() const {
+    return centralWidget()->palette().color(QPalette::Window);
+}
+
+void SheetWindow::setBackColour(const QColor& colour) {
+    centralWidget()->setAutoFillBackground(true);
+    paintBackground(centralWidget(), colour, QPalette::Window);
+}
+
+void SheetWindow::aiuto() {
+    MsgBox(HelpMessage(m_params), Icon::Information, texts().helpTitle);
+}
+
+void SheetWindow::finestra() {
+    callHost(sheetHost().showHelpPage, m_params.helpPage);
+}
+
+void SheetWindow::showWindow(int position) {
+    if (position == 1) {
+        callHost(sheetHost().showMainWindow);
+        return;
+    }
+    if (position == this->position()) {
+        const Answer answer = MsgBox(OwnWindowQuestion(m_params), Icon::Question, texts().helpTitle,
+                                     Buttons::YesNo, Answer::Yes);
+        if (answer != Answer::No)
+            callHost(sheetHost().showHelpPage, m_params.helpPage);
+        return;
+    }
+    const int index = position - 2;
+    if (!sheetHost().window || index < 0 || index >= int(sheetHost().windows.size()))
+        return;
+    SheetWindow* other = sheetHost().window(index);
+    other->show();
+    other->raise();
+    other->activateWindow();
+}
+
+int SheetWindow::position() const {
+    return windowIndex(m_params) + 2;
+}
+
+void SheetWindow::apri() {
+    const QString path = dialogs().openFile(OpenRequest(m_params));
+    if (path.isEmpty())
+        return; // cancelled: the sheet stays as it was
+    m_lastSaveName = path;
+    openArchive(path);
+}
+
+bool SheetWindow::openArchive(const QString& path) {
+    QString problem;
+    std::optional<Document> opened = OpenDocument(m_params, path, &problem);
+    if (!opened) {
+        MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
+        return false; // the sheet is untouched until a file is read whole
+    }
+    sheetHost().archivePath = path;
+    m_document = std::move(*opened);
+    setFirstVisibleRow(1);
+    sistema(); // lays out and shows the results at once
+    return true;
+}
+
+void SheetWindow::salva() {
+    saveRoutine();
+}
+
+void SheetWindow::salvanome() {
+    sheetHost().archivePath.clear();
+    saveRoutine();
+}
+
+bool SheetWindow::saveRoutine() {
+    // Only complete data are saved: the check's own message is all the user sees.
+    const CheckReport report = m_document.check();
+    if (!report.complete) {
+        apply(Document::checkEffect(report));
+        return false;
+    }
+    SheetHost& state = sheetHost();
+    QString path = state.archivePath;
+    if (path.isEmpty()) {
+        path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
+        if (path.isEmpty())
+            return false;
+        m_lastSaveName = path;
+    }
+    if (!writeArchive(path))
+        return false;
+    state.archivePath = path;
+    return true;
+}
+
+bool SheetWindow::writeArchive(const QString& path) {
+    QString problem;
+    if (!m_document.write(path, &problem)) {
+        MsgBox(ArchiveWriteMessage(path, problem), Icon::Stop, texts().checkTitle);
+        return false;
+    }
+    return true;
+}
+
+void SheetWindow::elimina() {
+    const QString path = dialogs().openFile(DeleteRequest(m_params));
+    if (!path.isEmpty())
+        QFile::remove(path); // the sheet is not touched
+}
+
+void SheetWindow::stampa() {
+    // The grid runs through every block of rows before printing.
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_params, m_document.sheet(), m_document.typologyName());
+}

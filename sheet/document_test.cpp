@@ -1,0 +1,171 @@
+// The sheet's rules as operations on a document, without any widget: what each
+// operation stores and what it asks the window to show.
+#include "sheet/document.h"
+
+#include "sheet/modponteluma.h"
+#include "tests/sheets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCheckTitle = "Ponteluma: controllo dati immessi nella finestra attiva";
+
+Document sections(int typology = 1) {
+    Document document(windowParams("sezioni"));
+    document.setTypology(typology);
+    document.layOut();
+    return document;
+}
+
+void expectMessage(const Effect& effect, const QString& start, Icon icon) {
+    ASSERT_EQ(effect.messages.size(), 1u);
+    EXPECT_TRUE(effect.messages[0].text.startsWith(start)) << effect.messages[0].text.toStdString();
+    EXPECT_EQ(effect.messages[0].icon, icon);
+    EXPECT_EQ(effect.messages[0].title, kCheckTitle);
+}
+
+TEST(Document, TypingStoresTheDatumAndComputesEveryRow) {
+    Document document = sections();
+    EXPECT_TRUE(document.type(1, 1, "20").messages.empty());
+    const Effect effect = document.type(2, 1, "30");
+    EXPECT_TRUE(effect.changed);
+    EXPECT_FALSE(effect.boxText);
+    EXPECT_EQ(document.sheet().n(), 1);
+    EXPECT_EQ(document.sheet().resultText(1, 1), "45000"); // I = 20 * 30^3 / 12
+
+    // A wrong key empties the datum and the box, with the input rules' message.
+    const Effect wrong = document.type(2, 1, "30a");
+    expectMessage(wrong, "Attenzione! il dato digitato non è corretto", Icon::Stop);
+    EXPECT_EQ(wrong.boxText, QString());
+    EXPECT_TRUE(document.sheet().isEmpty(2, 1));
+    EXPECT_EQ(document.sheet().resultText(1, 1), ""); // an incomplete row shows nothing
+
+    // An emptied box stores nothing; emptying an empty one changes nothing.
+    EXPECT_FALSE(document.type(2, 1, "").changed);
+    EXPECT_TRUE(document.type(1, 1, "").changed);
+    EXPECT_EQ(document.sheet().n(), 0);
+}
+
+TEST(Document, BlankRowsAndDataBeforeTheFirstColumnAreRefused) {
+    Document document = sections();
+    const Effect blank = document.type(1, 3, "5");
+    expectMessage(blank, "Non è possibile digitare dati lasciando righe in bianco.", Icon::Stop);
+    EXPECT_EQ(blank.boxText, QString());
+    EXPECT_EQ(blank.firstVisibleRow, 1);
+    EXPECT_EQ(blank.focusRow, 1);
+    EXPECT_TRUE(document.sheet().isEmpty(1, 3));
+
+    const Effect early = document.type(2, 1, "5");
+    expectMessage(early, "Digitare il dato della prima colonna.", Icon::Stop);
+    EXPECT_EQ(early.focusRow, 1);
+    EXPECT_EQ(early.focusColumn, 1);
+
+    // With the last row near the end, the grid stops at row 91 and the focus goes to
+    // the second box it shows.
+    for (int row = 1; row <= 95; ++row)
+        document.type(1, row, "2");
+    const Effect late = document.type(1, 98, "2");
+    EXPECT_EQ(late.firstVisibleRow, 95);
+    EXPECT_EQ(late.focusRow, 92);
+}
+
+TEST(Document, InsertAndDeleteRowsWithTheirRefusals) {
+    Document document = sections();
+    document.type(1, 1, "10");
+    document.type(2, 1, "20");
+    document.type(1, 2, "30");
+    document.type(2, 2, "40");
+    EXPECT_TRUE(document.insertRow(2).changed);
+    EXPECT_EQ(document.sheet().n(), 3);
+    EXPECT_EQ(document.sheet().datum(1, 3), "30");
+    EXPECT_EQ(document.sheet().resultText(1, 3), document.sheet().resultText(1, 2));
+    EXPECT_FALSE(document.insertRow(5).changed); // nothing below the last row to copy
+
+    expectMessage(document.deleteRow(4), "I dati della sezione n. 4 non sono ancora considerati",
+                  Icon::Exclamation);
+    EXPECT_TRUE(document.deleteRow(1).changed);
+    EXPECT_EQ(document.sheet().n(), 2);
+    EXPECT_EQ(document.sheet().datum(1, 1), "30");
+
+    for (int row = 1; row <= kMaxRows; ++row)
+        document.type(1, row, "1");
+    expectMessage(document.insertRow(1), "Siamo già a 100 sezioni", Icon::Information);
+}
+
+TEST(Document, ChoosingATypologyClearsUnlessTheWindowKeepsTheData) {
+    Document document = sections();
+    document.type(1, 1, "20");
+    EXPECT_TRUE(document.chooseTypology(3).changed);
+    EXPECT_EQ(document.typology(), 3);
+    EXPECT_EQ(document.sheet().n(), 0);
+
+    // Plates keep their data between supported and clamped edges of the same shape.
+    Document plates(windowParams("piastre"));
+    plates.type(1, 1, "4");
+    plates.chooseTypology(2);
+    EXPECT_EQ(plates.sheet().datum(1, 1), "4");
+    plates.chooseTypology(3);
+    EXPECT_EQ(plates.sheet().n(), 0);
+}
+
+TEST(Document, ClearingRunsTheWindowsOwnHook) {
+    Document continuous(windowParams("continue"));
+    continuous.sheet().setHidden("distanza", false);
+    continuous.clear();
+    EXPECT_TRUE(continuous.sheet().isHidden("distanza"));
+}
+
+TEST(Document, CheckNamesTheFirstIncompleteRowAndWhereToType) {
+    Document document = sections();
+    document.type(1, 1, "20");
+    document.type(2, 1, "30");
+    document.type(1, 2, "20");
+    const CheckReport report = document.check();
+    EXPECT_FALSE(report.complete);
+    const Effect shown = Document::checkEffect(report);
+    expectMessage(shown, "Sezione n. 2 (vedi grafico):", Icon::Stop);
+    EXPECT_EQ(shown.firstVisibleRow, 2);
+    EXPECT_EQ(shown.focusRow, 2);
+    EXPECT_EQ(shown.focusColumn, 2);
+    EXPECT_EQ(document.hint(), "Sezione n. 2 (vedi grafico):\r- digitare il dato della seconda "
+                               "colonna.");
+
+    document.type(2, 2, "30");
+    EXPECT_TRUE(document.check().complete);
+    const Effect complete = Document::checkEffect(document.check());
+    expectMessage(complete, "I dati sono stati immessi correttamente per n. 2 sezioni.",
+                  Icon::Information);
+    EXPECT_EQ(complete.focusRow, 0);
+}
+
+TEST(Document, OpeningAFileGivesTheComputedDocumentOfItsTypology) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Ponteluma-sez-a.txt");
+    Document saved = sections(2);
+    saved.type(1, 1, "20");
+    saved.type(2, 1, "30");
+    saved.type(3, 1, "4");
+    QString problem;
+    ASSERT_TRUE(saved.write(path, &problem)) << problem.toStdString();
+
+    const std::optional<Document> opened = OpenDocument(windowParams("sezioni"), path, &problem);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->typology(), 2);
+    EXPECT_EQ(opened->typologyName(), saved.typologyName());
+    EXPECT_EQ(opened->sheet().n(), 1);
+    EXPECT_EQ(opened->sheet().resultText(1, 1), saved.sheet().resultText(1, 1));
+    EXPECT_FALSE(opened->sheet().resultText(1, 1).isEmpty());
+
+    QFile bad(QDir(dir.path()).filePath("Ponteluma-sez-b.txt"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("99,1\r\n");
+    bad.close();
+    EXPECT_FALSE(OpenDocument(windowParams("sezioni"), bad.fileName(), &problem));
+    EXPECT_TRUE(problem.startsWith("la tipologia 99 non esiste")) << problem.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// The report on paper: the printer back-end of the report writer, the print
+// command and the PDF file of the command line.
+#include "sheet/report.h"
+#include "sheet/safefile.h"
+
+#include <QFont>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+// Renders on a QPrinter (a printer or a PDF file) in Courier: twips are mapped
+// through the printer's resolution, a column is the width of one character. The
+// document is drawn when it ends, so that every line of one size can share the
+// size's width: a size whose widest line would not fit the paper (the large title,
+// the wide table of the continuous beams) is set smaller for all its lines alike,
+// and the columns of the table stay aligned.
+class PrinterReport : public ReportWriter {
+public:
+    explicit PrinterReport(QPrinter& printer);
+    ~PrinterReport() override;
+    bool isActive() const;
+    void setFontSize(int points) override;
+    void setCurrentY(int twips) override;
+    void printLine(const ReportLine& items) override;
+    void printAt(int xTwips, int yTwips, const QString& text) override;
+    void newPage() override;
+    int page() const override { return m_page; }
+    bool endDoc() override;
+
+private:
+    struct Operation {
+        enum Kind { Size, Y, Line, At, Page } kind;
+        int value = 0;    // the size, or the position in twips
+        int x = 0;        // At: twips from the left
+        ReportLine items; // Line: the items; At: one item with the text
+    };
+    QFont fontOf(int points) const;
+    double twips(int value) const;
+    QPrinter& m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    std::vector<Operation> m_operations;
+    int m_page = 1;
+};
+
+// The print command: asks for a printer and prints. A cancelled dialog ends it
+// silently; a printer that fails gets a message (stop icon, check title).
+// True when the report was printed.
+bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
+
+// The same report through the printer back-end into a PDF file, which replaces the one at
+// pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
+bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
+                    const FilePath& pdfPath, QString* problem);

@@ -1,0 +1,64 @@
+#include "sheet/printer.h"
+
+#include "sheet/modponteluma.h"
+#include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const SheetParams& sections() {
+    return windowParams("sezioni");
+}
+
+TEST(Printer, WindowWithoutReportIsRefusedWithAMessage) {
+    SheetParams params = sections();
+    params.report.heads = nullptr;
+    EXPECT_FALSE(ReportAvailable(params));
+    ScriptedDialogs dialogs;
+    EXPECT_FALSE(PrintReport(params, ComputedSheet(sections(), 1, {}), "rettangolo"));
+    EXPECT_EQ(dialogs.printerRequests, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    TextReport text; // composing it anyway must not crash
+    ComposeReport(params, ComputedSheet(sections(), 1, {{"1", "2"}}), "rettangolo", text);
+}
+
+TEST(Printer, PrinterPathCancelFaultAndPdf) {
+    QTemporaryDir dir;
+    const Sheet sheet = ComputedSheet(sections(), 1, {{"20", "30"}});
+    {
+        ScriptedDialogs dialogs;
+        dialogs.printerAccepted = false;
+        EXPECT_FALSE(PrintReport(sections(), sheet, "rettangolo"));
+        EXPECT_EQ(dialogs.printerRequests, 1);
+        EXPECT_TRUE(dialogs.messages.empty()); // a cancelled dialog ends quietly
+    }
+    {
+        ScriptedDialogs dialogs;
+        dialogs.pdfPath = dir.filePath("manca/relazione.pdf"); // the printer cannot start
+        EXPECT_FALSE(PrintReport(sections(), sheet, "rettangolo"));
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+        EXPECT_EQ(dialogs.messages[0].title, ModPonteluma::texts().checkTitle);
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith("La stampa non è riuscita"));
+    }
+    {
+        ScriptedDialogs dialogs;
+        dialogs.pdfPath = dir.filePath("relazione.pdf");
+        EXPECT_TRUE(PrintReport(sections(), sheet, "rettangolo"));
+        EXPECT_TRUE(dialogs.messages.empty());
+        QFile pdf(dialogs.pdfPath);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    }
+    QString problem;
+    EXPECT_FALSE(
+        WriteReportPdf(sections(), sheet, "rettangolo", dir.filePath("no/x.pdf"), &problem));
+    EXPECT_FALSE(problem.isEmpty());
+}
+
+} // namespace
