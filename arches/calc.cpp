@@ -27,13 +27,13 @@ const float k19_280 = static_cast<float>(19.0 / 280.0);
 const float k3_140 = static_cast<float>(3.0 / 140.0);
 
 struct HeadCaption {
-    const char* label;
+    int column; // result column (0 ends a list)
     const char* caption;
 };
 
 // Heads of the result columns, reset for every row before its typology relabels them.
-const HeadCaption kPlainHeads[] = {{"lbya", "ya"}, {"lbxa", "xa"}, {"lbxb", "xb"}, {"lbyb", "yb"},
-                                   {"lbma", "Ma"}, {"lbmb", "Mb"}, {"lbmc", "Mc"}};
+const HeadCaption kPlainHeads[] = {{Ya, "ya"}, {Xa, "xa"}, {Xb, "xb"}, {Yb, "yb"},
+                                   {Ma, "Ma"}, {Mb, "Mb"}, {Mc, "Mc"}};
 
 enum class Note { None, X, Mc };
 
@@ -46,37 +46,30 @@ struct Relabel {
 
 const Relabel& relabel(int typology) {
     static const Relabel table[kTypologies] = {
-        {{{"lbxa", "x"}}, Note::X},
-        {{{"lbya", "y"}}, Note::None},
-        {{{"lbxa", "x"}}, Note::None},
-        {{{"lbxa", "x"}, {"lbya", "y"}}, Note::None},
-        {{{"lbya", "y"}}, Note::None},
-        {{{"lbxa", "x *"}}, Note::Mc},
+        {{{Xa, "x"}}, Note::X},
+        {{{Ya, "y"}}, Note::None},
+        {{{Xa, "x"}}, Note::None},
+        {{{Xa, "x"}, {Ya, "y"}}, Note::None},
+        {{{Ya, "y"}}, Note::None},
+        {{{Xa, "x *"}}, Note::Mc},
         // The crown moment of 7 and 12 assumes the force on the left half, as in 6 and 11.
-        {{{"lbya", "y"}, {"lbxa", "xa *"}}, Note::Mc},
-        {{{"lbxa", "x *"}, {"lbmc", "Mc *"}}, Note::None},
-        {{{"lbxa", "x *"}, {"lbya", "y"}, {"lbmc", "Mc *"}}, Note::None},
-        {{{"lbya", "y"}, {"lbxa", "xa *"}, {"lbxb", "xb *"}, {"lbmc", "Mc *"}}, Note::None},
-        {{{"lbxa", "x *"},
-          {"lbya", "ya *"},
-          {"lbyb", "yb *"},
-          {"lbma", "Ma *"},
-          {"lbmb", "Mb *"},
-          {"lbmc", "Mc *"}},
+        {{{Ya, "y"}, {Xa, "xa *"}}, Note::Mc},
+        {{{Xa, "x *"}, {Mc, "Mc *"}}, Note::None},
+        {{{Xa, "x *"}, {Ya, "y"}, {Mc, "Mc *"}}, Note::None},
+        {{{Ya, "y"}, {Xa, "xa *"}, {Xb, "xb *"}, {Mc, "Mc *"}}, Note::None},
+        {{{Xa, "x *"}, {Ya, "ya *"}, {Yb, "yb *"}, {Ma, "Ma *"}, {Mb, "Mb *"}, {Mc, "Mc *"}},
          Note::Mc},
-        {{{"lbxa", "xa *"},
-          {"lbxb", "xb *"},
-          {"lbya", "y *"},
-          {"lbyb", "yb *"},
-          {"lbma", "Ma *"},
-          {"lbmb", "Mb *"},
-          {"lbmc", "Mc *"}},
+        {{{Xa, "xa *"},
+          {Xb, "xb *"},
+          {Ya, "y *"},
+          {Yb, "yb *"},
+          {Ma, "Ma *"},
+          {Mb, "Mb *"},
+          {Mc, "Mc *"}},
          Note::Mc},
-        {{{"lbxa", "x *"}, {"lbma", "Ma *"}, {"lbmb", "Mb *"}, {"lbmc", "Mc *"}}, Note::None},
-        {{{"lbya", "y *"}, {"lbxa", "x *"}, {"lbma", "Ma *"}, {"lbmb", "Mb *"}, {"lbmc", "Mc *"}},
-         Note::None},
-        {{{"lbxa", "xa *"}, {"lbxb", "xb *"}, {"lbma", "Ma *"}, {"lbmb", "Mb *"}, {"lbmc", "Mc *"}},
-         Note::None},
+        {{{Xa, "x *"}, {Ma, "Ma *"}, {Mb, "Mb *"}, {Mc, "Mc *"}}, Note::None},
+        {{{Ya, "y *"}, {Xa, "x *"}, {Ma, "Ma *"}, {Mb, "Mb *"}, {Mc, "Mc *"}}, Note::None},
+        {{{Xa, "xa *"}, {Xb, "xb *"}, {Ma, "Ma *"}, {Mb, "Mb *"}, {Mc, "Mc *"}}, Note::None},
     };
     return table[typology - 1];
 }
@@ -211,16 +204,15 @@ void store(Sheet& sheet, int row, const Values& v) {
 void relabelHeads(Sheet& sheet, int typology, double span) {
     const Relabel& r = relabel(typology);
     for (const HeadCaption& head : r.heads) {
-        if (!head.label)
+        if (!head.column)
             break;
-        sheet.setCaption(QString::fromLatin1(head.label), QString::fromLatin1(head.caption));
+        sheet.setResultHead(head.column, QString::fromLatin1(head.caption));
     }
     if (r.note == Note::None)
         return;
     const QString symbol = r.note == Note::X ? QStringLiteral("x") : QStringLiteral("Mc");
-    sheet.setCaption("note", "La formula di " + symbol + QStringLiteral(" è valida per a<=m.") +
-                                 ModPonteluma::Str(span / 2) + " (l/2)");
-    sheet.setHidden("note", false);
+    sheet.setNote("note", "La formula di " + symbol + QStringLiteral(" è valida per a<=m.") +
+                              ModPonteluma::Str(span / 2) + " (l/2)");
 }
 
 } // namespace
@@ -249,9 +241,8 @@ bool ArchesUsesHeight(int typology) {
 
 void ResetArchesHeads(Sheet& sheet) {
     for (const HeadCaption& head : kPlainHeads)
-        sheet.setCaption(QString::fromLatin1(head.label), QString::fromLatin1(head.caption));
-    sheet.setHidden("note", true);
-    sheet.setCaption("note", QString());
+        sheet.setResultHead(head.column, QString::fromLatin1(head.caption));
+    sheet.setNote("note", QString(), true);
 }
 
 CalcOutcome CalculateArches(Sheet& sheet, int typology) {

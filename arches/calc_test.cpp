@@ -129,9 +129,11 @@ TEST(ArchesCalc, ARowThatCannotBeComputedShowsNothingAndLaterRowsAreComputed) {
         // The heads and the note follow the last row computed, row 3.
         Sheet alone = archSheet({longer});
         CalculateArches(alone, s.typology);
-        for (const char* label : {"lbya", "lbyb", "lbxa", "lbxb", "lbma", "lbmb", "lbmc", "note"})
-            EXPECT_EQ(sheet.caption(label), alone.caption(label)) << context << " " << label;
-        EXPECT_EQ(sheet.isHidden("note"), alone.isHidden("note")) << context;
+        for (int column = 1; column <= 7; ++column)
+            EXPECT_EQ(sheet.resultHead(column), alone.resultHead(column))
+                << context << " " << column;
+        EXPECT_EQ(sheet.note("note").text, alone.note("note").text) << context;
+        EXPECT_EQ(sheet.note("note").hidden, alone.note("note").hidden) << context;
     }
 }
 
@@ -174,21 +176,21 @@ TEST(ArchesCalc, HeadsAndNoteTellWhichResultsCoincideAndWhichNeedAParabola) {
         Sheet sheet = archSheet({{"7", "1000", "3", "2", "2"}, {"10", "1000", "3", "2", "2"}});
         CalculateArches(sheet, 11);
         CalculateArches(sheet, h.typology);
-        const std::vector<QString> actual = {sheet.caption("lbya"), sheet.caption("lbyb"),
-                                             sheet.caption("lbxa"), sheet.caption("lbxb"),
-                                             sheet.caption("lbma"), sheet.caption("lbmb"),
-                                             sheet.caption("lbmc")};
+        const std::vector<QString> actual = {
+            sheet.resultHead(1), sheet.resultHead(2), sheet.resultHead(3), sheet.resultHead(4),
+            sheet.resultHead(5), sheet.resultHead(6), sheet.resultHead(7)};
         const std::vector<QString> expected = {h.ya, h.yb, h.xa, h.xb, h.ma, h.mb, h.mc};
         EXPECT_EQ(actual, expected) << "typology " << h.typology;
-        EXPECT_EQ(sheet.isHidden("note"), QString(h.note).isEmpty()) << "typology " << h.typology;
-        EXPECT_EQ(sheet.caption("note"), QString(h.note)) << "typology " << h.typology;
+        EXPECT_EQ(sheet.note("note").hidden, QString(h.note).isEmpty())
+            << "typology " << h.typology;
+        EXPECT_EQ(sheet.note("note").text, QString(h.note)) << "typology " << h.typology;
     }
 }
 
 TEST(ArchesCalc, NoteGivesHalfTheLastSpanWithAPoint) {
     Sheet sheet = archSheet({{"10", "1000", "3", "", "2"}, {"7", "1000", "3", "", "2"}});
     CalculateArches(sheet, 6);
-    EXPECT_EQ(sheet.caption("note"), "La formula di Mc è valida per a<=m. 3.5 (l/2)");
+    EXPECT_EQ(sheet.note("note").text, "La formula di Mc è valida per a<=m. 3.5 (l/2)");
 }
 
 } // namespace

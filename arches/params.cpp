@@ -90,8 +90,8 @@ SheetParams make() {
     };
     p.layout = [](int typology, Sheet& sheet) {
         const Load load = loadOf(typology);
-        sheet.setCaption("label2", QString::fromLatin1(load.caption));
-        sheet.setCaption("mis2", QString::fromLatin1(load.unit));
+        sheet.setDataHead(2, QString::fromLatin1(load.caption));
+        sheet.setDataUnit(2, QString::fromLatin1(load.unit));
         // Heads relabelled for another typology must not outlive it.
         ResetArchesHeads(sheet);
     };

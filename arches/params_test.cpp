@@ -31,30 +31,30 @@ TEST(ArchesParams, ColumnsInUseAndLoadCaptionOfEachTypology) {
         EXPECT_EQ(p.uses(l.typology, 4), l.alt) << "typology " << l.typology;
         Sheet sheet = newSheet(p);
         layOut(p, sheet, l.typology);
-        EXPECT_EQ(sheet.caption("label2"), l.load) << "typology " << l.typology;
-        EXPECT_EQ(sheet.caption("mis2"), l.unit) << "typology " << l.typology;
+        EXPECT_EQ(sheet.dataHead(2), l.load) << "typology " << l.typology;
+        EXPECT_EQ(sheet.dataUnit(2), l.unit) << "typology " << l.typology;
     }
 }
 
 TEST(ArchesParams, LayingOutForANewTypologyForgetsTheOldRelabels) {
     const SheetParams& p = archesParams();
     Sheet sheet = newSheet(p);
-    EXPECT_TRUE(sheet.isHidden("note"));
-    EXPECT_FALSE(sheet.isHidden("parabolica"));
-    EXPECT_EQ(sheet.caption("parabolica"), "Le formule segnate con l'asterisco sono valide solo "
-                                           "per gli archi a forma parabolica.");
+    EXPECT_TRUE(sheet.note("note").hidden);
+    EXPECT_FALSE(sheet.note("parabolica").hidden);
+    EXPECT_EQ(sheet.note("parabolica").text, "Le formule segnate con l'asterisco sono valide solo "
+                                             "per gli archi a forma parabolica.");
     sheet.setDatum(1, 1, "10");
     sheet.setDatum(2, 1, "1000");
     sheet.setDatum(3, 1, "3");
     sheet.setDatum(5, 1, "2");
     sheet.CountRows();
     p.calculate(sheet, 11);
-    EXPECT_EQ(sheet.caption("lbma"), "Ma *");
-    EXPECT_FALSE(sheet.isHidden("note"));
+    EXPECT_EQ(sheet.resultHead(5), "Ma *");
+    EXPECT_FALSE(sheet.note("note").hidden);
     layOut(p, sheet, 4);
-    EXPECT_EQ(sheet.caption("lbma"), "Ma");
-    EXPECT_EQ(sheet.caption("lbya"), "ya");
-    EXPECT_TRUE(sheet.isHidden("note"));
+    EXPECT_EQ(sheet.resultHead(5), "Ma");
+    EXPECT_EQ(sheet.resultHead(1), "ya");
+    EXPECT_TRUE(sheet.note("note").hidden);
 }
 
 struct Hint {

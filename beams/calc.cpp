@@ -288,8 +288,8 @@ CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
         }
         storeRow(sheet, typology, row, f);
         const bool pointLoadInSpan = typology == 4 || typology == 10 || typology == 16;
-        sheet.setCaption("labelM", pointLoadInSpan ? QStringLiteral("momento C")
-                                                   : QStringLiteral("momento max"));
+        sheet.setResultHead(MomC, pointLoadInSpan ? QStringLiteral("momento C")
+                                                  : QStringLiteral("momento max"));
     }
     return outcome;
 }

@@ -75,7 +75,7 @@ TEST(BeamsCalc, WorkedExamples) {
         const std::string context = "typology " + std::to_string(c.typology);
         EXPECT_TRUE(outcome.refusal.isEmpty()) << context;
         expectResults(sheet, 1, c.results, context);
-        EXPECT_EQ(sheet.caption("labelM"), c.caption) << context;
+        EXPECT_EQ(sheet.resultHead(3), c.caption) << context;
     }
 }
 

@@ -73,13 +73,13 @@ SheetParams make() {
     p.uses = [](int typology, int column) { return column <= 2 || Beams::UsesDato3(typology); };
     p.layout = [](int typology, Sheet& sheet) {
         const DatumHeads& heads = datumHeads(typology);
-        sheet.setCaption("label2", heads.label2);
-        sheet.setCaption("mis2", heads.mis2);
+        sheet.setDataHead(2, heads.label2);
+        sheet.setDataUnit(2, heads.mis2);
         // A one-datum typology blanks the third head: its boxes are greyed.
-        sheet.setCaption("label3", heads.label3 ? heads.label3 : "");
-        sheet.setCaption("mis3", heads.mis3 ? heads.mis3 : "");
+        sheet.setDataHead(3, heads.label3 ? heads.label3 : "");
+        sheet.setDataUnit(3, heads.mis3 ? heads.mis3 : "");
         // The calculation names the span moment "momento C" where a load lies in the span.
-        sheet.setCaption("labelM", "momento max");
+        sheet.setResultHead(Beams::MomC, "momento max");
     };
     p.calculate = CalculateBeams;
 
@@ -106,9 +106,9 @@ SheetParams make() {
     p.report.title = "PONTELUMA - calcolo di travi semplici";
     p.report.legend = [](const Sheet& sheet) {
         QStringList legend{"trave    = numero della trave calcolata", "luce     = luce della trave",
-                           "dato 2   = " + sheet.caption("label2")};
-        if (!sheet.caption("label3").isEmpty())
-            legend << "dato 3   = " + sheet.caption("label3");
+                           "dato 2   = " + sheet.dataHead(2)};
+        if (!sheet.dataHead(3).isEmpty())
+            legend << "dato 3   = " + sheet.dataHead(3);
         legend << "mom.A    = momento nel vincolo A"
                << "mom.B    = momento nel vincolo B"
                << "mom.c  = momento massimo nella campata"
@@ -121,8 +121,8 @@ SheetParams make() {
             {{6, "trave   luce    dato 2    dato 3    mom.A     mom.B     mom.c     taglio A  "
                  "taglio B"}},
             {{6, "  n      m"},
-             {23, sheet.caption("mis2")},
-             {35, sheet.caption("mis3")},
+             {23, sheet.dataUnit(2)},
+             {35, sheet.dataUnit(3)},
              {44, "kgm"},
              {54, "kgm"},
              {64, "kgm"},
@@ -151,8 +151,8 @@ SheetParams make() {
     // Hovering a row number shows where its largest span moment lies.
     p.numberHovered = [](Sheet& sheet, int typology, int row) {
         bool visible = false;
-        sheet.setCaption("perX", BeamHoverCaption(sheet, typology, row, &visible));
-        sheet.setHidden("perX", !visible);
+        const QString caption = BeamHoverCaption(sheet, typology, row, &visible);
+        sheet.setNote("perX", caption, !visible);
     };
     return p;
 }

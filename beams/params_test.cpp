@@ -49,13 +49,13 @@ TEST(BeamsParams, LayoutSetsTheDatumHeadsOfEachTypology) {
         // Laid out after typology 15 and a span moment named "momento C", so a one-datum
         // layout shows that it leaves no head of the earlier one behind.
         Sheet sheet = laidOut(15);
-        sheet.setCaption("labelM", "momento C");
+        sheet.setResultHead(3, "momento C");
         layOut(params, sheet, c.typology);
-        EXPECT_EQ(sheet.caption("label2"), c.label2) << context;
-        EXPECT_EQ(sheet.caption("mis2"), c.mis2) << context;
-        EXPECT_EQ(sheet.caption("label3"), c.label3 ? c.label3 : "") << context;
-        EXPECT_EQ(sheet.caption("mis3"), c.mis3 ? c.mis3 : "") << context;
-        EXPECT_EQ(sheet.caption("labelM"), "momento max") << context;
+        EXPECT_EQ(sheet.dataHead(2), c.label2) << context;
+        EXPECT_EQ(sheet.dataUnit(2), c.mis2) << context;
+        EXPECT_EQ(sheet.dataHead(3), c.label3 ? c.label3 : "") << context;
+        EXPECT_EQ(sheet.dataUnit(3), c.mis3 ? c.mis3 : "") << context;
+        EXPECT_EQ(sheet.resultHead(3), "momento max") << context;
         // The legend names the third datum only when there is one.
         const QStringList legend = params.report.legend(sheet);
         EXPECT_EQ(legend.filter("dato 3").size(), c.label3 ? 1 : 0) << context;
@@ -113,8 +113,8 @@ TEST(BeamsParams, CommandLineHeader) {
 
 TEST(BeamsParams, ExtraLabelPerXStartsHidden) {
     const Sheet sheet = newSheet(beamsParams());
-    EXPECT_TRUE(sheet.hasCaption("perX"));
-    EXPECT_TRUE(sheet.isHidden("perX"));
+    EXPECT_TRUE(sheet.notes().contains("perX"));
+    EXPECT_TRUE(sheet.note("perX").hidden);
 }
 
 TEST(BeamsReport, ValuesEndBeforeTheirColumns) {

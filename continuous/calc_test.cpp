@@ -197,7 +197,7 @@ TEST(ContinuousParams, ArchiveHoldsSpanAndLoadOfEachBeam) {
         head << column.computeHead;
     EXPECT_EQ(head.join(';'), "trave;luce;carico;A-B;mom.B;B-C;mom.C;C-D;mom.D;D-E;Ra;Rb;Rc;Rd;Re");
     const Sheet fresh = newSheet(params);
-    EXPECT_TRUE(fresh.isHidden("distanza"));
+    EXPECT_TRUE(fresh.note("distanza").hidden);
 }
 
 TEST(ContinuousReport, NumbersLineUpOnTheirDecimalColumns) {

@@ -120,14 +120,15 @@ SheetParams make() {
         const DistanceDisplay display = ContinuousDistance(sheet, typology, column / 2, row);
         if (display.kind == DistanceKind::NoChange)
             return hover;
-        sheet.setHidden("distanza", display.kind == DistanceKind::Hide);
         if (display.kind == DistanceKind::Show) {
-            sheet.setCaption("distanza", display.caption);
+            sheet.setNote("distanza", display.caption);
             hover.paintResult = true;
+        } else {
+            sheet.hideNote("distanza");
         }
         return hover;
     };
-    p.cleared = [](Sheet& sheet) { sheet.setHidden("distanza", true); };
+    p.cleared = [](Sheet& sheet) { sheet.hideNote("distanza"); };
     return p;
 }
 

@@ -128,7 +128,7 @@ TEST(PlatesParams, SecondSideAndFirstHeadFollowTheShape) {
         Sheet sheet = newSheet(p);
         layOut(p, sheet, s.typology == 1 ? 3 : 1); // from the other shape
         layOut(p, sheet, s.typology);
-        EXPECT_EQ(sheet.caption("label1"), s.head) << s.typology;
+        EXPECT_EQ(sheet.dataHead(1), s.head) << s.typology;
         // The check of a circular sheet never asks for the second column.
         Sheet rows = plateSheet({{"2", "", "500"}});
         EXPECT_EQ(Check(p, rows, s.typology).complete, !s.ly) << s.typology;

@@ -37,8 +37,8 @@ SheetParams make() {
     // Circular plates have a radius and no second side.
     p.uses = [](int typology, int column) { return column != 2 || typology <= 2; };
     p.layout = [](int typology, Sheet& sheet) {
-        sheet.setCaption("label1",
-                         typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
+        sheet.setDataHead(1,
+                          typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
     };
     p.calculate = CalculatePlates;
 

@@ -36,8 +36,6 @@ const Shape& shape(int typology) {
     return kShapes[qBound(1, typology, kShapeCount) - 1];
 }
 
-const char* const kHeadLabels[] = {"Label1", "Label2", "Label3", "Label4"};
-
 SheetParams make() {
     SheetParams p;
     p.name = "sezioni";
@@ -77,7 +75,7 @@ SheetParams make() {
         const Shape& s = shape(typology);
         for (int c = 0; c < 4; ++c) {
             if (s.heads[c])
-                sheet.setCaption(kHeadLabels[c], QString::fromUtf8(s.heads[c]));
+                sheet.setDataHead(c + 1, QString::fromUtf8(s.heads[c]));
         }
     };
     p.calculate = CalculateSections;
@@ -106,10 +104,10 @@ SheetParams make() {
     p.report.legend = [](const Sheet& sheet) {
         return QStringList{
             "sezione = numero della sezione calcolata",
-            "dato 1  = " + sheet.caption("Label1"),
-            "dato 2  = " + sheet.caption("Label2"),
-            "dato 3  = " + sheet.caption("Label3"),
-            "dato 4  = " + sheet.caption("Label4"),
+            "dato 1  = " + sheet.dataHead(1),
+            "dato 2  = " + sheet.dataHead(2),
+            "dato 3  = " + sheet.dataHead(3),
+            "dato 4  = " + sheet.dataHead(4),
             "I       = momento d'inerzia",
             "E       = distanza dell'asse neutro dalle fibre più lontane",
             "W       = momento di resistenza I/E",

@@ -114,9 +114,9 @@ TEST(Document, ChoosingATypologyClearsUnlessTheWindowKeepsTheData) {
 
 TEST(Document, ClearingRunsTheWindowsOwnHook) {
     Document continuous(windowParams("continue"));
-    continuous.sheet().setHidden("distanza", false);
+    continuous.sheet().setNote("distanza", "x");
     continuous.clear();
-    EXPECT_TRUE(continuous.sheet().isHidden("distanza"));
+    EXPECT_TRUE(continuous.sheet().note("distanza").hidden);
 }
 
 TEST(Document, CheckNamesTheFirstIncompleteRowAndWhereToType) {

@@ -341,15 +341,13 @@ void SheetWindow::CountRows() {
 QString SheetWindow::cellName(int column, int visibleRow, bool result) const {
     QString name = "riga " + QString::number(firstVisibleRow() + visibleRow - 1) + ", ";
     QString unit;
+    const Sheet& sheet = m_document.sheet();
     if (result) {
-        const ResultColumn& declared = m_params.results[column - 1];
-        name += m_document.sheet().caption(declared.headLabel);
-        unit = m_document.sheet().caption(declared.unitLabel);
+        name += sheet.resultHead(column);
+        unit = sheet.resultUnit(column);
     } else {
-        const DataColumn& declared = m_params.data[column - 1];
-        name += m_document.sheet().caption(declared.headLabel);
-        unit = declared.unitLabel.isEmpty() ? declared.unit
-                                            : m_document.sheet().caption(declared.unitLabel);
+        name += sheet.dataHead(column);
+        unit = sheet.dataUnit(column);
     }
     if (!unit.isEmpty())
         name += ", " + unit;

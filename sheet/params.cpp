@@ -2,20 +2,16 @@
 
 Sheet newSheet(const SheetParams& params) {
     Sheet sheet(int(params.data.size()), int(params.results.size()));
-    for (const DataColumn& column : params.data) {
-        sheet.setCaption(column.headLabel, column.head);
-        if (!column.unitLabel.isEmpty())
-            sheet.setCaption(column.unitLabel, column.unit);
+    for (int c = 1; c <= int(params.data.size()); ++c) {
+        sheet.setDataHead(c, params.data[c - 1].head);
+        sheet.setDataUnit(c, params.data[c - 1].unit);
     }
-    for (const ResultColumn& column : params.results) {
-        sheet.setCaption(column.headLabel, column.head);
-        if (!column.unitLabel.isEmpty())
-            sheet.setCaption(column.unitLabel, column.unit);
+    for (int c = 1; c <= int(params.results.size()); ++c) {
+        sheet.setResultHead(c, params.results[c - 1].head);
+        sheet.setResultUnit(c, params.results[c - 1].unit);
     }
-    for (const ExtraLabel& label : params.extras) {
-        sheet.setCaption(label.name, label.caption);
-        sheet.setHidden(label.name, !label.visible);
-    }
+    for (const ExtraLabel& label : params.extras)
+        sheet.declareNote(label.name, {label.caption, !label.visible});
     return sheet;
 }
 

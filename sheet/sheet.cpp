@@ -7,7 +7,9 @@
 Sheet::Sheet(int dataColumns, int resultColumns)
     : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
       m_results(resultColumns, std::vector<Result>(kMaxRows + 2)),
-      m_outOfRange(kMaxRows + 2, false) {}
+      m_outOfRange(kMaxRows + 2, false), m_dataHeads(size_t(dataColumns)),
+      m_dataUnits(size_t(dataColumns)), m_resultHeads(size_t(resultColumns)),
+      m_resultUnits(size_t(resultColumns)) {}
 
 void Sheet::setDatum(int column, int row, const QString& text) {
     Cell& cell = m_data[column - 1][row];
@@ -70,9 +72,21 @@ void Sheet::clear() {
     m_n = 0;
 }
 
-void Sheet::setHidden(const QString& label, bool hidden) {
-    if (hidden)
-        m_hidden.insert(label);
-    else
-        m_hidden.remove(label);
+const Sheet::Note& Sheet::note(const QString& name) const {
+    static const Note none;
+    const auto found = m_notes.constFind(name);
+    return found == m_notes.constEnd() ? none : *found;
+}
+
+void Sheet::setNote(const QString& name, const QString& text, bool hidden) {
+    const auto found = m_notes.find(name);
+    Q_ASSERT_X(found != m_notes.end(), "Sheet::setNote", "a label the window does not declare");
+    if (found != m_notes.end())
+        *found = Note{text, hidden};
+}
+
+void Sheet::hideNote(const QString& name) {
+    const auto found = m_notes.find(name);
+    if (found != m_notes.end())
+        found->hidden = true;
 }

@@ -65,13 +65,28 @@ public:
     // Empties every datum and result; n becomes 0.
     void clear();
 
-    // Captions of named labels set by the layout and the calculation.
-    QString caption(const QString& label) const { return m_captions.value(label); }
-    bool hasCaption(const QString& label) const { return m_captions.contains(label); }
-    void setCaption(const QString& label, const QString& text) { m_captions[label] = text; }
-    bool isHidden(const QString& label) const { return m_hidden.contains(label); }
-    void setHidden(const QString& label, bool hidden);
-    const QHash<QString, QString>& captions() const { return m_captions; }
+    // Heads and units of the columns as the layout and the calculation set them,
+    // counted from 1 like the columns.
+    const QString& dataHead(int column) const { return m_dataHeads[column - 1]; }
+    const QString& dataUnit(int column) const { return m_dataUnits[column - 1]; }
+    const QString& resultHead(int column) const { return m_resultHeads[column - 1]; }
+    const QString& resultUnit(int column) const { return m_resultUnits[column - 1]; }
+    void setDataHead(int column, const QString& text) { m_dataHeads[column - 1] = text; }
+    void setDataUnit(int column, const QString& text) { m_dataUnits[column - 1] = text; }
+    void setResultHead(int column, const QString& text) { m_resultHeads[column - 1] = text; }
+    void setResultUnit(int column, const QString& text) { m_resultUnits[column - 1] = text; }
+
+    // The window's own labels (notes, hover displays), by the name its table declares
+    // them with; only declared labels exist.
+    struct Note {
+        QString text;
+        bool hidden = false;
+    };
+    void declareNote(const QString& name, const Note& note) { m_notes[name] = note; }
+    const Note& note(const QString& name) const;
+    void setNote(const QString& name, const QString& text, bool hidden = false);
+    void hideNote(const QString& name);
+    const QHash<QString, Note>& notes() const { return m_notes; }
 
 private:
     struct Cell {
@@ -82,6 +97,6 @@ private:
     std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
     std::vector<bool> m_outOfRange;             // [row], row 0 unused
     int m_n = 0;
-    QHash<QString, QString> m_captions;
-    QSet<QString> m_hidden;
+    std::vector<QString> m_dataHeads, m_dataUnits, m_resultHeads, m_resultUnits;
+    QHash<QString, Note> m_notes;
 };

@@ -144,20 +144,33 @@ void SheetWindow::fitHead(QLabel* head) {
     head->setFont(font);
 }
 
+// Shows the heads and units of every column and the window's own labels as the
+// document has them.
 void SheetWindow::syncCaptions() {
+    const Sheet& sheet = m_document.sheet();
     bool changed = false;
-    for (auto it = m_document.sheet().captions().constBegin();
-         it != m_document.sheet().captions().constEnd(); ++it) {
-        if (QLabel* target = m_named.value(it.key())) {
-            const QString text = shown(it.value());
-            if (target->text() != text) {
-                target->setText(text);
-                if (m_heads.contains(target))
-                    fitHead(target);
-                changed = true;
-            }
-            target->setVisible(!m_document.sheet().isHidden(it.key()));
-        }
+    const auto show = [this, &changed](const QString& labelName, const QString& caption) {
+        QLabel* target = m_named.value(labelName);
+        const QString text = shown(caption);
+        if (!target || target->text() == text)
+            return;
+        target->setText(text);
+        if (m_heads.contains(target))
+            fitHead(target);
+        changed = true;
+    };
+    for (int c = 1; c <= int(m_params.data.size()); ++c) {
+        show(m_params.data[c - 1].headLabel, sheet.dataHead(c));
+        show(m_params.data[c - 1].unitLabel, sheet.dataUnit(c));
+    }
+    for (int c = 1; c <= int(m_params.results.size()); ++c) {
+        show(m_params.results[c - 1].headLabel, sheet.resultHead(c));
+        show(m_params.results[c - 1].unitLabel, sheet.resultUnit(c));
+    }
+    for (auto it = sheet.notes().constBegin(); it != sheet.notes().constEnd(); ++it) {
+        show(it.key(), it->text);
+        if (QLabel* target = m_named.value(it.key()))
+            target->setVisible(!it->hidden);
     }
     if (changed)
         updateAccessibleNames();
