@@ -5,7 +5,9 @@
 #include "help/info.h"
 #include "help/tips.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <map>
 
 namespace {
@@ -30,11 +32,29 @@ QWidget* loaded(const QString& name) {
     return found->second;
 }
 
+// A window opened from another one appears over its middle, inside the screen, rather
+// than wherever its own size left it.
+void centreOn(QWidget* window, const QWidget* opener) {
+    if (!opener || opener == window || !opener->isVisible())
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(opener->frameGeometry().center());
+    if (const QScreen* screen = opener->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(
+            qBound(room.left(), frame.left(), qMax(room.left(), room.right() - frame.width())));
+        frame.moveTop(
+            qBound(room.top(), frame.top(), qMax(room.top(), room.bottom() - frame.height())));
+    }
+    window->move(frame.topLeft());
+}
+
 template <typename Make> void showWindow(const QString& name, Make make) {
     QWidget* window = loaded(name);
     if (!window) {
         window = make();
         registry()[name] = window;
+        centreOn(window, QApplication::activeWindow());
     }
     window->show();
     window->raise();

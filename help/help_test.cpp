@@ -307,3 +307,20 @@ TEST(HelpTexts, PagesNameWhatTheirWindowsUse) {
             EXPECT_TRUE(helpText(mention.page)->text.contains(QString::fromUtf8(word)))
                 << mention.page << ": " << word;
 }
+
+TEST_F(HelpWindows, WindowsOpenCentredOnTheWindowThatOpensThem) {
+    QWidget opener;
+    opener.setGeometry(100, 80, 700, 500);
+    opener.show();
+    QApplication::setActiveWindow(&opener);
+    const QPoint middle = opener.frameGeometry().center();
+    ShowAbout();
+    ShowTips();
+    ShowHelpPage("guidatravi");
+    for (const char* name : {"informa", "frmTip", "guidatravi"}) {
+        QWidget* window = HelpWindow(name);
+        ASSERT_NE(window, nullptr) << name;
+        const QPoint centre = window->frameGeometry().center();
+        EXPECT_LE((centre - middle).manhattanLength(), 4) << name;
+    }
+}

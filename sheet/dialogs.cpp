@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +21,14 @@ public:
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
         box.setText(shown);
         box.setIcon(qtIcon(icon));
+        // The box is at least as wide as its title, which says what the message is about
+        // ("Attenzione: i dati non archiviati andranno persi !").
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 120;
+            grid->addItem(
+                new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
+        }
         if (buttons == Buttons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(defaultButton == Answer::No ? QMessageBox::No : QMessageBox::Yes);
