@@ -293,7 +293,8 @@ TEST(HelpTexts, PagesNameWhatTheirWindowsUse) {
     const std::vector<Mention> mentions = {
         {"guidaarchivio",
          {"Ponteluma-sez-", "Ponteluma-trav-", "Ponteluma-cont-", "Ponteluma-arc-",
-          "Ponteluma-piastr-", "Apri", "Salva con nome", "Elimina", "controllo"}},
+          "Ponteluma-piastr-", "Apri", "Salva con nome", "Elimina", "controllo", "Copia tabella",
+          "Incolla righe", "Esporta tabella", "ponteluma compute FILE"}},
         {"guidafunzionamento", {"bianche", "azzurre", "barra degli strumenti"}},
         {"guidaarchi", {"parabolica", "I·cos φ costante", "accorciamento della linea d'asse"}},
         {"guidasezioni", {"cm4", "cm3", "cm2", "Ponteluma-sez-"}},

@@ -81,6 +81,7 @@ void SheetWindow::buildMenus() {
     add(file, "salva", "&Salva", &SheetWindow::salva);
     add(file, "salvanome", "Salva con &nome...", &SheetWindow::salvanome);
     add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
+    add(file, "esporta", "&Esporta tabella...", &SheetWindow::esporta);
     file->addSeparator();
     add(file, "stampa", "S&tampa", &SheetWindow::stampa);
     file->addSeparator();
@@ -91,6 +92,9 @@ void SheetWindow::buildMenus() {
     add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
     add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
     add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
+    modif->addSeparator();
+    add(modif, "copia", "&Copia tabella", &SheetWindow::copia);
+    add(modif, "incolla", "&Incolla righe", &SheetWindow::incolla);
 
     QMenu* visu = menuBar()->addMenu("&Visualizza");
     visu->setObjectName("visu");
@@ -125,6 +129,9 @@ void SheetWindow::addShortcuts() {
         {"salva", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"salvanome", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"stampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        // Ctrl+C and Ctrl+V stay the text copy and paste of a box.
+        {"copia", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"incolla", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
         {"finestra", QKeySequence(Qt::Key_F1)},
     };
     for (const auto& [name, key] : keys) {

@@ -122,8 +122,12 @@ QStringList QtFilters(const QString& storedFilter) {
         QString pattern = parts.at(i + 1).trimmed();
         if (pattern == QLatin1String("*.*"))
             pattern = QStringLiteral("*"); // every file, with or without an extension
-        // Qt reads the patterns from the last parentheses, so the description keeps its text.
-        filters << description + " (" + pattern + ")";
+        // Qt reads the patterns from the last parentheses, so the description keeps its text;
+        // one that already ends with its own patterns is shown as it is.
+        if (description.endsWith("(" + pattern + ")"))
+            filters << description;
+        else
+            filters << description + " (" + pattern + ")";
     }
     return filters;
 }

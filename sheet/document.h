@@ -53,6 +53,12 @@ public:
     // The type chooser's choice: the data go unless the window keeps them across the two
     // typologies. The caller lays the window out for it.
     Effect chooseTypology(int typology);
+    // Rows pasted as text (a spreadsheet's cells or the copied table) from the sheet row
+    // of the box that has the focus (0: none, the rows go after the last one); never
+    // beyond row n + 1, so no blank rows are left. The text is checked whole: a wrong
+    // cell or too many rows change nothing and the message names them; otherwise the
+    // data are stored, n is counted and the sheet computed once.
+    Effect pasteRows(int focusedRow, const QString& text);
 
     // What the hint box says.
     QString hint() const;

@@ -1,5 +1,8 @@
 #include "sheet/paste.h"
 
+#include "sheet/document.h"
+#include "sheet/modponteluma.h"
+
 #include <QStringList>
 
 namespace {
@@ -117,4 +120,68 @@ PastedRows ParsePastedRows(const QString& text, const PasteShape& shape) {
         pasted.cells.push_back(std::move(cells));
     }
     return pasted;
+}
+
+namespace {
+
+// The rules of the grid hold for pasted rows too: a box shows the whole datum, and no
+// datum lies beyond the last row with a first datum (it would be neither saved nor
+// printed). The first such cell is named; empty when there is none.
+QString pastedRowsFault(const Sheet& pasted, const PastedRows& rows) {
+    for (int i = 0; i < int(rows.cells.size()); ++i) {
+        const int row = rows.firstRow + i;
+        for (int c = 1; c <= pasted.dataColumns(); ++c) {
+            const QString& datum = pasted.datum(c, row);
+            if (datum.length() > kMaxDatumLength)
+                return "Riga " + QString::number(row) + ", colonna " + QString::number(c) +
+                       ": il dato \"" + datum + "\" ha più di " + QString::number(kMaxDatumLength) +
+                       " caratteri; non è stato incollato nulla.";
+        }
+        // Beyond n the first datum is empty: the row may hold no other datum.
+        bool data = false;
+        for (int c = 2; c <= pasted.dataColumns(); ++c)
+            data = data || !pasted.isEmpty(c, row);
+        if (row > pasted.n() && data)
+            return "Riga " + QString::number(row) +
+                   ", colonna 1: manca il dato della prima colonna, senza il quale i dati "
+                   "della riga non vengono considerati; non è stato incollato nulla.";
+    }
+    return QString();
+}
+
+} // namespace
+
+Effect Document::pasteRows(int focusedRow, const QString& text) {
+    const int next = m_sheet.n() + 1;
+    PasteShape shape;
+    shape.dataColumns = m_sheet.dataColumns();
+    for (int c = 1; c <= shape.dataColumns; ++c)
+        shape.used.push_back(!m_params->uses || m_params->uses(m_typology, c));
+    shape.numberHead = m_params->computeItem;
+    shape.firstRow = focusedRow > 0 ? qMin(focusedRow, next) : next;
+    shape.lastRow = kMaxRows;
+    const PastedRows rows = ParsePastedRows(text, shape);
+    const auto refuse = [](const QString& text) {
+        Effect effect;
+        effect.messages.push_back({text, Icon::Stop, ModPonteluma::texts().checkTitle});
+        return effect;
+    };
+    if (!rows.refusal.isEmpty())
+        return refuse(rows.refusal);
+    if (rows.cells.empty())
+        return {}; // nothing to paste
+    // The rows go into a copy, which replaces the sheet only when it is sound.
+    Sheet pasted = m_sheet;
+    for (int i = 0; i < int(rows.cells.size()); ++i) {
+        for (int c = 1; c <= int(rows.cells[size_t(i)].size()); ++c) {
+            if (const std::optional<QString>& cell = rows.cells[size_t(i)][size_t(c - 1)])
+                pasted.setDatum(c, rows.firstRow + i, *cell);
+        }
+    }
+    pasted.CountRows();
+    const QString fault = pastedRowsFault(pasted, rows);
+    if (!fault.isEmpty())
+        return refuse(fault);
+    m_sheet = std::move(pasted);
+    return calculate();
 }

@@ -51,6 +51,10 @@ public:
     void colora();
     void controlla();
     void cancella();
+    // The table as text: copied to the clipboard, rows pasted from it, exported as CSV.
+    void copia();
+    void incolla();
+    void esporta();
     void aiuto();
     void finestra();
     // fin1, fin2, ...: 1 the main window, then the calculation windows in the list's order.

@@ -6,6 +6,7 @@
 #include "sheet/params.h"
 #include "sheet/printer.h"
 #include "sheet/safefile.h"
+#include "sheet/table.h"
 #include "shell/translations.h"
 #include "shell/windows.h"
 
@@ -143,26 +144,6 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     return QString();
 }
 
-QString table(const Document& document) {
-    const SheetParams& params = document.params();
-    QStringList head{params.computeItem};
-    for (const DataColumn& column : params.data)
-        head << column.computeHead;
-    for (const ResultColumn& column : params.results)
-        head << column.computeHead;
-    QString text = head.join(';') + '\n';
-    const Sheet& sheet = document.sheet();
-    for (int row = 1; row <= sheet.n(); ++row) {
-        QStringList fields{QString::number(row)};
-        for (int column = 1; column <= sheet.dataColumns(); ++column)
-            fields << sheet.datum(column, row);
-        for (int column = 1; column <= sheet.resultColumns(); ++column)
-            fields << sheet.resultText(column, row);
-        text += fields.join(';') + '\n';
-    }
-    return text;
-}
-
 // The printer back-end needs a GUI application; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance())
@@ -239,7 +220,7 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     const QString typologyName = document->typologyName();
 
     if (!isReport)
-        return print(table(*document),
+        return print(ComputeTable(*document),
                      "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
     if (request.text)
         return print(ReportText(params, document->sheet(), typologyName),

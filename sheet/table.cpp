@@ -1,0 +1,59 @@
+#include "sheet/table.h"
+
+#include "sheet/document.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+QString tableText(const Document& document, QChar separator, const QString& lineEnd) {
+    const SheetParams& params = document.params();
+    QStringList head{params.computeItem};
+    for (const DataColumn& column : params.data)
+        head << column.computeHead;
+    for (const ResultColumn& column : params.results)
+        head << column.computeHead;
+    QString text = head.join(separator) + lineEnd;
+    const Sheet& sheet = document.sheet();
+    for (int row = 1; row <= sheet.n(); ++row) {
+        QStringList fields{QString::number(row)};
+        for (int column = 1; column <= sheet.dataColumns(); ++column)
+            fields << sheet.datum(column, row);
+        for (int column = 1; column <= sheet.resultColumns(); ++column)
+            fields << sheet.resultText(column, row);
+        text += fields.join(separator) + lineEnd;
+    }
+    return text;
+}
+
+} // namespace
+
+QString ComputeTable(const Document& document) {
+    return tableText(document, ';', QStringLiteral("\n"));
+}
+
+QString CopiedTable(const Document& document) {
+    return tableText(document, '\t', QStringLiteral("\n"));
+}
+
+QByteArray ExportedTable(const Document& document) {
+    return tableText(document, ';', QStringLiteral("\r\n")).toUtf8();
+}
+
+FileDialogRequest ExportRequest(const SheetParams& params) {
+    return {QStringLiteral("Esporta tabella"), QStringLiteral("Tabella CSV (*.csv)|*.csv"), 1,
+            params.archive.prefix};
+}
+
+QString ExportPath(const QString& chosen) {
+    // An extension the user wrote is kept: only a bare name gets ".csv".
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + ".csv";
+}
+
+QString ExportWriteMessage(const QString& path, const QString& problem) {
+    return "La tabella non è stata esportata nel file \"" + QFileInfo(path).fileName() +
+           "\": " + problem + ".";
+}
