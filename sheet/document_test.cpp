@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -169,3 +170,181 @@ TEST(Document, OpeningAFileGivesTheComputedDocumentOfItsTypology) {
 }
 
 } // namespace
+
+// ---- history ----------------------------------------------------------------------------
+
+namespace {
+
+// What a step must bring back: data, typology, row count, results and captions.
+struct Seen {
+    int typology;
+    int n;
+    QStringList cells;
+    QHash<QString, QString> captions;
+    bool operator==(const Seen& other) const {
+        return typology == other.typology && n == other.n && cells == other.cells &&
+               captions == other.captions;
+    }
+};
+
+Seen seen(const Document& document) {
+    const Sheet& sheet = document.sheet();
+    QStringList cells;
+    for (int row = 1; row <= kMaxRows; ++row) {
+        for (int column = 1; column <= sheet.dataColumns(); ++column)
+            cells << sheet.datum(column, row);
+        for (int column = 1; column <= sheet.resultColumns(); ++column)
+            cells << sheet.resultText(column, row);
+    }
+    return {document.typology(), sheet.n(), cells, sheet.captions()};
+}
+
+void PrintTo(const Seen& state, std::ostream* out) {
+    *out << "typology " << state.typology << ", n " << state.n << ", "
+         << state.cells.mid(0, 20).join('|').toStdString();
+}
+
+} // namespace
+
+TEST(History, EachKindOfChangeIsOneStepBackAndForth) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Ponteluma-sez-b.txt");
+    {
+        Document file = sections(17);
+        for (int column = 1; column <= 4; ++column)
+            file.type(column, 1, "8");
+        ASSERT_TRUE(file.write(path, nullptr));
+    }
+    Document document = sections(2);
+    document.type(1, 1, "20"), document.type(2, 1, "30"), document.type(3, 1, "4");
+    document.type(1, 2, "10"), document.type(2, 2, "12"), document.type(3, 2, "2");
+    document.endTyping();
+    QString problem;
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"typing", [&] { document.type(2, 2, "15"); }},
+        {"insert", [&] { document.insertRow(1); }},
+        {"delete", [&] { document.deleteRow(2); }},
+        {"main window",
+         [&] {
+             document.setTypology(17);
+             document.layOut();
+         }},
+        {"clear", [&] { document.clear(); }},
+        {"chooser",
+         [&] {
+             document.chooseTypology(5);
+             document.layOut();
+         }},
+        {"open", [&] { ASSERT_TRUE(document.open(path, &problem)) << problem.toStdString(); }},
+    };
+    std::vector<Seen> states{seen(document)};
+    for (const auto& [name, change] : changes) {
+        change();
+        document.calculate();
+        EXPECT_FALSE(document.canRedo()) << name;
+        states.push_back(seen(document));
+        EXPECT_FALSE(states.back() == states[states.size() - 2]) << name << " changed nothing";
+    }
+    EXPECT_EQ(document.file(), path);
+    for (size_t i = changes.size(); i-- > 0;) {
+        ASSERT_TRUE(document.canUndo()) << changes[i].first;
+        const Effect effect = document.undo();
+        EXPECT_TRUE(effect.changed);
+        EXPECT_EQ(seen(document), states[i]) << "undo of " << changes[i].first;
+    }
+    EXPECT_EQ(document.file(), path); // where "Salva" writes is no datum
+    for (size_t i = 0; i < changes.size(); ++i) {
+        ASSERT_TRUE(document.canRedo());
+        document.redo();
+        EXPECT_EQ(seen(document), states[i + 1]) << "redo of " << changes[i].first;
+    }
+    EXPECT_FALSE(document.canRedo());
+
+    // A new change after an undo forgets what could be redone.
+    document.undo();
+    document.type(1, 1, "3");
+    EXPECT_FALSE(document.canRedo());
+}
+
+TEST(History, TypingInOneBoxIsOneStepUntilTheFocusLeavesIt) {
+    Document document = sections(1);
+    const Seen empty = seen(document);
+    // Ten boxes, typed a key at a time, go back one box at a time.
+    std::vector<Seen> states;
+    for (int row = 1; row <= 5; ++row) {
+        for (int column = 1; column <= 2; ++column) {
+            states.push_back(seen(document));
+            document.type(column, row, "1");
+            document.type(column, row, "12");
+            document.type(column, row, "12,5");
+        }
+    }
+    for (int step = 9; step >= 0; --step) {
+        const Effect effect = document.undo();
+        EXPECT_EQ(seen(document), states[size_t(step)]) << "step " << step;
+        EXPECT_EQ(effect.showRow, step / 2 + 1);
+    }
+    EXPECT_FALSE(document.canUndo());
+    EXPECT_EQ(seen(document), empty);
+
+    // The focus left the box: typing there again is a step of its own; so is any
+    // other command in between.
+    document.type(1, 1, "4");
+    document.endTyping();
+    document.type(1, 1, "45");
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(1, 1), "4");
+    document.type(1, 1, "46");
+    document.undo();
+    document.type(1, 1, "47"); // an undo ends the step as well
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(1, 1), "4");
+}
+
+TEST(History, RefusalsAndChoicesThatChangeNothingAreNoSteps) {
+    Document document = sections(1);
+    document.type(1, 3, "5");   // blank rows before it
+    document.type(2, 1, "5");   // no first datum
+    document.clear();           // nothing to clear
+    document.chooseTypology(1); // the typology shown
+    document.setTypology(1);
+    EXPECT_FALSE(document.canUndo());
+    document.type(1, 1, "5");
+    document.endTyping();
+    document.insertRow(4); // nothing below the last row
+    document.deleteRow(3); // beyond the last row
+    document.beginStep();
+    document.endStep();
+    document.undo();
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST(History, ACompoundChangeIsOneStepAndTheHistoryKeepsAtLeastAHundred) {
+    Document document = sections(1);
+    document.type(1, 1, "1");
+    const Seen before = seen(document);
+    {
+        const UndoStep step(document, 2);
+        document.beginStep(); // nested: the same step
+        for (int row = 2; row <= 30; ++row)
+            document.type(1, row, "3");
+        document.endStep();
+        document.sheet().setDatum(2, 2, "7"); // directly in the sheet, as pasting may
+        document.insertRow(2);
+    }
+    EXPECT_EQ(document.sheet().n(), 31);
+    EXPECT_EQ(document.undo().showRow, 2);
+    EXPECT_EQ(seen(document), before);
+    document.redo();
+    EXPECT_EQ(document.sheet().n(), 31);
+    EXPECT_EQ(document.sheet().datum(2, 3), "7");
+
+    document.clear();
+    for (int row = 1; row <= kMaxRows; ++row)
+        document.type(1, row, "2");
+    for (int row = 1; row <= 20; ++row)
+        document.type(2, row, "2");
+    for (int step = 0; step < 120; ++step)
+        ASSERT_TRUE(document.undo().changed) << step;
+    EXPECT_EQ(document.sheet().n(), 0);
+}
