@@ -403,6 +403,7 @@ TEST_F(Commands, EveryChangeOfEveryWindowIsUndoneAndRedone) {
             annulla->trigger();
             EXPECT_EQ(shown(*window), states[i]) << "undo of " << changes[i].first;
         }
+        EXPECT_EQ(window->document().file(), file); // where "Salva" writes is no datum
         for (size_t i = 0; i < changes.size(); ++i) {
             EXPECT_TRUE(ripristina->isEnabled());
             ripristina->trigger();

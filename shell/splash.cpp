@@ -324,8 +324,8 @@ void FrmSplash::closeEvent(QCloseEvent* event) {
 
 bool FrmSplash::otherWindowOpen() const {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible() && window->isWindow() &&
-            window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
+        if (window != this && window->isVisible() && window->windowType() != Qt::ToolTip &&
+            window->windowType() != Qt::Popup)
             return true;
     }
     return false;
