@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
 #include <QToolBar>
@@ -72,6 +73,8 @@ void SheetWindow::buildMenus() {
     auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
+        // A command ends the typing step in a box.
+        connect(action, &QAction::triggered, this, [this] { m_document.endTyping(); });
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
@@ -89,6 +92,9 @@ void SheetWindow::buildMenus() {
 
     QMenu* modif = menuBar()->addMenu("&Modifica");
     modif->setObjectName("modif");
+    m_annulla = add(modif, "annulla", "&Annulla", &SheetWindow::annulla);
+    m_ripristina = add(modif, "ripristina", "&Ripristina", &SheetWindow::ripristina);
+    modif->addSeparator();
     add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
     add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
     add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
@@ -138,6 +144,10 @@ void SheetWindow::addShortcuts() {
         if (auto* action = findChild<QAction*>(name))
             action->setShortcut(key);
     }
+    m_annulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_ripristina->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    updateHistoryActions();
 }
 
 void SheetWindow::buildToolbar() {
@@ -179,8 +189,32 @@ void SheetWindow::cancella() {
     apply(m_document.clear());
 }
 
+void SheetWindow::annulla() {
+    applyHistory(&Document::undo);
+}
+
+void SheetWindow::ripristina() {
+    applyHistory(&Document::redo);
+}
+
+void SheetWindow::applyHistory(Effect (Document::*step)()) {
+    const int typology = this->typology();
+    const Effect effect = (m_document.*step)();
+    if (this->typology() != typology)
+        sistema(); // heads, greyed columns, figure and chooser of the typology brought back
+    apply(effect);
+}
+
+void SheetWindow::updateHistoryActions() {
+    m_annulla->setEnabled(m_document.canUndo());
+    m_ripristina->setEnabled(m_document.canRedo());
+}
+
 // The type chooser's choice: the window is laid out and computed for it.
 void SheetWindow::typologyChosen(int chosen) {
+    if (chosen == typology())
+        return; // the entry already shown
+    m_document.endTyping();
     apply(m_document.chooseTypology(chosen));
     sistema();
 }
@@ -256,36 +290,32 @@ void SheetWindow::apri() {
 
 bool SheetWindow::openArchive(const QString& path) {
     QString problem;
-    std::optional<Document> opened = OpenDocument(m_params, path, &problem);
-    if (!opened) {
+    if (!m_document.open(path, &problem)) {
         MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
         return false; // the sheet is untouched until a file is read whole
     }
-    sheetHost().archivePath = path;
-    m_document = std::move(*opened);
+    updateCaption();
     setFirstVisibleRow(1);
     sistema(); // lays out and shows the results at once
     return true;
 }
 
 void SheetWindow::salva() {
-    saveRoutine();
+    saveRoutine(m_document.file());
 }
 
 void SheetWindow::salvanome() {
-    sheetHost().archivePath.clear();
-    saveRoutine();
+    saveRoutine(QString());
 }
 
-bool SheetWindow::saveRoutine() {
+// Writes to the path, or to the file chosen in the save dialog when there is none.
+bool SheetWindow::saveRoutine(QString path) {
     // Only complete data are saved: the check's own message is all the user sees.
     const CheckReport report = m_document.check();
     if (!report.complete) {
         apply(Document::checkEffect(report));
         return false;
     }
-    SheetHost& state = sheetHost();
-    QString path = state.archivePath;
     if (path.isEmpty()) {
         path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
         if (path.isEmpty())
@@ -294,8 +324,15 @@ bool SheetWindow::saveRoutine() {
     }
     if (!writeArchive(path))
         return false;
-    state.archivePath = path;
+    m_document.setFile(path);
+    updateCaption();
     return true;
+}
+
+void SheetWindow::updateCaption() {
+    const QString file = m_document.file();
+    setWindowTitle(file.isEmpty() ? m_params.caption
+                                  : m_params.caption + " - " + QFileInfo(file).fileName());
 }
 
 bool SheetWindow::writeArchive(const QString& path) {

@@ -1,6 +1,5 @@
 // Archive and print commands of a calculation window, and the windows' own hooks,
 // driven through the real widgets.
-#include "sheet/host.h"
 #include "sheet/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
@@ -11,9 +10,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -76,7 +78,8 @@ TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
     EXPECT_TRUE(dialogs.messages.empty()); // the check passes silently when saving
     EXPECT_EQ(read(path), "17,2\r\n\"20\"\r\n\"20\"\r\n\"4\"\r\n\"4\"\r\n"
                           "\"12,5\"\r\n\"30\"\r\n\"2\"\r\n\"3\"\r\n");
-    EXPECT_EQ(sheetHost().archivePath, path);
+    EXPECT_EQ(window->document().file(), path);
+    EXPECT_EQ(window->windowTitle(), windowParams("sezioni").caption + " - Ponteluma-sez-prova");
 
     open("sezioni", 1);
     dialogs.paths = {path};
@@ -133,7 +136,7 @@ TEST_F(Commands, CancelledOrBadOpenLeavesTheSheetAsItWas) {
     EXPECT_EQ(window->sheet().n(), 1);
     EXPECT_EQ(text("B_1"), "20");
     EXPECT_EQ(text("mom_1"), "45000");
-    EXPECT_TRUE(sheetHost().archivePath.isEmpty());
+    EXPECT_TRUE(window->document().file().isEmpty());
 }
 
 TEST_F(Commands, AnUnwritableSaveSaysSo) {
@@ -143,7 +146,8 @@ TEST_F(Commands, AnUnwritableSaveSaysSo) {
     window->salvanome();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
-    EXPECT_TRUE(sheetHost().archivePath.isEmpty());
+    EXPECT_TRUE(window->document().file().isEmpty());
+    EXPECT_EQ(window->windowTitle(), windowParams("sezioni").caption);
 }
 
 TEST_F(Commands, DeleteRemovesTheChosenFileOnly) {
@@ -278,4 +282,170 @@ TEST_F(Commands, HeadsAndResultsFollowTheTypologyChosenInTheMainWindow) {
     window->sistema();
     EXPECT_EQ(text("mommax_1"), "");
     EXPECT_EQ(text("mom2_1"), "-6000");
+}
+
+// ---- one file per window, the type chooser, undo and redo ---------------------------------
+
+namespace {
+
+// Everything the window shows of its sheet: boxes (text, colour, greyed), results, heads,
+// notes, hint, count, typology number and the chooser's entry.
+QStringList shown(const SheetWindow& window) {
+    QStringList seen;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        seen << label->objectName() + "=" + label->text() + (label->isHidden() ? " hidden" : "");
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
+        seen << box->objectName() + "=" + box->text() + (box->isEnabled() ? "" : " grey") +
+                    box->palette().color(QPalette::Base).name();
+    seen << "tipocalcolo=" + window.tipocalcolo()->currentText();
+    return seen;
+}
+
+} // namespace
+
+TEST_F(Commands, EachWindowSavesToItsOwnFileNamedInItsCaption) {
+    const QString sections = folder.filePath("Ponteluma-sez-travata.txt");
+    write(sections, "3,1\r\n\"20\"\r\n");
+    open("sezioni", 1);
+    dialogs.paths = {sections};
+    window->findChild<QAction*>("apri")->trigger();
+    EXPECT_EQ(window->windowTitle(),
+              windowParams("sezioni").caption + " - Ponteluma-sez-travata.txt");
+
+    SheetWindow beams(windowParams("travi"));
+    beams.sistema();
+    EXPECT_EQ(beams.windowTitle(), windowParams("travi").caption);
+    beams.findChild<QLineEdit*>("dat1_1")->insert("6");
+    beams.findChild<QLineEdit*>("dat2_1")->insert("1000");
+    const QString beamsFile = folder.filePath("Ponteluma-trav-a.txt");
+    dialogs.clear();
+    dialogs.paths = {beamsFile};
+    beams.findChild<QAction*>("salva")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u); // this window has no file yet
+    EXPECT_EQ(read(sections), "3,1\r\n\"20\"\r\n");
+    EXPECT_TRUE(read(beamsFile).startsWith("1,1\r\n"));
+    EXPECT_EQ(beams.windowTitle(), windowParams("travi").caption + " - Ponteluma-trav-a.txt");
+
+    // Each window goes on saving to its own file without asking.
+    dialogs.clear();
+    type("B_2", "5");
+    window->findChild<QAction*>("salva")->trigger();
+    beams.findChild<QAction*>("salva")->trigger();
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(read(sections), "3,2\r\n\"20\"\r\n\"5\"\r\n");
+    EXPECT_TRUE(read(beamsFile).startsWith("1,1\r\n"));
+
+    // A cancelled "Salva con nome" keeps the file; an undo after saving leaves it alone.
+    dialogs.paths = {QString()};
+    window->salvanome();
+    EXPECT_EQ(window->document().file(), sections);
+    window->annulla();
+    EXPECT_EQ(text("B_2"), "");
+    EXPECT_EQ(read(sections), "3,2\r\n\"20\"\r\n\"5\"\r\n");
+}
+
+TEST_F(Commands, TheWheelAndTheEntryShownLeaveTheSheetAlone) {
+    open("sezioni", 2);
+    type("B_1", "20"), type("h_1", "30"), type("spess_1", "4");
+    const QStringList before = shown(*window);
+    QComboBox* chooser = window->tipocalcolo();
+    QWheelEvent wheel(QPointF(5, 5), chooser->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(chooser, &wheel);
+    emit chooser->activated(1); // typology 2, already shown
+    EXPECT_EQ(window->typology(), 2);
+    EXPECT_EQ(shown(*window), before);
+}
+
+TEST_F(Commands, EveryChangeOfEveryWindowIsUndoneAndRedone) {
+    const char* const values[] = {"6", "3", "2", "1"};
+    for (const SheetParams* params : allWindows()) {
+        SCOPED_TRACE(params->name.toStdString());
+        open(params->name, 1);
+        auto fill = [&](int row) {
+            for (int c = 1; c <= int(params->data.size()); ++c) {
+                auto* box = window->findChild<QLineEdit*>(params->data[size_t(c) - 1].box + "_" +
+                                                          QString::number(row));
+                if (box->isEnabled())
+                    box->insert(values[(c - 1) % 4]);
+            }
+        };
+        fill(1), fill(2);
+        const QString file = folder.filePath(params->archive.prefix + "undo.txt");
+        ASSERT_TRUE(window->document().write(file, nullptr));
+        auto* firstBox = window->findChild<QLineEdit*>(params->data[0].box + "_2");
+        const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+            {"typing", [&] { firstBox->selectAll(), firstBox->insert("9"); }},
+            {"insert", [&] { window->insertRow(1); }},
+            {"delete", [&] { window->deleteRow(3); }},
+            {"main window", [&] { window->setTypology(2), window->sistema(); }},
+            {"chooser", [&] { emit window->tipocalcolo()->activated(2); }},
+            {"typing again",
+             [&] { window->findChild<QLineEdit*>(params->data[0].box + "_1")->insert("4"); }},
+            {"clear", [&] { window->findChild<QAction*>("cancella")->trigger(); }},
+            {"open",
+             [&] {
+                 dialogs.paths = {file};
+                 window->findChild<QAction*>("apri")->trigger();
+             }},
+        };
+        std::vector<QStringList> states{shown(*window)};
+        for (const auto& [name, change] : changes) {
+            change();
+            states.push_back(shown(*window));
+            EXPECT_NE(states.back(), states[states.size() - 2]) << name << " changed nothing";
+        }
+        QAction* annulla = window->findChild<QAction*>("annulla");
+        QAction* ripristina = window->findChild<QAction*>("ripristina");
+        EXPECT_FALSE(ripristina->isEnabled());
+        for (size_t i = changes.size(); i-- > 0;) {
+            EXPECT_TRUE(annulla->isEnabled());
+            annulla->trigger();
+            EXPECT_EQ(shown(*window), states[i]) << "undo of " << changes[i].first;
+        }
+        EXPECT_EQ(window->document().file(), file); // where "Salva" writes is no datum
+        for (size_t i = 0; i < changes.size(); ++i) {
+            EXPECT_TRUE(ripristina->isEnabled());
+            ripristina->trigger();
+            EXPECT_EQ(shown(*window), states[i + 1]) << "redo of " << changes[i].first;
+        }
+        EXPECT_FALSE(ripristina->isEnabled());
+    }
+}
+
+TEST_F(Commands, TenTypedValuesAreUndoneOneBoxAtATime) {
+    open("sezioni", 1);
+    QAction* annulla = window->findChild<QAction*>("annulla");
+    QAction* ripristina = window->findChild<QAction*>("ripristina");
+    EXPECT_FALSE(annulla->isEnabled());
+    EXPECT_FALSE(ripristina->isEnabled());
+    std::vector<QStringList> states;
+    for (int row = 1; row <= 5; ++row) {
+        states.push_back(shown(*window));
+        type("B_" + QString::number(row), "12,5"); // a keystroke at a time
+        states.push_back(shown(*window));
+        type("h_" + QString::number(row), "30");
+    }
+    EXPECT_EQ(text("tot"), "5");
+    for (int step = 9; step >= 0; --step) {
+        annulla->trigger();
+        EXPECT_EQ(shown(*window), states[size_t(step)]) << "step " << step;
+    }
+    EXPECT_FALSE(annulla->isEnabled());
+    EXPECT_TRUE(ripristina->isEnabled());
+    for (int step = 0; step < 10; ++step)
+        ripristina->trigger();
+    EXPECT_EQ(text("mom_5"), "28125");
+    EXPECT_FALSE(ripristina->isEnabled());
+
+    // The focus leaving a box ends its step; undo shows the row it changes.
+    QLineEdit* box = window->findChild<QLineEdit*>("B_1");
+    box->insert("1");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+    box->insert("2");
+    window->setFirstVisibleRow(40);
+    annulla->trigger();
+    EXPECT_EQ(window->firstVisibleRow(), 1);
+    EXPECT_EQ(text("B_1"), "12,51");
 }

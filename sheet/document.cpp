@@ -9,9 +9,26 @@ Message checkMessage(const QString& text, Icon icon) {
     return {text, icon, ModPonteluma::texts().checkTitle};
 }
 
+bool hasData(const Sheet& sheet) {
+    for (int column = 1; column <= sheet.dataColumns(); ++column) {
+        for (int row = 1; row <= kMaxRows; ++row) {
+            if (!sheet.isEmpty(column, row))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 Document::Document(const SheetParams& params) : m_params(&params), m_sheet(newSheet(params)) {}
+
+void Document::setTypology(int typology) {
+    if (typology == m_typology)
+        return;
+    record(1);
+    m_typology = typology;
+}
 
 QString Document::typologyName() const {
     const QStringList& names = m_params->typologies;
@@ -39,6 +56,7 @@ Effect Document::type(int column, int row, const QString& text) {
         // row stays (rows are removed only with delriga) but is incomplete.
         if (m_sheet.isEmpty(column, row))
             return {};
+        recordTyping(column, row);
         m_sheet.setDatum(column, row, QString());
         if (column == 1)
             m_sheet.CountRows();
@@ -67,6 +85,7 @@ Effect Document::type(int column, int row, const QString& text) {
         effect.messages.push_back(checkMessage(typed.refusal, Icon::Stop));
     if (typed.accepted != text)
         effect.boxText = typed.accepted;
+    recordTyping(column, row);
     m_sheet.setDatum(column, row, typed.accepted);
     if (column == 1)
         m_sheet.CountRows();
@@ -82,6 +101,7 @@ Effect Document::insertRow(int row) {
         return {false, {}, {checkMessage(FullSheetMessage(*m_params), Icon::Information)}};
     if (row > m_sheet.n())
         return {}; // nothing to copy below the last row
+    record(row);
     m_sheet.insertRowAt(row);
     return calculate(); // every row shows its own results again
 }
@@ -91,11 +111,14 @@ Effect Document::deleteRow(int row) {
         // Rows inside 1..n go even when incomplete; beyond n there is nothing to delete.
         return {false, {}, {checkMessage(DeleteRefusal(*m_params, row), Icon::Exclamation)}};
     }
+    record(row);
     m_sheet.deleteRow(row);
     return calculate();
 }
 
 Effect Document::clear() {
+    if (hasData(m_sheet)) // clearing an empty sheet is no step
+        record(1);
     m_sheet.clear();
     if (m_params->cleared)
         m_params->cleared(m_sheet);
@@ -105,11 +128,102 @@ Effect Document::clear() {
 }
 
 Effect Document::chooseTypology(int typology) {
+    if (typology == m_typology)
+        return {}; // the entry already shown: nothing to clear
+    const UndoStep step(*this);
     Effect effect;
     if (!m_params->keepsData || !m_params->keepsData(m_typology, typology))
         effect = clear();
     m_typology = typology;
     return effect;
+}
+
+bool Document::open(const QString& path, QString* problem, QString* refusal) {
+    std::optional<Document> opened = OpenDocument(*m_params, path, problem, refusal);
+    if (!opened)
+        return false; // nothing of a file is used until it is read whole
+    record(1);
+    m_sheet = std::move(opened->m_sheet);
+    m_typology = opened->m_typology;
+    m_file = path;
+    return true;
+}
+
+// ---- history ---------------------------------------------------------------------------
+
+void Document::record(int row) {
+    if (m_stepDepth > 0)
+        return;
+    endTyping();
+    push(state(row));
+}
+
+void Document::recordTyping(int column, int row) {
+    if (m_stepDepth > 0 || (column == m_typingColumn && row == m_typingRow))
+        return; // the box's typing is one step already
+    record(row);
+    m_typingColumn = column;
+    m_typingRow = row;
+}
+
+void Document::push(State step) {
+    m_undo.push_back(std::move(step));
+    while (int(m_undo.size()) > kHistorySteps)
+        m_undo.pop_front();
+    m_redo.clear();
+}
+
+void Document::endTyping() {
+    m_typingColumn = m_typingRow = 0;
+}
+
+void Document::beginStep(int row) {
+    if (m_stepDepth++ > 0)
+        return;
+    endTyping();
+    m_openStep = state(row);
+}
+
+void Document::endStep() {
+    if (m_stepDepth == 0 || --m_stepDepth > 0)
+        return;
+    if (m_openStep && !sameData(*m_openStep))
+        push(std::move(*m_openStep));
+    m_openStep.reset();
+}
+
+bool Document::sameData(const State& other) const {
+    if (other.typology != m_typology)
+        return false;
+    for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
+        for (int row = 1; row <= kMaxRows; ++row) {
+            if (other.sheet.datum(column, row) != m_sheet.datum(column, row))
+                return false;
+        }
+    }
+    return true;
+}
+
+Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
+    endTyping();
+    if (from.empty() || m_stepDepth > 0)
+        return {};
+    State step = std::move(from.back());
+    from.pop_back();
+    to.push_back(state(step.row));
+    m_sheet = std::move(step.sheet);
+    m_typology = step.typology;
+    Effect effect = calculate();
+    effect.showRow = step.row;
+    return effect;
+}
+
+Effect Document::undo() {
+    return restore(m_undo, m_redo);
+}
+
+Effect Document::redo() {
+    return restore(m_redo, m_undo);
 }
 
 QString Document::hint() const {

@@ -4,13 +4,21 @@
 // Each operation changes the document as the rules say and returns what the window
 // must show; the window shows the document and forwards its events here, so the
 // rules are the same for the grid, the tests and the command line.
+//
+// Every change of the sheet is a step of the document's history and can be taken
+// back and done again: typing in a box, insert, delete, clear, a change of typology,
+// opening a file. The history is the document's own, so each window has its own.
 #include "sheet/message.h"
 #include "sheet/params.h"
 #include "sheet/rules.h"
 #include "sheet/safefile.h"
 
+#include <deque>
 #include <optional>
 #include <vector>
+
+// Steps of a document's history that can be taken back; older ones are forgotten.
+constexpr int kHistorySteps = 200;
 
 // What the window shows after an operation, besides the document itself.
 struct Effect {
@@ -21,6 +29,7 @@ struct Effect {
     int firstVisibleRow = 0;       // the grid scrolls to it (0: stays)
     int focusRow = 0;              // sheet row whose box gets the focus (0: none)
     int focusColumn = 0;           // data column of that box
+    int showRow = 0;               // sheet row the grid brings into view if hidden (0: none)
 };
 
 class Document {
@@ -32,7 +41,9 @@ public:
     Sheet& sheet() { return m_sheet; }
     const Sheet& sheet() const { return m_sheet; }
     int typology() const { return m_typology; }
-    void setTypology(int typology) { m_typology = typology; }
+    // A change of typology that keeps the data (the main window's choice): one step. The
+    // caller lays the window out for it.
+    void setTypology(int typology);
     // The name of the typology: "rettangolo".
     QString typologyName() const;
 
@@ -51,7 +62,8 @@ public:
     // Empties every datum and result.
     Effect clear();
     // The type chooser's choice: the data go unless the window keeps them across the two
-    // typologies. The caller lays the window out for it.
+    // typologies; the typology already shown changes nothing. The caller lays the window
+    // out for it.
     Effect chooseTypology(int typology);
     // Rows pasted as text (a spreadsheet's cells or the copied table) from the sheet row
     // of the box that has the focus (0: none, the rows go after the last one); never
@@ -59,6 +71,41 @@ public:
     // cell or too many rows change nothing and the message names them; otherwise the
     // data are stored, n is counted and the sheet computed once.
     Effect pasteRows(int focusedRow, const QString& text);
+    // Reads an archive file in place of the sheet, laid out and computed for the file's
+    // typology, as one step; the file becomes the document's file. False with a short
+    // Italian phrase in problem, the document untouched, when the file cannot be used.
+    bool open(const QString& path, QString* problem, QString* refusal = nullptr);
+
+    // The file that "Salva" writes: the one last opened or saved, empty when none. Undo
+    // does not change it: it is where the data went, not part of them.
+    const QString& file() const { return m_file; }
+    void setFile(const QString& path) { m_file = path; }
+
+    // ---- history ----
+    // Each operation above that changes the data or the typology records one step. The
+    // keystrokes in one box are one step, until endTyping() (the focus left the box) or
+    // any other operation. At least kHistorySteps steps are kept for the whole run.
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    // Bring back the data, the typology and the captions as they were before the last
+    // step (as they were when it was taken back, for redo) and compute the sheet. The
+    // effect's showRow is the row the step changed. A new step forgets what could be
+    // redone.
+    Effect undo();
+    Effect redo();
+    void endTyping();
+    // A compound change recorded as one step: beginStep() remembers the state now, and
+    // everything changed until the matching endStep(), through the operations above or
+    // directly in sheet(), is taken back by one undo. Pairs nest; a step that changed no
+    // datum and not the typology is dropped. A command that changes many rows, such as
+    // pasting rows, runs between the two:
+    //     document.beginStep(firstRow);
+    //     for (...) document.type(column, row, text);
+    //     document.endStep();
+    // (or holds an UndoStep for the same pair). row is the sheet row that undo brings
+    // into view.
+    void beginStep(int row = 1);
+    void endStep();
 
     // What the hint box says.
     QString hint() const;
@@ -76,9 +123,45 @@ public:
     bool write(const QString& path, QString* problem) const;
 
 private:
+    // The document as a step brings it back: results and captions too, so the layout
+    // is exactly as it was.
+    struct State {
+        Sheet sheet;
+        int typology;
+        int row; // the row the step changed
+    };
+    State state(int row) const { return {m_sheet, m_typology, row}; }
+    // Records the state before a change of the sheet as a step (inside beginStep, the
+    // open step holds it already).
+    void record(int row);
+    void recordTyping(int column, int row);
+    void push(State step);
+    bool sameData(const State& state) const;
+    Effect restore(std::deque<State>& from, std::deque<State>& to);
+
     const SheetParams* m_params;
     Sheet m_sheet;
     int m_typology = 1;
+    QString m_file;
+    std::deque<State> m_undo, m_redo;
+    std::optional<State> m_openStep; // recorded by beginStep, kept by endStep if it changed
+    int m_stepDepth = 0;
+    int m_typingColumn = 0; // the box whose typing is the last step (0: none)
+    int m_typingRow = 0;
+};
+
+// Holds one step of a document's history open while it lives (beginStep/endStep).
+class UndoStep {
+public:
+    explicit UndoStep(Document& document, int row = 1) : m_document(document) {
+        m_document.beginStep(row);
+    }
+    ~UndoStep() { m_document.endStep(); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+private:
+    Document& m_document;
 };
 
 // Reads an archive file into a new document laid out and computed for the file's

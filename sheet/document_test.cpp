@@ -169,3 +169,115 @@ TEST(Document, OpeningAFileGivesTheComputedDocumentOfItsTypology) {
 }
 
 } // namespace
+
+// ---- history ----------------------------------------------------------------------------
+
+namespace {
+
+// What a step must bring back: typology, row count, data, results and captions.
+QStringList seen(const Document& document) {
+    const Sheet& sheet = document.sheet();
+    QStringList seen{QString::number(document.typology()), QString::number(sheet.n())};
+    for (int row = 1; row <= kMaxRows; ++row) {
+        for (int column = 1; column <= sheet.dataColumns(); ++column)
+            seen << sheet.datum(column, row);
+        for (int column = 1; column <= sheet.resultColumns(); ++column)
+            seen << sheet.resultText(column, row);
+    }
+    for (int column = 1; column <= sheet.dataColumns(); ++column)
+        seen << sheet.dataHead(column) << sheet.dataUnit(column);
+    for (int column = 1; column <= sheet.resultColumns(); ++column)
+        seen << sheet.resultHead(column) << sheet.resultUnit(column);
+    QStringList notes;
+    for (auto it = sheet.notes().constBegin(); it != sheet.notes().constEnd(); ++it)
+        notes << it.key() + "=" + it->text + (it->hidden ? " hidden" : "");
+    notes.sort();
+    return seen + notes;
+}
+
+} // namespace
+
+TEST(History, TypingInOneBoxIsOneStepUntilTheFocusLeavesIt) {
+    Document document = sections(1);
+    // Keystrokes in a box are one step; undo names its row.
+    document.type(1, 1, "2");
+    document.type(1, 1, "25");
+    document.type(2, 1, "3");
+    document.type(1, 2, "4");
+    document.type(1, 2, "45");
+    EXPECT_EQ(document.undo().showRow, 2);
+    EXPECT_EQ(document.undo().showRow, 1);
+    EXPECT_EQ(document.sheet().datum(1, 1), "25");
+    EXPECT_EQ(document.sheet().datum(2, 1), "");
+    document.redo();
+    EXPECT_EQ(document.sheet().datum(2, 1), "3");
+    // A new change forgets what could be redone.
+    document.type(2, 1, "");
+    EXPECT_FALSE(document.canRedo());
+    document.undo();
+    document.undo();
+    document.undo();
+    EXPECT_FALSE(document.canUndo());
+    EXPECT_EQ(document.sheet().n(), 0);
+
+    // The focus left the box: typing there again is a step of its own; so is any
+    // other command in between.
+    document.type(1, 1, "4");
+    document.endTyping();
+    document.type(1, 1, "45");
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(1, 1), "4");
+    document.type(1, 1, "46");
+    document.undo();
+    document.type(1, 1, "47"); // an undo ends the step as well
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(1, 1), "4");
+}
+
+TEST(History, RefusalsAndChoicesThatChangeNothingAreNoSteps) {
+    Document document = sections(1);
+    document.type(1, 3, "5");   // blank rows before it
+    document.type(2, 1, "5");   // no first datum
+    document.clear();           // nothing to clear
+    document.chooseTypology(1); // the typology shown
+    document.setTypology(1);
+    EXPECT_FALSE(document.canUndo());
+    document.type(1, 1, "5");
+    document.endTyping();
+    document.insertRow(4); // nothing below the last row
+    document.deleteRow(3); // beyond the last row
+    document.beginStep();
+    document.endStep();
+    document.undo();
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST(History, ACompoundChangeIsOneStepAndTheHistoryKeepsAtLeastAHundred) {
+    Document document = sections(1);
+    document.type(1, 1, "1");
+    const QStringList before = seen(document);
+    {
+        const UndoStep step(document, 2);
+        document.beginStep(); // nested: the same step
+        for (int row = 2; row <= 30; ++row)
+            document.type(1, row, "3");
+        document.endStep();
+        document.sheet().setDatum(2, 2, "7"); // directly in the sheet, as pasting may
+        document.insertRow(2);
+    }
+    EXPECT_EQ(document.sheet().n(), 31);
+    EXPECT_EQ(document.undo().showRow, 2);
+    EXPECT_EQ(seen(document), before);
+    document.redo();
+    EXPECT_EQ(document.sheet().n(), 31);
+    EXPECT_EQ(document.sheet().datum(2, 3), "7");
+
+    document.clear();
+    for (int row = 1; row <= kMaxRows; ++row)
+        document.type(1, row, "2");
+    for (int row = 1; row <= 20; ++row)
+        document.type(2, row, "2");
+    for (int step = 0; step < 120; ++step)
+        ASSERT_TRUE(document.undo().changed) << step;
+    EXPECT_EQ(document.sheet().n(), 0);
+}

@@ -21,8 +21,6 @@ struct SheetHost {
     std::function<void()> showTips;
     std::function<void()> showSupport;
     std::function<void()> showAbout;
-    // The current archive path, shared by the windows.
-    QString archivePath;
 };
 
 // The host in use; empty functions do nothing until the shell installs its own.

@@ -48,6 +48,7 @@ void SheetWindow::buildBottom(QWidget* area) {
         "font-weight: bold; padding-left: 4px; }"
         "QComboBox QAbstractItemView { background-color: white; color: black; "
         "selection-background-color: rgb(120, 72, 32); selection-color: white; }");
+    m_tipocalcolo->installEventFilter(this); // no wheel
     connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { typologyChosen(index + 1); });
 

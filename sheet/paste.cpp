@@ -182,6 +182,8 @@ Effect Document::pasteRows(int focusedRow, const QString& text) {
     const QString fault = pastedRowsFault(pasted, rows);
     if (!fault.isEmpty())
         return refuse(fault);
+    // One step of the history, however many rows it fills.
+    const UndoStep step(*this, rows.firstRow);
     m_sheet = std::move(pasted);
     return calculate();
 }

@@ -193,6 +193,16 @@ TEST_F(TableCommands, APasteStartsAtTheFocusedRowAndNeverPastTheLastRow) {
         EXPECT_EQ(table[4], line(4, lines[2]));
         EXPECT_EQ(table[5], line(5, lines[1]));
         EXPECT_EQ(table[6], line(6, lines[2]));
+
+        // A paste is one step of the history, however many rows it filled.
+        trigger(*window, "annulla");
+        trigger(*window, "annulla");
+        const QStringList undone = copy(*window).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(undone.size(), 6);
+        EXPECT_EQ(undone[3], line(3, lines[1]));
+        EXPECT_EQ(undone[4], line(4, lines[1]));
+        trigger(*window, "ripristina");
+        EXPECT_EQ(copy(*window).split('\n', Qt::SkipEmptyParts)[3], line(3, lines[2]));
     }
 }
 

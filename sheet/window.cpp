@@ -234,8 +234,16 @@ void SheetWindow::apply(const Effect& effect, QLineEdit* edited) {
         MsgBox(message);
     if (effect.firstVisibleRow > 0)
         setFirstVisibleRow(effect.firstVisibleRow);
+    if (effect.showRow > 0) {
+        const int t = firstVisibleRow();
+        if (effect.showRow < t)
+            setFirstVisibleRow(effect.showRow);
+        else if (effect.showRow > t + kVisibleRows - 1)
+            setFirstVisibleRow(effect.showRow - kVisibleRows + 1);
+    }
     if (effect.focusRow > 0)
         focusBox(effect.focusColumn, effect.focusRow - firstVisibleRow() + 1);
+    updateHistoryActions();
 }
 
 // Every change of data or typology ends here: the grid, the heads and the hint show
@@ -258,6 +266,23 @@ void SheetWindow::deleteRow(int visibleRow) {
 
 bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Wheel && watched == m_tipocalcolo)
+        return true; // a wheel passing over the chooser must not clear the sheet
+    if (type == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
+        m_document.endTyping(); // the next keystroke in a box is a new step
+        return false;
+    }
+    if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+        // Undo and redo are the sheet's, not the box's own.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : {m_annulla, m_ripristina}) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
     if (type == QEvent::KeyPress) {
         if (auto* edited = qobject_cast<QLineEdit*>(watched)) {
             auto* key = static_cast<QKeyEvent*>(event);

@@ -55,6 +55,9 @@ public:
     void copia();
     void incolla();
     void esporta();
+    // Take back the last change of the sheet, or do again the last one taken back.
+    void annulla();
+    void ripristina();
     void aiuto();
     void finestra();
     // fin1, fin2, ...: 1 the main window, then the calculation windows in the list's order.
@@ -99,6 +102,11 @@ private:
     // The type chooser's choice (typology = position + 1).
     void typologyChosen(int typology);
     void apply(const Effect& effect, QLineEdit* edited = nullptr);
+    // Undo or redo: the layout follows a typology that changed.
+    void applyHistory(Effect (Document::*step)());
+    void updateHistoryActions();
+    // The window's caption names the file that "Salva" writes.
+    void updateCaption();
 
     // Shows the captions and visibility the sheet holds on the named labels.
     void syncCaptions();
@@ -128,7 +136,7 @@ private:
     bool moveFromBox(QLineEdit* from, QKeyEvent* key);
     void updateAccessibleNames();
     void setBox(QLineEdit* target, const QString& text);
-    bool saveRoutine();
+    bool saveRoutine(QString path);
     void loadFigure();
     void showFigure();
     void fitHead(QLabel* head);
@@ -152,6 +160,8 @@ private:
     QLabel* m_tot = nullptr;
     QScrollBar* m_scroll = nullptr;
     QToolBar* m_toolbar = nullptr;
+    QAction* m_annulla = nullptr;
+    QAction* m_ripristina = nullptr;
     QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
     QSet<QLabel*> m_heads;                      // column heads and units, fitted to their width
     int m_namedFrom = 0;                        // first row of the accessible names given

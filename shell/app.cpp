@@ -20,6 +20,9 @@ int RunWindows(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     InstallItalianTranslations(&app);
+    // The splash alone ends the program (a key or its closing, with no other window
+    // open): closing the last window on screen is not an exit without the question.
+    app.setQuitOnLastWindowClosed(false);
     ModPonteluma::SetCommonTexts();
     FrmSplash splash;
     splash.show();

@@ -9,6 +9,7 @@
 #include "shell/program.h"
 #include "shell/windows.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -293,6 +294,12 @@ bool Menu::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Menu::closeEvent(QCloseEvent* event) {
+    // The program ends only through the exit question; on Yes it unloads this window.
+    event->ignore();
+    ConfirmExit();
 }
 
 void Menu::mouseMoveEvent(QMouseEvent* event) {

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -310,23 +311,29 @@ TEST_F(ShellTest, ExitAnsweredNoKeepsEveryWindow) {
     option(2, 6)->click();
     calcWindow(1)->sheet().setDatum(1, 1, "12,5");
     const auto windows = loadedWindows();
-    dialogs.answers = {Answer::No};
-    music->clear();
-    button("cmdesci")->click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Vuoi uscire da Ponteluma?");
-    EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
-    EXPECT_EQ(dialogs.messages[0].title, kExitTitle);
-    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::No);
-    flushDeletes();
-    for (const auto& window : windows)
-        EXPECT_FALSE(window.isNull());
-    EXPECT_TRUE(Menu::instance()->isVisible());
-    EXPECT_TRUE(calcWindow(1)->isVisible());
-    EXPECT_EQ(calcWindow(1)->typology(), 6);
-    EXPECT_EQ(calcWindow(1)->sheet().datum(1, 1), "12,5");
-    EXPECT_TRUE(music->isEmpty());
+    // USCITA, and closing the main window through the window manager.
+    const std::function<void()> exits[] = {[this] { button("cmdesci")->click(); },
+                                           [] { EXPECT_FALSE(Menu::instance()->close()); }};
+    for (const auto& exit : exits) {
+        dialogs.messages.clear();
+        dialogs.answers = {Answer::No};
+        music->clear();
+        exit();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "Vuoi uscire da Ponteluma?");
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
+        EXPECT_EQ(dialogs.messages[0].title, kExitTitle);
+        EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::No);
+        flushDeletes();
+        for (const auto& window : windows)
+            EXPECT_FALSE(window.isNull());
+        EXPECT_TRUE(Menu::instance()->isVisible());
+        EXPECT_TRUE(calcWindow(1)->isVisible());
+        EXPECT_EQ(calcWindow(1)->typology(), 6);
+        EXPECT_EQ(calcWindow(1)->sheet().datum(1, 1), "12,5");
+        EXPECT_TRUE(music->isEmpty());
+    }
 }
 
 TEST_F(ShellTest, ExitAnsweredYesUnloadsTheWindowsAndBringsBackTheSplash) {
@@ -355,29 +362,55 @@ TEST_F(ShellTest, ExitAnsweredYesUnloadsTheWindowsAndBringsBackTheSplash) {
     EXPECT_EQ(calcWindow(3)->typology(), 1);
 }
 
-TEST_F(ShellTest, ReturnOnTheSplashGoesOnAsAClickAnotherKeyEnds) {
+TEST_F(ShellTest, ReturnOnTheSplashGoesOnAsAClickAnotherKeyEndsWhenNoWindowIsOpen) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(splash.get(), &enter);
     ASSERT_NE(Menu::instance(), nullptr);
     EXPECT_TRUE(Menu::instance()->isVisible());
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(music->last(), "pause");
+
+    // While the main window or a calculation window is open, neither a key nor closing
+    // the splash ends the program.
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(splash.get(), &letter);
+    EXPECT_TRUE(splash->isVisible());
+    Menu::instance()->hide();
+    calcWindow(2)->show();
+    QApplication::sendEvent(splash.get(), &letter);
+    EXPECT_FALSE(splash->close());
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(music->last(), "pause");
+
+    calcWindow(2)->hide();
     QApplication::sendEvent(splash.get(), &letter);
     EXPECT_FALSE(splash->isVisible());
     EXPECT_EQ(music->last(), "close");
 }
 
-TEST_F(ShellTest, MusicFollowsTheSplashFromStartToEnd) {
+TEST_F(ShellTest, ClosingTheSplashAtStartUpEnds) {
+    EXPECT_TRUE(splash->close());
+    EXPECT_EQ(music->last(), "close");
+}
+
+TEST_F(ShellTest, AClosedCalculationWindowHidesAClosedMainWindowExits) {
     openMenu();
-    dialogs.answers = {Answer::Yes};
-    button("cmdesci")->click();
+    option(2, 6)->click();
+    calcWindow(1)->sheet().setDatum(1, 1, "12,5");
+    const QPointer<QWidget> beams = calcWindow(1);
+    EXPECT_TRUE(calcWindow(1)->close());
     flushDeletes();
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
-    QApplication::sendEvent(splash.get(), &key);
-    ASSERT_EQ(music->size(), 5);
-    EXPECT_EQ(music->mid(1), (QStringList{"play", "pause", "play", "close"}));
-    EXPECT_FALSE(splash->isVisible());
+    ASSERT_FALSE(beams.isNull());
+    EXPECT_FALSE(calcWindow(1)->isVisible());
+    EXPECT_EQ(calcWindow(1)->typology(), 6);
+    EXPECT_EQ(calcWindow(1)->sheet().datum(1, 1), "12,5");
+
+    dialogs.answers = {Answer::Yes};
+    Menu::instance()->close();
+    flushDeletes();
+    EXPECT_EQ(Menu::instance(), nullptr);
+    EXPECT_TRUE(beams.isNull());
+    EXPECT_TRUE(splash->isVisible());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "shell/program.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -254,10 +255,9 @@ void FrmSplash::build() {
     m_labels[0] =
         makeLabel(this, "Label1", QRect(left, 268, width, 52), 30, true, false, "#0b2545");
     m_labels[2] = makeLabel(this, "Label3", QRect(left, 322, width, 20), 9, true, false, "#1e5a9c");
-    QLabel* hint =
-        makeLabel(this, "Label4", QRect(left, 344, width, 18), 8, false, false, "#78909c");
-    hint->setText("Fare clic per continuare, premere un tasto per uscire.");
-    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_hint = makeLabel(this, "Label4", QRect(left, 344, width, 18), 8, false, false, "#78909c");
+    m_hint->setText("Fare clic o premere Invio per continuare, un altro tasto per uscire.");
+    m_hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void FrmSplash::load() {
@@ -283,6 +283,7 @@ void FrmSplash::showAgain() {
     m_exited = true;
     m_player.command("play");
     m_labels[1]->setText("          elaborazione eseguita con");
+    m_hint->setText("Fare clic per continuare, premere un tasto per uscire.");
     show();
     raise();
     activateWindow();
@@ -298,8 +299,9 @@ void FrmSplash::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FrmSplash::keyPressEvent(QKeyEvent* event) {
-    // At start-up Return, Enter and Space go on as a click does; after the exit
-    // sequence every key ends the program.
+    // At start-up Return, Enter and Space go on as a click does; any other key, and
+    // every key after the exit sequence, ends the program, but only when no other
+    // window of it is open: a key never takes data on screen away.
     const int key = event->key();
     const bool goOn = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (goOn && !m_exited) {
@@ -307,12 +309,26 @@ void FrmSplash::keyPressEvent(QKeyEvent* event) {
         ShowMainWindow();
         return;
     }
-    m_player.command("close");
     close();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible())
-            return; // the program ends when its last window goes
+}
+
+void FrmSplash::closeEvent(QCloseEvent* event) {
+    if (otherWindowOpen()) {
+        event->ignore();
+        return;
+    }
+    m_player.command("close");
+    event->accept();
     QCoreApplication::quit();
+}
+
+bool FrmSplash::otherWindowOpen() const {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->windowType() != Qt::ToolTip &&
+            window->windowType() != Qt::Popup)
+            return true;
+    }
+    return false;
 }
 
 void FrmSplash::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // The splash window `frmSplash`: the program's name and edition over a drawing of
-// an arch bridge, with music. A click opens the main window; a key ends the program.
+// an arch bridge, with music. A click opens the main window; a key, or closing the
+// splash, ends the program when no other window of it is open.
 #include "shell/musicplayer.h"
 
 #include <QWidget>
@@ -28,13 +29,17 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void build();
     void load();
+    // A window of the program besides the splash is on screen.
+    bool otherWindowOpen() const;
 
     MusicPlayer m_player;
     bool m_exited = false; // shown again by the exit sequence: every key ends
     QLabel* m_labels[3] = {nullptr, nullptr, nullptr};
+    QLabel* m_hint = nullptr; // how to go on: after the exit sequence every key ends
 };
