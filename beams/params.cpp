@@ -1,6 +1,7 @@
 #include "beams/params.h"
 
 #include "beams/calc.h"
+#include "beams/diagram.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -154,6 +155,7 @@ SheetParams make() {
         sheet.setCaption("perX", BeamHoverCaption(sheet, typology, row, &visible));
         sheet.setHidden("perX", !visible);
     };
+    p.diagram = SimpleBeamDiagram;
     return p;
 }
 
