@@ -80,15 +80,29 @@ public:
         const double h = metrics.height();
         const bool above = at.y() <= axisY;
         QRectF box(at.x() - w / 2, above ? at.y() - h - 1 : at.y() + 1, w, h);
+        keepInside(box);
+        if (overlaps(box)) {
+            // Over the point's own area, towards the axis, before further out.
+            QRectF inward = box;
+            inward.moveTop(above ? at.y() + 1 : at.y() - h - 1);
+            keepInside(inward);
+            if (!overlaps(inward))
+                box = inward;
+        }
         for (int tries = 0; tries < 4 && overlaps(box); ++tries)
             box.translate(0, above ? -h * 0.9 : h * 0.9);
-        box.moveLeft(std::clamp(box.left(), m_frame.left(), m_frame.right() - w));
-        box.moveTop(std::clamp(box.top(), m_frame.top(), m_frame.bottom() - h));
+        keepInside(box);
         m_taken.push_back(box);
         m_p.drawText(box, Qt::AlignCenter, text);
     }
+    // Room already written on by something else.
+    void reserve(const QRectF& box) { m_taken.push_back(box); }
 
 private:
+    void keepInside(QRectF& box) const {
+        box.moveLeft(std::clamp(box.left(), m_frame.left(), m_frame.right() - box.width()));
+        box.moveTop(std::clamp(box.top(), m_frame.top(), m_frame.bottom() - box.height()));
+    }
     bool overlaps(const QRectF& box) const {
         return std::any_of(m_taken.begin(), m_taken.end(),
                            [&](const QRectF& taken) { return taken.intersects(box); });
@@ -98,12 +112,11 @@ private:
     std::vector<QRectF> m_taken;
 };
 
-// The axis a label belongs to: the band its point lies in.
-double axisOf(const DiagramDrawing& d, double y) {
-    const double shearTop = (d.beamY + d.shearAxisY) / 2;
-    if (y < shearTop)
+// The axis a label belongs to: the beam for the loads, else the diagram of its unit.
+double axisOf(const DiagramDrawing& d, const DrawingLabel& label) {
+    if (label.at.y() <= d.beamY)
         return d.beamY;
-    return y < (d.shearAxisY + d.momentAxisY) / 2 ? d.shearAxisY : d.momentAxisY;
+    return label.text.contains(QLatin1String("kgm")) ? d.momentAxisY : d.shearAxisY;
 }
 
 void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, double text) {
@@ -133,6 +146,8 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
     p.drawLine(d.beam.front(), d.beam.back());
     const double size = std::clamp(area.height() * 0.06, 5.0, text * 1.4);
     const QFont base = p.font();
+    p.setFont(fontOfHeight(base, text * 0.85));
+    LabelWriter labels(p, QRectF(0, 0, area.width(), area.height()));
     p.setFont(fontOfHeight(base, text * 0.9, true));
     for (const DrawingMark& mark : d.supports) {
         paintSupport(p, mark, size, std::abs(mark.at.x() - left) < 1e-6);
@@ -141,16 +156,15 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
         const double beside = mark.kind == SupportKind::Clamped ? size * 0.5 : size * 0.7;
         const double x = std::abs(mark.at.x() - left) < 1e-6 ? mark.at.x() + beside
                                                              : mark.at.x() - beside - text;
-        p.drawText(QRectF(mark.kind == SupportKind::Pinned ? x : x, mark.at.y() + below * 0.2, text,
-                          text * 1.2),
-                   Qt::AlignCenter, mark.name);
+        const QRectF letter(x, mark.at.y() + below * 0.2, text, text * 1.2);
+        p.drawText(letter, Qt::AlignCenter, mark.name);
+        labels.reserve(letter);
     }
     p.drawText(QRectF(0, d.shearAxisY - text, left - 2, text * 2), Qt::AlignCenter, "V");
     p.drawText(QRectF(0, d.momentAxisY - text, left - 2, text * 2), Qt::AlignCenter, "M");
 
     p.setFont(fontOfHeight(base, text * 0.85));
     p.setPen(Qt::black);
-    LabelWriter labels(p, QRectF(0, 0, area.width(), area.height()));
     // The intensity at both ends of every distributed load, once where two loads meet.
     std::vector<DrawingLabel> intensities;
     for (size_t i = 0; i < diagram.linearLoads.size() && i < d.loadAreas.size(); ++i) {
@@ -174,7 +188,7 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
     // A nil shear at a free end says nothing.
     for (const DrawingLabel& label : d.labels) {
         if (label.text != QLatin1String("0,0 kg"))
-            labels.write(label.at, label.text, axisOf(d, label.at.y()));
+            labels.write(label.at, label.text, axisOf(d, label));
     }
     p.restore();
 }
@@ -228,8 +242,8 @@ void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(frame);
     const QFont base = p.font();
-    // Text height: a seventeenth of the frame, narrower frames a little less.
-    const double text = std::min(frame.height() / 17, frame.width() / 70);
+    // Text height: a nineteenth of the frame's height, less in a narrow frame.
+    const double text = std::min(frame.height() / 19, frame.width() / 70);
     const double margin = text * 0.5;
     const QRectF inner = frame.adjusted(margin, margin / 2, -margin, -margin / 2);
 
@@ -237,26 +251,37 @@ void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view) {
         p.setPen(Qt::darkGray);
         p.setFont(fontOfHeight(base, text * 1.1));
         p.drawText(inner.adjusted(inner.width() * 0.1, 0, -inner.width() * 0.1, 0),
-                   Qt::AlignCenter | Qt::TextWordWrap, QString(view.emptyText).replace('\r', ""));
+                   Qt::AlignCenter | Qt::TextWordWrap,
+                   QString(view.emptyText).replace("\r\n", "\n").replace('\r', '\n'));
         p.restore();
         return;
     }
 
     const double line = text * 1.3;
+    const QFont bold = fontOfHeight(base, text, true);
+    const QString heading = DiagramHeading(view);
+    const QString check = DiagramCheckText(view.diagram->check);
+    // The check goes beside the heading when both fit on one line, else under it.
+    const QFontMetricsF metrics(bold, p.device());
+    const double gap = text * 3;
+    const bool oneLine =
+        metrics.horizontalAdvance(heading) + gap + metrics.horizontalAdvance(check) <=
+        inner.width();
     p.setPen(Qt::black);
-    p.setFont(fontOfHeight(base, text, true));
+    p.setFont(bold);
     p.drawText(QRectF(inner.left(), inner.top(), inner.width(), line),
-               Qt::AlignLeft | Qt::AlignVCenter, DiagramHeading(view));
+               Qt::AlignLeft | Qt::AlignVCenter, heading);
     p.setPen(DiagramCheckColour(view.diagram->check));
-    p.drawText(QRectF(inner.left(), inner.top() + line, inner.width(), line),
-               Qt::AlignLeft | Qt::AlignVCenter, DiagramCheckText(view.diagram->check));
+    p.drawText(QRectF(inner.left(), inner.top() + (oneLine ? 0 : line), inner.width(), line),
+               (oneLine ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, check);
+    const double textLines = oneLine ? 2 : 3;
     p.setPen(Qt::black);
     p.setFont(fontOfHeight(base, text * 0.9));
-    p.drawText(QRectF(inner.left(), inner.top() + 2 * line, inner.width(), line),
+    p.drawText(QRectF(inner.left(), inner.top() + (textLines - 1) * line, inner.width(), line),
                Qt::AlignLeft | Qt::AlignVCenter, DiagramLegend());
 
-    const QRectF area(inner.left(), inner.top() + 3 * line, inner.width(),
-                      inner.height() - 3 * line);
+    const QRectF area(inner.left(), inner.top() + textLines * line, inner.width(),
+                      inner.height() - textLines * line);
     p.setFont(base);
     paintDrawing(p, area, *view.diagram, text);
     p.restore();

@@ -8,6 +8,7 @@
 #include "sheet/windowlook.h"
 
 #include <QPainter>
+#include <QScreen>
 
 namespace G = SheetGeometry;
 
@@ -38,6 +39,18 @@ void SheetWindow::buildDiagramPanel(QWidget* area) {
     m_diagramma = new DiagramPanel(area);
     m_diagramma->setGeometry(G::kGridLeft, G::kHeight + 2, m_designWidth - 2 * G::kGridLeft,
                              kDiagramPanelHeight - 6);
+}
+
+// The windows with a diagram are taller than the others: sized for the design, centred for
+// the usual size, they would reach below a small screen.
+void SheetWindow::keepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int x = qMax(room.left(), qMin(pos().x(), room.right() + 1 - width()));
+    const int y = qMax(room.top(), qMin(pos().y(), room.bottom() + 1 - height()));
+    move(x, y);
 }
 
 // Only the row shown is drawn: a keystroke computes one diagram, whatever the sheet holds.

@@ -99,6 +99,7 @@ void SheetWindow::load() {
     m_resizer->RecordDesign(QSize(m_designWidth, m_designHeight));
     m_resizer->SizeFormToScreen(75);
     resize(designSize());
+    keepOnScreen();
     UpdateHint();
     Refresh();
     showDiagram();

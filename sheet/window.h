@@ -120,6 +120,8 @@ private:
     void buildGrid(QWidget* area);
     void buildBottom(QWidget* area);
     void buildDiagramPanel(QWidget* area);
+    // Moves the window up and left as far as its size needs to stay on the screen.
+    void keepOnScreen();
     QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption,
                       const QString& tip, const QRect& geometry);
     void load();
