@@ -2,10 +2,13 @@
 // the diagram panel following the row typed in; against the same keystroke with the
 // panel left out of it, the panel's share of a keystroke.
 #include "continuous/params.h"
+#include "sheet/diagrampaint.h"
 #include "sheet/window.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -67,5 +70,19 @@ void BM_KeystrokeWithoutTheDiagramPanel(benchmark::State& state) {
     typeAndErase(state, *window);
 }
 BENCHMARK(BM_KeystrokeWithoutTheDiagramPanel)->Unit(benchmark::kMicrosecond);
+
+// The repaint that follows a keystroke: the panel at its size in a wide window.
+void BM_PaintingTheDiagramPanel(benchmark::State& state) {
+    application();
+    const auto window = fullSheet(continuousParams());
+    const DiagramView view = ViewOfRow(continuousParams(), window->sheet(), 7, "4 campate", 5);
+    QImage image(1160, 226, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintDiagram(painter, QRectF(image.rect()), view);
+    }
+}
+BENCHMARK(BM_PaintingTheDiagramPanel)->Unit(benchmark::kMicrosecond);
 
 } // namespace
