@@ -3,6 +3,7 @@
 #include "sheet/params.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -35,9 +36,14 @@ ExtraPages DiagramPages(const SheetParams& params, const Sheet& sheet, int typol
                 if (!printer.newPage())
                     return false;
                 onPage = 0;
-                QFont font = painter.font();
-                font.setPixelSize(int(titleHeight * 0.5));
+                // The report leaves its typewriter font: the diagrams are set like the panel.
+                QFont font;
                 font.setBold(true);
+                font.setPixelSize(int(titleHeight * 0.5));
+                while (font.pixelSize() > 4 &&
+                       QFontMetricsF(font, painter.device())
+                               .horizontalAdvance(pagesTitle(typologyName)) > page.width())
+                    font.setPixelSize(font.pixelSize() - 1);
                 painter.setFont(font);
                 painter.setPen(Qt::black);
                 painter.drawText(QRectF(page.left(), page.top(), page.width(), titleHeight),
@@ -45,6 +51,7 @@ ExtraPages DiagramPages(const SheetParams& params, const Sheet& sheet, int typol
             }
             const QRectF frame(page.left(), page.top() + titleHeight + onPage * slot, page.width(),
                                slot * 0.96);
+            painter.setFont(QFont());
             PaintDiagram(painter, frame, view);
             ++onPage;
         }
