@@ -1,6 +1,7 @@
 #include "beams/params.h"
 
 #include "beams/calc.h"
+#include "beams/diagram.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -154,6 +155,7 @@ SheetParams make() {
         const QString caption = BeamHoverCaption(sheet, typology, row, &visible);
         sheet.setNote("perX", caption, !visible);
     };
+    p.diagram = SimpleBeamDiagram;
     return p;
 }
 

@@ -1,6 +1,7 @@
 #include "continuous/params.h"
 
 #include "continuous/calc.h"
+#include "continuous/diagram.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -129,6 +130,7 @@ SheetParams make() {
         return hover;
     };
     p.cleared = [](Sheet& sheet) { sheet.hideNote("distanza"); };
+    p.diagram = ContinuousBeamDiagram;
     return p;
 }
 

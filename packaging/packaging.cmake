@@ -136,6 +136,6 @@ if(PONTELUMA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS ${PONTELUMA_RUNTIME_DEPENDS})
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libfluidsynth3, ${PONTELUMA_RUNTIME_DEPENDS}")
+        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6svg6, libfluidsynth3, ${PONTELUMA_RUNTIME_DEPENDS}")
 endif()
 include(CPack)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PONTELUMA_PACKAGES=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core

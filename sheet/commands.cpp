@@ -87,6 +87,8 @@ void SheetWindow::buildMenus() {
     add(file, "esporta", "&Esporta tabella...", &SheetWindow::esporta);
     file->addSeparator();
     add(file, "stampa", "S&tampa", &SheetWindow::stampa);
+    if (m_params.diagram)
+        add(file, "stampadiagrammi", "Stampa con &diagrammi", &SheetWindow::stampadiagrammi);
     file->addSeparator();
     add(file, "esci", "Es&ci", [] { callHost(sheetHost().confirmExit); });
 

@@ -8,8 +8,8 @@
 namespace {
 
 // Shares of the height: beam and loads, shear, moment.
-constexpr double kBeamBand = 0.3;
-constexpr double kShearBand = 0.35;
+constexpr double kBeamBand = 0.26;
+constexpr double kShearBand = 0.37;
 constexpr double kMargin = 0.06; // of the width, on each side
 
 QString value(double v, const char* unit) {
@@ -38,17 +38,25 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     const double shearBand = height * kShearBand;
     const double momentBand = height - beamBand - shearBand;
     out.beamY = beamBand * 0.7;
-    out.shearAxisY = beamBand + shearBand / 2;
-    out.momentAxisY = beamBand + shearBand + momentBand / 2;
 
-    double maxV = 0, maxM = 0;
+    // The largest values on either side of each axis (sagging M lies below its axis).
+    double vUp = 0, vDown = 0, mUp = 0, mDown = 0;
     for (const Station& s : d.stations) {
-        maxV = std::max({maxV, std::abs(s.vLeft), std::abs(s.vRight)});
-        maxM = std::max(maxM, std::abs(s.m));
+        vUp = std::max({vUp, s.vLeft, s.vRight});
+        vDown = std::max({vDown, -s.vLeft, -s.vRight});
+        mUp = std::max(mUp, -s.m);
+        mDown = std::max(mDown, s.m);
     }
-    // Each curve fills at most 80 % of its half band; a nil curve stays on its axis.
-    const double scaleV = maxV > 0 ? shearBand * 0.4 / maxV : 0;
-    const double scaleM = maxM > 0 ? momentBand * 0.4 / maxM : 0;
+    // Each curve fills 80 % of its band, its axis splitting the band as its values do: a
+    // curve of one sign takes the whole band, a nil one stays on an axis in the middle.
+    auto place = [](double top, double band, double up, double down, double* axis) {
+        const double range = up + down;
+        const double scale = range > 0 ? band * 0.8 / range : 0;
+        *axis = top + band * 0.1 + (range > 0 ? up * scale : band * 0.4);
+        return scale;
+    };
+    const double scaleV = place(beamBand, shearBand, vUp, vDown, &out.shearAxisY);
+    const double scaleM = place(beamBand + shearBand, momentBand, mUp, mDown, &out.momentAxisY);
     auto vy = [&](double v) { return out.shearAxisY - v * scaleV; };
     auto my = [&](double m) { return out.momentAxisY + m * scaleM; };
 

@@ -4,12 +4,14 @@
 // grid, the rules, the archive, the report, the command line, the main window, the
 // toolbar, the menus and the help contents. A window's own behaviour comes as hooks
 // of the descriptor, so no window needs a class of its own.
+#include "sheet/diagram.h"
 #include "sheet/sheet.h"
 
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct DataColumn {
@@ -158,6 +160,10 @@ struct SheetParams {
     std::function<bool(int from, int to)> keepsData;
     // After the sheet was cleared.
     std::function<void(Sheet&)> cleared;
+    // The shear and moment diagram of a computed row (nothing for a row without results).
+    // A window that gives it has the diagram panel, the printed diagram pages and the
+    // command line's diagram.
+    std::function<std::optional<BeamDiagram>(const Sheet&, int typology, int row)> diagram;
 };
 
 // A sheet with the captions the window starts with.

@@ -150,10 +150,13 @@ bool PrinterReport::endDoc() {
         }
         }
     }
+    if (m_extraPages && !m_extraPages(*m_painter, m_printer))
+        return false;
     return m_painter->end();
 }
 
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName) {
+bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
+                 const ExtraPages& extraPages) {
     const QString title = ModPonteluma::texts().checkTitle;
     if (!ReportAvailable(params)) {
         MsgBox(QStringLiteral("La stampa dei dati di questa finestra non è ancora disponibile."),
@@ -164,6 +167,7 @@ bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& t
     if (!dialogs().choosePrinter(printer))
         return false;
     PrinterReport report(printer);
+    report.setExtraPages(extraPages);
     if (!report.isActive() || !ComposeReport(params, sheet, typologyName, report)) {
         MsgBox(printerFault(), Icon::Stop, title);
         return false;
@@ -172,7 +176,7 @@ bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& t
 }
 
 bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem) {
+                    const FilePath& pdfPath, QString* problem, const ExtraPages& extraPages) {
     if (!ReportAvailable(params)) {
         if (problem)
             *problem = QStringLiteral("la stampa dei dati di questa finestra non è ancora "
@@ -195,6 +199,7 @@ bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
+        report.setExtraPages(extraPages);
         composed = report.isActive() && ComposeReport(params, sheet, typologyName, report);
     }
     QByteArray bytes;

@@ -5,10 +5,15 @@
 #include "sheet/safefile.h"
 
 #include <QFont>
+#include <functional>
 #include <memory>
 
 class QPainter;
 class QPrinter;
+
+// Pages drawn after the report on the same printer (the diagrams); each page they draw
+// begins with the printer's newPage(). False when the printer failed.
+using ExtraPages = std::function<bool(QPainter&, QPrinter&)>;
 
 // Renders on a QPrinter (a printer or a PDF file) in Courier: twips are mapped
 // through the printer's resolution, a column is the width of one character. The
@@ -28,6 +33,8 @@ public:
     void newPage() override;
     int page() const override { return m_page; }
     bool endDoc() override;
+    // Pages to draw once the report is drawn, before the document ends.
+    void setExtraPages(ExtraPages pages) { m_extraPages = std::move(pages); }
 
 private:
     struct Operation {
@@ -42,14 +49,16 @@ private:
     std::unique_ptr<QPainter> m_painter;
     std::vector<Operation> m_operations;
     int m_page = 1;
+    ExtraPages m_extraPages;
 };
 
 // The print command: asks for a printer and prints. A cancelled dialog ends it
 // silently; a printer that fails gets a message (stop icon, check title).
 // True when the report was printed.
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
+bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
+                 const ExtraPages& extraPages = {});
 
 // The same report through the printer back-end into a PDF file, which replaces the one at
 // pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
 bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem);
+                    const FilePath& pdfPath, QString* problem, const ExtraPages& extraPages = {});

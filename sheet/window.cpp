@@ -4,6 +4,7 @@
 #include "sheet/cellfit.h"
 #include "sheet/clsresize.h"
 #include "sheet/columnwidths.h"
+#include "sheet/diagrampanel.h"
 #include "sheet/dialogs.h"
 #include "sheet/host.h"
 #include "sheet/modponteluma.h"
@@ -50,12 +51,14 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     font.setPointSizeF(kAreaPoints);
     area->setFont(font);
     m_designWidth = G::DesignWidth(params, font);
-    area->resize(m_designWidth, G::kHeight);
+    m_designHeight = G::kHeight + (params.diagram ? kDiagramPanelHeight : 0);
+    area->resize(m_designWidth, m_designHeight);
     setCentralWidget(area);
     buildMenus();
     buildToolbar();
     buildGrid(area);
     buildBottom(area);
+    buildDiagramPanel(area);
     watchCells();
     // Installed before the resizer's filter, so it runs after the controls moved.
     area->installEventFilter(this);
@@ -93,11 +96,13 @@ void SheetWindow::load() {
     ModPonteluma::SetCommonTexts();
     // The controls are recorded as laid out for the design area, whatever size the
     // window has before it is first shown.
-    m_resizer->RecordDesign(QSize(m_designWidth, G::kHeight));
+    m_resizer->RecordDesign(QSize(m_designWidth, m_designHeight));
     m_resizer->SizeFormToScreen(75);
     resize(designSize());
+    keepOnScreen();
     UpdateHint();
     Refresh();
+    showDiagram();
 }
 
 // ---- layout ---------------------------------------------------------------------------
@@ -183,8 +188,9 @@ QLabel* SheetWindow::label(const QString& name) const {
 }
 
 QSize SheetWindow::designSize() const {
+    // 15 twips a design pixel: the diagram panel adds its own height.
     return QSize(ClsResize::twipsToPixels(9600 * m_designWidth / G::kWidth, this),
-                 ClsResize::twipsToPixels(6825, this));
+                 ClsResize::twipsToPixels(6825 + 15 * (m_designHeight - G::kHeight), this));
 }
 
 // Text grows and shrinks with the window: the fonts follow the smaller of the two
@@ -194,7 +200,7 @@ void SheetWindow::rescaleFonts() {
     if (inner.width() <= 0 || inner.height() <= 0)
         return;
     const double scale =
-        qMin(double(inner.width()) / m_designWidth, double(inner.height()) / G::kHeight);
+        qMin(double(inner.width()) / m_designWidth, double(inner.height()) / m_designHeight);
     // Within a few per cent of the design size the design fonts stay.
     m_fontScale = qAbs(scale - 1.0) < 0.05 ? 1.0 : qBound(0.5, scale, 4.0);
     QFont font = centralWidget()->font();
@@ -217,6 +223,7 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
     if (m_filling)
         return;
     QLineEdit* edited = box(column, visibleRow);
+    m_diagramRow = firstVisibleRow() + visibleRow - 1;
     apply(m_document.type(column, firstVisibleRow() + visibleRow - 1, edited->text()), edited);
 }
 
@@ -229,6 +236,7 @@ void SheetWindow::apply(const Effect& effect, QLineEdit* edited) {
         syncCaptions();
         Refresh();
         UpdateHint(); // after the calculation: it names rows out of range too
+        showDiagram();
     }
     for (const Message& message : effect.messages)
         MsgBox(message);
@@ -329,6 +337,7 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
 void SheetWindow::numberHovered(int visibleRow) {
     m_document.numberHovered(firstVisibleRow() + visibleRow - 1);
     syncCaptions();
+    showDiagram(firstVisibleRow() + visibleRow - 1);
 }
 
 void SheetWindow::resultHovered(int column, int visibleRow) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ClsResize;
+class DiagramPanel;
 class QAction;
 class QComboBox;
 class QKeyEvent;
@@ -48,6 +49,7 @@ public:
     void salvanome();
     void elimina();
     void stampa();
+    void stampadiagrammi(); // the report, then the diagram of every row with results
     void colora();
     void controlla();
     void cancella();
@@ -76,6 +78,8 @@ public:
     void insertRow(int visibleRow); // click on num_r
     void deleteRow(int visibleRow); // click on delriga_r
     void highlightRow(int visibleRow);
+    // The diagram panel shows sheet row `row` (0: the row it shows, drawn again).
+    void showDiagram(int row = 0);
 
     // Reads an archive into the sheet; false (and a message) when it cannot.
     bool openArchive(const QString& path);
@@ -127,6 +131,9 @@ private:
     void buildToolbar();
     void buildGrid(QWidget* area);
     void buildBottom(QWidget* area);
+    void buildDiagramPanel(QWidget* area);
+    // Moves the window up and left as far as its size needs to stay on the screen.
+    void keepOnScreen();
     QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption,
                       const QString& tip, const QRect& geometry);
     void load();
@@ -150,6 +157,7 @@ private:
     Document m_document;
     ClsResize* m_resizer = nullptr;
     int m_designWidth = 0;    // of the inner area, in pixels
+    int m_designHeight = 0;   // of the inner area: more when the window has a diagram
     double m_fontScale = 1.0; // fonts at the current size against the design ones
     std::vector<Row> m_rows;  // visible rows 1..10 at index 0..9
     QComboBox* m_tipocalcolo = nullptr;
@@ -158,6 +166,8 @@ private:
     QPixmap m_figure; // the typology's figure as read
     QLabel* m_passo = nullptr;
     QLabel* m_tot = nullptr;
+    DiagramPanel* m_diagramma = nullptr; // only in the windows that draw diagrams
+    int m_diagramRow = 1;                // the sheet row it shows
     QScrollBar* m_scroll = nullptr;
     QToolBar* m_toolbar = nullptr;
     QAction* m_annulla = nullptr;

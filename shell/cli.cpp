@@ -1,6 +1,7 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
+#include "sheet/diagramprint.h"
 #include "sheet/document.h"
 #include "sheet/modponteluma.h"
 #include "sheet/params.h"
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -72,6 +74,17 @@ QString windowNames(const QString& separator, const QString& last) {
     return names.join(separator) + last + tail;
 }
 
+// "travi e continue": the windows that draw diagrams.
+QString diagramWindowNames() {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows()) {
+        if (window->diagram)
+            names << window->name;
+    }
+    const QString tail = names.takeLast();
+    return names.isEmpty() ? tail : names.join(", ") + " e " + tail;
+}
+
 QString usage() {
     return QStringLiteral(
                "Uso:\n"
@@ -81,6 +94,15 @@ QString usage() {
                "tabella\n"
                "  ponteluma report FILE --text     stampa la relazione come pagine di testo\n"
                "  ponteluma report FILE --pdf OUT  scrive la relazione in un file PDF\n"
+               "  ponteluma report FILE --pdf OUT --diagrams\n"
+               "                                   la relazione seguita dai diagrammi delle "
+               "travi\n"
+               "  ponteluma diagram FILE --row N   stampa il diagramma del taglio e del "
+               "momento\n"
+               "                                   della riga N come tabella x;V;M\n"
+               "  ponteluma diagram FILE --row N --svg OUT.svg\n"
+               "                                   scrive il disegno del diagramma in un file "
+               "SVG\n"
                "  ponteluma --help | --version\n") +
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
@@ -109,6 +131,10 @@ struct Request {
     bool text = false;
     bool pdf = false;
     FilePath pdfPath{QString()};
+    bool diagrams = false;
+    int row = 0; // --row N; 0 when not given
+    bool svg = false;
+    FilePath svgPath{QString()};
 };
 
 // Reads the arguments after the command; an empty string on success, else the sentence
@@ -118,18 +144,31 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     bool haveFile = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString argument = QFile::decodeName(arguments[i]);
-        if (argument == "--window" || argument == "--pdf") {
+        if (argument == "--window" || argument == "--pdf" || argument == "--row" ||
+            argument == "--svg") {
             if (i + 1 >= arguments.size())
                 return "Manca il valore dell'opzione " + argument + ".";
             const QByteArray& value = arguments[++i];
             if (argument == "--window") {
                 request->window = QFile::decodeName(value);
+            } else if (argument == "--row") {
+                bool number = false;
+                request->row = QFile::decodeName(value).toInt(&number);
+                if (!number || request->row < 1)
+                    return "Il valore di --row deve essere il numero di una riga (1, 2, ...), "
+                           "non \"" +
+                           QFile::decodeName(value) + "\".";
+            } else if (argument == "--svg") {
+                request->svg = true;
+                request->svgPath = FilePath::fromNative(value);
             } else {
                 request->pdf = true;
                 request->pdfPath = FilePath::fromNative(value);
             }
         } else if (argument == "--text") {
             request->text = true;
+        } else if (argument == "--diagrams") {
+            request->diagrams = true;
         } else if (argument.startsWith("--")) {
             return "Opzione non riconosciuta: " + argument + ".";
         } else if (haveFile) {
@@ -170,6 +209,15 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     if (!isReport && (request.text || request.pdf))
         return usageError(QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
                                          "report."));
+    if (request.diagrams && !request.pdf)
+        return usageError(QStringLiteral("L'opzione --diagrams vale solo con report FILE --pdf "
+                                         "OUT."));
+    const bool isDiagram = request.command == "diagram";
+    if (isDiagram && request.row == 0)
+        return usageError(QStringLiteral("Il comando diagram vuole l'opzione --row N."));
+    if (!isDiagram && (request.row > 0 || request.svg))
+        return usageError(QStringLiteral("Le opzioni --row e --svg valgono solo per il comando "
+                                         "diagram."));
 
     const SheetParams* window = nullptr;
     if (!request.window.isEmpty()) {
@@ -192,21 +240,37 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             request.file.shown + "\" non può essere elaborato.\n");
         return kUsageError;
     }
-    const auto pdfFailure = [&](const QString& problem) {
-        err("Il file PDF \"" + request.pdfPath.shown + "\" non può essere scritto: " + problem +
-            ".\n");
+    if ((isDiagram || request.diagrams) && !params.diagram) {
+        err("Il file \"" + request.file.shown + "\" è della finestra " + params.name +
+            ": i diagrammi si tracciano solo per " + diagramWindowNames() + ".\n");
+        return kFileError;
+    }
+    // An output file (the PDF, the SVG): one sentence when it cannot be written.
+    const auto outputFailure = [&](const char* kind, const FilePath& path, const QString& problem) {
+        err(QString("Il file ") + kind + " \"" + path.shown +
+            "\" non può essere scritto: " + problem + ".\n");
         return kFileError;
     };
-    if (request.pdf) {
-        if (SameFile(request.file, request.pdfPath)) {
-            err("Il file PDF \"" + request.pdfPath.shown +
+    const auto pdfFailure = [&](const QString& problem) {
+        return outputFailure("PDF", request.pdfPath, problem);
+    };
+    const auto svgFailure = [&](const QString& problem) {
+        return outputFailure("SVG", request.svgPath, problem);
+    };
+    // The archive itself is refused as output; so are a FIFO or a device, before anything
+    // is read or drawn.
+    for (const auto& [wanted, kind, path] : {std::tuple(request.pdf, "PDF", &request.pdfPath),
+                                             std::tuple(request.svg, "SVG", &request.svgPath)}) {
+        if (!wanted)
+            continue;
+        if (SameFile(request.file, *path)) {
+            err(QString("Il file ") + kind + " \"" + path->shown +
                 "\" è il file archiviato da elaborare: indicare un altro nome.\n");
             return kUsageError;
         }
-        // A FIFO or a device is refused before anything is read or drawn.
-        const QString notRegular = NotRegularFile(request.pdfPath);
+        const QString notRegular = NotRegularFile(*path);
         if (!notRegular.isEmpty())
-            return pdfFailure(notRegular);
+            return outputFailure(kind, *path, notRegular);
     }
 
     QString problem, refusal;
@@ -219,6 +283,29 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         err(refusal.replace('\r', '\n') + '\n');
     const QString typologyName = document->typologyName();
 
+    if (isDiagram) {
+        const Sheet& sheet = document->sheet();
+        if (request.row > sheet.n()) {
+            err("La riga " + QString::number(request.row) + " non esiste: il file \"" +
+                request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
+            return kFileError;
+        }
+        DiagramView view =
+            ViewOfRow(params, sheet, document->typology(), typologyName, request.row);
+        if (!view.diagram) {
+            err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
+                "\" è incompleta: senza risultati non c'è diagramma.\n");
+            return kFileError;
+        }
+        if (!request.svg)
+            return print(DiagramTable(*view.diagram), "Il diagramma della riga " +
+                                                          QString::number(request.row) +
+                                                          " non può essere scritto");
+        const auto app = ensureGuiApplication();
+        if (!WriteDiagramSvg(view, request.svgPath, &problem))
+            return svgFailure(problem);
+        return 0;
+    }
     if (!isReport)
         return print(ComputeTable(*document),
                      "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
@@ -227,7 +314,11 @@ int runFileCommand(const QList<QByteArray>& arguments) {
                      "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
-    if (!WriteReportPdf(params, document->sheet(), typologyName, request.pdfPath, &problem))
+    ExtraPages diagramPages;
+    if (request.diagrams)
+        diagramPages = DiagramPages(params, document->sheet(), document->typology(), typologyName);
+    if (!WriteReportPdf(params, document->sheet(), typologyName, request.pdfPath, &problem,
+                        diagramPages))
         return pdfFailure(problem);
     return 0;
 }
@@ -252,7 +343,7 @@ std::optional<int> RunCommandLine(const QList<QByteArray>& arguments) {
         return print(id.product + " " + id.version + " (" + id.date + ")\n",
                      QStringLiteral("Il numero di versione non può essere scritto"));
     }
-    if (command == "compute" || command == "report")
+    if (command == "compute" || command == "report" || command == "diagram")
         return runFileCommand(arguments);
     return usageError("Comando non riconosciuto: " + command + ".");
 }

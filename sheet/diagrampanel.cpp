@@ -1,0 +1,73 @@
+#include "sheet/diagrampanel.h"
+
+#include "sheet/diagramprint.h"
+#include "sheet/dialogs.h"
+#include "sheet/geometry.h"
+#include "sheet/printer.h"
+#include "sheet/window.h"
+#include "sheet/windowlook.h"
+
+#include <QPainter>
+#include <QScreen>
+
+namespace G = SheetGeometry;
+
+DiagramPanel::DiagramPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("diagramma");
+    setAutoFillBackground(true);
+    paintBackground(this, kWhite, QPalette::Window);
+    setToolTip(QStringLiteral("diagrammi del taglio e del momento della trave corrente"));
+}
+
+void DiagramPanel::setView(DiagramView view) {
+    m_view = std::move(view);
+    update();
+}
+
+void DiagramPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::gray, 1));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    PaintDiagram(painter, QRectF(rect()).adjusted(1, 1, -1, -1), m_view);
+}
+
+// ---- the sheet window's diagram -------------------------------------------------------
+
+void SheetWindow::buildDiagramPanel(QWidget* area) {
+    if (!m_params.diagram)
+        return;
+    m_diagramma = new DiagramPanel(area);
+    m_diagramma->setGeometry(G::kGridLeft, G::kHeight + 2, m_designWidth - 2 * G::kGridLeft,
+                             kDiagramPanelHeight - 6);
+}
+
+// The windows with a diagram are taller than the others: sized for the design, centred for
+// the usual size, they would reach below a small screen.
+void SheetWindow::keepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int x = qMax(room.left(), qMin(pos().x(), room.right() + 1 - width()));
+    const int y = qMax(room.top(), qMin(pos().y(), room.bottom() + 1 - height()));
+    move(x, y);
+}
+
+// Only the row shown is drawn: a keystroke computes one diagram, whatever the sheet holds.
+void SheetWindow::showDiagram(int row) {
+    if (!m_diagramma)
+        return;
+    if (row > 0)
+        m_diagramRow = row;
+    DiagramView view =
+        ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(), m_diagramRow);
+    view.emptyText = m_document.hint();
+    m_diagramma->setView(std::move(view));
+}
+
+void SheetWindow::stampadiagrammi() {
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_params, m_document.sheet(), m_document.typologyName(),
+                DiagramPages(m_params, m_document.sheet(), typology(), m_document.typologyName()));
+}

@@ -1,0 +1,187 @@
+// The diagram panel and the printed diagrams, driven through the real widgets.
+#include "sheet/diagrampanel.h"
+#include "sheet/window.h"
+#include "tests/scripteddialogs.h"
+#include "tests/sheets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class DiagramWindow : public ::testing::Test {
+protected:
+    void open(const QString& name, int typology) {
+        window.reset(new SheetWindow(windowParams(name)));
+        window->setTypology(typology);
+        window->sistema();
+        window->show();
+        QApplication::processEvents();
+        panel = window->findChild<DiagramPanel*>("diagramma");
+        dialogs.clear();
+    }
+    void type(const QString& boxName, const QString& keys) {
+        auto* box = window->findChild<QLineEdit*>(boxName);
+        ASSERT_NE(box, nullptr) << boxName.toStdString();
+        for (QChar key : keys)
+            box->insert(QString(key));
+    }
+    void hover(const QString& name) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window->findChild<QWidget*>(name), &enter);
+    }
+    QImage picture() const { return panel->grab().toImage(); }
+    // How many pixels of the panel are neither white nor grey, a measure of what it draws.
+    int colouredPixels() const {
+        const QImage image = picture();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.saturation() > 60;
+            }
+        }
+        return count;
+    }
+    static int pdfPages(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return -1;
+        const QString bytes = QString::fromLatin1(file.readAll());
+        return int(bytes.count(QRegularExpression("/Type\\s*/Page[^s]")));
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<SheetWindow> window;
+    DiagramPanel* panel = nullptr;
+    QTemporaryDir folder;
+};
+
+TEST_F(DiagramWindow, FollowsTheRowTypedInAndTheRowNumberUnderThePointer) {
+    open("travi", 5);
+    ASSERT_NE(panel, nullptr);
+    // An empty sheet: nothing drawn, the hint's words instead.
+    EXPECT_FALSE(panel->view().diagram);
+    EXPECT_EQ(panel->view().emptyText, window->findChild<QLabel*>("passo")->text());
+    EXPECT_EQ(colouredPixels(), 0);
+
+    type("dat1_1", "6");
+    type("dat2_1", "800");
+    ASSERT_TRUE(panel->view().diagram);
+    EXPECT_EQ(panel->view().row, 1);
+    EXPECT_EQ(DiagramHeading(panel->view()), "Trave n.1 - appoggio + ripartito (tipologia 5)");
+    ASSERT_EQ(panel->view().diagram->peaks.size(), 1u);
+    EXPECT_NEAR(panel->view().diagram->peaks[0].m, 3600, 1e-9);
+    EXPECT_GT(colouredPixels(), 1000);
+
+    // Each key redraws the row at once: 800 kg/m became 8009.
+    const QImage before = picture();
+    type("dat2_1", "9");
+    EXPECT_NEAR(panel->view().diagram->peaks[0].m, 8009 * 36 / 8.0, 1e-6);
+    EXPECT_NE(picture(), before);
+
+    type("dat1_2", "4");
+    type("dat2_2", "500");
+    EXPECT_EQ(panel->view().row, 2);
+    EXPECT_NEAR(panel->view().diagram->peaks[0].m, 1000, 1e-9);
+
+    hover("num_1");
+    EXPECT_EQ(panel->view().row, 1);
+    EXPECT_NEAR(panel->view().diagram->peaks[0].m, 8009 * 36 / 8.0, 1e-6);
+
+    // A row without its load: an empty panel that says what the hint box says.
+    type("dat1_3", "5");
+    EXPECT_EQ(panel->view().row, 3);
+    EXPECT_FALSE(panel->view().diagram);
+    const QString hint = window->findChild<QLabel*>("passo")->text();
+    EXPECT_TRUE(hint.startsWith("Trave n. 3")) << hint.toStdString();
+    EXPECT_EQ(QString(panel->view().emptyText).replace(QChar(0xd), QChar(0xa)), hint);
+    EXPECT_EQ(colouredPixels(), 0);
+
+    // A new typology empties the sheet, and the panel with it.
+    hover("num_1");
+    EXPECT_TRUE(panel->view().diagram);
+    window->cancella();
+    EXPECT_FALSE(panel->view().diagram);
+}
+
+TEST_F(DiagramWindow, ContinuousBeamsShowEverySpanAndTheStaticsCheck) {
+    open("continue", 7);
+    type("dat1_1", "5,5");
+    type("dat2_1", "1200");
+    ASSERT_TRUE(panel->view().diagram);
+    const BeamDiagram& d = *panel->view().diagram;
+    EXPECT_EQ(d.supports.size(), 5u);
+    EXPECT_NEAR(d.length, 22, 1e-9);
+    // The tabulated coefficients are rounded: a small difference, within tolerance here.
+    const QString check = DiagramCheckText(d.check);
+    EXPECT_TRUE(check.startsWith("verifica statica: scarto ")) << check.toStdString();
+    EXPECT_LE(d.check.worstPercent, kCheckTolerancePercent);
+    EXPECT_EQ(DiagramCheckColour(d.check), QColor(0, 130, 0));
+
+    // Typology 6's B-C span moment is about 3 % above statics: orange.
+    open("continue", 6);
+    type("dat1_1", "5");
+    type("dat2_1", "1000");
+    ASSERT_TRUE(panel->view().diagram);
+    EXPECT_GT(panel->view().diagram->check.worstPercent, 2.0);
+    EXPECT_EQ(DiagramCheckColour(panel->view().diagram->check), QColor(225, 115, 0));
+}
+
+TEST_F(DiagramWindow, TheWindowGrowsToHoldThePanelBelowTheGrid) {
+    open("sezioni", 1);
+    EXPECT_EQ(panel, nullptr);
+    EXPECT_EQ(window->findChild<QAction*>("stampadiagrammi"), nullptr);
+    const int sectionsHeight = window->designSize().height();
+
+    for (const char* name : {"travi", "continue"}) {
+        open(name, 1);
+        ASSERT_NE(panel, nullptr) << name;
+        EXPECT_GT(window->designSize().height(), sectionsHeight) << name;
+        // At the design size the panel lies under the buttons and inside the window.
+        window->resize(window->designSize());
+        QApplication::processEvents();
+        const QWidget* area = window->centralWidget();
+        const QWidget* lowest = window->findChild<QWidget*>("esco");
+        EXPECT_GE(panel->geometry().top(), lowest->geometry().bottom()) << name;
+        EXPECT_LE(panel->geometry().bottom(), area->height()) << name;
+        EXPECT_LE(panel->geometry().right(), area->width()) << name;
+        auto* print = window->findChild<QAction*>("stampadiagrammi");
+        ASSERT_NE(print, nullptr) << name;
+        EXPECT_EQ(print->text(), "Stampa con &diagrammi");
+    }
+}
+
+TEST_F(DiagramWindow, PrintingWithDiagramsAddsAPageForEveryTwoCompleteRows) {
+    open("travi", 9);
+    const char* rows[][3] = {{"6", "500", "1500"}, {"4,5", "800", "300"}, {"5", "200", "900"}};
+    for (int r = 1; r <= 3; ++r) {
+        type(QString("dat1_%1").arg(r), rows[r - 1][0]);
+        type(QString("dat2_%1").arg(r), rows[r - 1][1]);
+        type(QString("dat3_%1").arg(r), rows[r - 1][2]);
+    }
+    type("dat1_4", "3"); // incomplete: no page of its own
+
+    dialogs.pdfPath = folder.filePath("relazione.pdf");
+    window->stampa();
+    const int reportPages = pdfPages(dialogs.pdfPath);
+    ASSERT_GE(reportPages, 1);
+    EXPECT_EQ(dialogs.printerRequests, 1);
+
+    dialogs.pdfPath = folder.filePath("diagrammi.pdf");
+    window->findChild<QAction*>("stampadiagrammi")->trigger();
+    EXPECT_EQ(dialogs.printerRequests, 2); // the same printer dialog, nothing more
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(pdfPages(dialogs.pdfPath), reportPages + 2);
+}
+
+} // namespace

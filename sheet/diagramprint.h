@@ -1,0 +1,20 @@
+#pragma once
+// The diagrams on paper and in files: the pages printed after the report, two rows to a
+// page, and the drawing of one row as an SVG file.
+#include "sheet/diagrampaint.h"
+#include "sheet/printer.h"
+#include "sheet/safefile.h"
+
+#include <QByteArray>
+
+// The diagram pages of every row of the sheet that has results, in order; the sheet and
+// the descriptor must outlive the printing.
+ExtraPages DiagramPages(const SheetParams& params, const Sheet& sheet, int typology,
+                        const QString& typologyName);
+
+// The view drawn as an SVG document.
+QByteArray DiagramSvg(const DiagramView& view);
+
+// Writes the SVG document, replacing the file only when it is written whole, never a
+// FIFO, a device or a folder; false with a short Italian phrase in problem.
+bool WriteDiagramSvg(const DiagramView& view, const FilePath& path, QString* problem);
