@@ -101,12 +101,20 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
         marked.push_back(s.x);
     for (const PointLoad& p : d.pointLoads)
         marked.push_back(p.x);
+    // A largest moment under a point load is written once, with its x.
+    const auto isPeak = [&d](double x) {
+        for (const SpanPeak& p : d.peaks) {
+            if (std::abs(p.x - x) <= 1e-6 * std::max(1.0, d.length))
+                return true;
+        }
+        return false;
+    };
     for (double x : marked) {
         const double vl = ShearLeftOf(d, x), vr = ShearRightOf(d, x);
         const double v = std::abs(vr) >= std::abs(vl) ? vr : vl;
         out.labels.push_back({{px(x), vy(v)}, value(v, "kg")});
         const double m = MomentAt(d, x);
-        if (std::abs(m) > 0.05)
+        if (std::abs(m) > 0.05 && !isPeak(x))
             out.labels.push_back({{px(x), my(m)}, value(m, "kgm")});
     }
     for (const SpanPeak& p : d.peaks)

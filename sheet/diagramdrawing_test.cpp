@@ -1,5 +1,7 @@
 #include "sheet/diagramdrawing.h"
 
+#include "beams/diagram.h"
+#include "beams/params.h"
 #include "continuous/diagram.h"
 #include "continuous/params.h"
 #include "tests/sheets.h"
@@ -56,4 +58,16 @@ TEST(DiagramDrawing, ShapesFitTheFrameAndSaggingLiesBelow) {
         std::any_of(drawing.labels.begin(), drawing.labels.end(),
                     [](const DrawingLabel& l) { return l.text == "2392,6 kgm a x = 2,19 m"; });
     EXPECT_TRUE(written);
+}
+
+TEST(DiagramDrawing, ALargestMomentUnderAPointLoadIsWrittenOnce) {
+    // Simply supported, P = 1000 at a = 2 of 6: the peak of M is under the load.
+    const Sheet sheet = ComputedSheet(beamsParams(), 4, {{"6", "1000", "2"}});
+    const std::optional<BeamDiagram> d = SimpleBeamDiagram(sheet, 4, 1);
+    ASSERT_TRUE(d);
+    const DiagramDrawing drawing = LayOutDiagram(*d, 800, 300);
+    const auto count =
+        std::count_if(drawing.labels.begin(), drawing.labels.end(),
+                      [](const DrawingLabel& l) { return l.text.startsWith("1333,3 kgm"); });
+    EXPECT_EQ(count, 1);
 }
