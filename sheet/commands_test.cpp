@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -353,6 +354,12 @@ TEST_F(Commands, TheWheelAndTheEntryShownLeaveTheSheetAlone) {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(chooser, &wheel);
     emit chooser->activated(1); // typology 2, already shown
+    // The arrows on the closed chooser open its list instead of choosing.
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(chooser, &press);
+        chooser->hidePopup();
+    }
     EXPECT_EQ(window->typology(), 2);
     EXPECT_EQ(shown(*window), before);
 }

@@ -276,6 +276,22 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::Wheel && watched == m_tipocalcolo)
         return true; // a wheel passing over the chooser must not clear the sheet
+    if (type == QEvent::KeyPress && watched == m_tipocalcolo) {
+        // On the closed chooser the arrows, Home, End and the page keys open the list
+        // rather than change the typology of the whole sheet at a stroke.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            m_tipocalcolo->showPopup();
+            return true;
+        default:
+            break;
+        }
+    }
     if (type == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
         m_document.endTyping(); // the next keystroke in a box is a new step
         return false;
