@@ -356,5 +356,5 @@ void SheetWindow::stampa() {
     // The grid runs through every block of rows before printing.
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
-    PrintReport(m_params, m_document.sheet(), m_document.typologyName());
+    PrintReport(m_document);
 }

@@ -68,6 +68,5 @@ void SheetWindow::showDiagram(int row) {
 void SheetWindow::stampadiagrammi() {
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
-    PrintReport(m_params, m_document.sheet(), m_document.typologyName(),
-                DiagramPages(m_params, m_document.sheet(), typology(), m_document.typologyName()));
+    PrintReport(m_document, DiagramPages(m_document));
 }

@@ -21,9 +21,12 @@ QString pagesTitle(const QString& typologyName) {
 
 } // namespace
 
-ExtraPages DiagramPages(const SheetParams& params, const Sheet& sheet, int typology,
-                        const QString& typologyName) {
-    return [&params, &sheet, typology, typologyName](QPainter& painter, QPrinter& printer) {
+ExtraPages DiagramPages(const Document& document) {
+    return [&document](QPainter& painter, QPrinter& printer) {
+        const SheetParams& params = document.params();
+        const Sheet& sheet = document.sheet();
+        const int typology = document.typology();
+        const QString typologyName = document.typologyName();
         int onPage = kRowsPerPage; // the report's last page is full
         const QRectF page = painter.viewport();
         const double titleHeight = page.height() / 30;

@@ -7,10 +7,9 @@
 
 #include <QByteArray>
 
-// The diagram pages of every row of the sheet that has results, in order; the sheet and
-// the descriptor must outlive the printing.
-ExtraPages DiagramPages(const SheetParams& params, const Sheet& sheet, int typology,
-                        const QString& typologyName);
+// The diagram pages of every row of the sheet that has results, in order; the document
+// must outlive the printing.
+ExtraPages DiagramPages(const Document& document);
 
 // The view drawn as an SVG document.
 QByteArray DiagramSvg(const DiagramView& view);

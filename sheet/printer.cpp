@@ -155,8 +155,8 @@ bool PrinterReport::endDoc() {
     return m_painter->end();
 }
 
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                 const ExtraPages& extraPages) {
+bool PrintReport(const Document& document, const ExtraPages& extraPages) {
+    const SheetParams& params = document.params();
     const QString title = ModPonteluma::texts().checkTitle;
     if (!ReportAvailable(params)) {
         MsgBox(QStringLiteral("La stampa dei dati di questa finestra non è ancora disponibile."),
@@ -168,15 +168,17 @@ bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& t
         return false;
     PrinterReport report(printer);
     report.setExtraPages(extraPages);
-    if (!report.isActive() || !ComposeReport(params, sheet, typologyName, report)) {
+    if (!report.isActive() ||
+        !ComposeReport(params, document.sheet(), document.typologyName(), report)) {
         MsgBox(printerFault(), Icon::Stop, title);
         return false;
     }
     return true;
 }
 
-bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem, const ExtraPages& extraPages) {
+bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* problem,
+                    const ExtraPages& extraPages) {
+    const SheetParams& params = document.params();
     if (!ReportAvailable(params)) {
         if (problem)
             *problem = QStringLiteral("la stampa dei dati di questa finestra non è ancora "
@@ -200,7 +202,8 @@ bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
         report.setExtraPages(extraPages);
-        composed = report.isActive() && ComposeReport(params, sheet, typologyName, report);
+        composed = report.isActive() &&
+                   ComposeReport(params, document.sheet(), document.typologyName(), report);
     }
     QByteArray bytes;
     if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||

@@ -55,10 +55,9 @@ private:
 // The print command: asks for a printer and prints. A cancelled dialog ends it
 // silently; a printer that fails gets a message (stop icon, check title).
 // True when the report was printed.
-bool PrintReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                 const ExtraPages& extraPages = {});
+bool PrintReport(const Document& document, const ExtraPages& extraPages = {});
 
 // The same report through the printer back-end into a PDF file, which replaces the one at
 // pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
-bool WriteReportPdf(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                    const FilePath& pdfPath, QString* problem, const ExtraPages& extraPages = {});
+bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* problem,
+                    const ExtraPages& extraPages = {});

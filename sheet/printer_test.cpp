@@ -14,12 +14,19 @@ const SheetParams& sections() {
     return windowParams("sezioni");
 }
 
+// A rectangle document holding the rows given.
+Document rectangles(const SheetParams& params, const std::vector<std::vector<const char*>>& rows) {
+    Document document(params);
+    document.sheet() = ComputedSheet(sections(), 1, rows);
+    return document;
+}
+
 TEST(Printer, WindowWithoutReportIsRefusedWithAMessage) {
     SheetParams params = sections();
     params.report.heads = nullptr;
     EXPECT_FALSE(ReportAvailable(params));
     ScriptedDialogs dialogs;
-    EXPECT_FALSE(PrintReport(params, ComputedSheet(sections(), 1, {}), "rettangolo"));
+    EXPECT_FALSE(PrintReport(rectangles(params, {})));
     EXPECT_EQ(dialogs.printerRequests, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
@@ -29,18 +36,18 @@ TEST(Printer, WindowWithoutReportIsRefusedWithAMessage) {
 
 TEST(Printer, PrinterPathCancelFaultAndPdf) {
     QTemporaryDir dir;
-    const Sheet sheet = ComputedSheet(sections(), 1, {{"20", "30"}});
+    const Document document = rectangles(sections(), {{"20", "30"}});
     {
         ScriptedDialogs dialogs;
         dialogs.printerAccepted = false;
-        EXPECT_FALSE(PrintReport(sections(), sheet, "rettangolo"));
+        EXPECT_FALSE(PrintReport(document));
         EXPECT_EQ(dialogs.printerRequests, 1);
         EXPECT_TRUE(dialogs.messages.empty()); // a cancelled dialog ends quietly
     }
     {
         ScriptedDialogs dialogs;
         dialogs.pdfPath = dir.filePath("manca/relazione.pdf"); // the printer cannot start
-        EXPECT_FALSE(PrintReport(sections(), sheet, "rettangolo"));
+        EXPECT_FALSE(PrintReport(document));
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
         EXPECT_EQ(dialogs.messages[0].title, ModPonteluma::texts().checkTitle);
@@ -49,15 +56,14 @@ TEST(Printer, PrinterPathCancelFaultAndPdf) {
     {
         ScriptedDialogs dialogs;
         dialogs.pdfPath = dir.filePath("relazione.pdf");
-        EXPECT_TRUE(PrintReport(sections(), sheet, "rettangolo"));
+        EXPECT_TRUE(PrintReport(document));
         EXPECT_TRUE(dialogs.messages.empty());
         QFile pdf(dialogs.pdfPath);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
         EXPECT_TRUE(pdf.read(5) == "%PDF-");
     }
     QString problem;
-    EXPECT_FALSE(
-        WriteReportPdf(sections(), sheet, "rettangolo", dir.filePath("no/x.pdf"), &problem));
+    EXPECT_FALSE(WriteReportPdf(document, dir.filePath("no/x.pdf"), &problem));
     EXPECT_FALSE(problem.isEmpty());
 }
 

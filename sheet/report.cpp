@@ -160,7 +160,10 @@ bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString&
     return writer.endDoc();
 }
 
-QString ReportText(const SheetParams& params, const Sheet& sheet, const QString& typologyName) {
+QString ReportText(const Document& document) {
+    const SheetParams& params = document.params();
+    const Sheet& sheet = document.sheet();
+    const QString typologyName = document.typologyName();
     TextReport text;
     ComposeReport(params, sheet, typologyName, text);
     return text.text();

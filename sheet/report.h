@@ -2,6 +2,7 @@
 // The printed report of a calculation window: title, typology, legend, the table
 // heads and one line per row with the numbers of each column lined up, laid out
 // through a ReportWriter so the printer, a PDF and the text grid show the same.
+#include "sheet/document.h"
 #include "sheet/params.h"
 #include "sheet/reportwriter.h"
 #include "sheet/safefile.h"
@@ -21,4 +22,4 @@ bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString&
                    ReportWriter& writer);
 
 // The report as text pages (what the command line prints).
-QString ReportText(const SheetParams& params, const Sheet& sheet, const QString& typologyName);
+QString ReportText(const Document& document);

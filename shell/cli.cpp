@@ -310,15 +310,14 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         return print(ComputeTable(*document),
                      "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
     if (request.text)
-        return print(ReportText(params, document->sheet(), typologyName),
+        return print(ReportText(*document),
                      "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
     ExtraPages diagramPages;
     if (request.diagrams)
-        diagramPages = DiagramPages(params, document->sheet(), document->typology(), typologyName);
-    if (!WriteReportPdf(params, document->sheet(), typologyName, request.pdfPath, &problem,
-                        diagramPages))
+        diagramPages = DiagramPages(*document);
+    if (!WriteReportPdf(*document, request.pdfPath, &problem, diagramPages))
         return pdfFailure(problem);
     return 0;
 }
