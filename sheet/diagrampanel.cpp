@@ -47,9 +47,11 @@ void SheetWindow::keepOnScreen() {
     const QScreen* screen = this->screen();
     if (!screen)
         return;
+    // The frame (title bar included) is what must stay inside the desktop's free area.
     const QRect room = screen->availableGeometry();
-    const int x = qMax(room.left(), qMin(pos().x(), room.right() + 1 - width()));
-    const int y = qMax(room.top(), qMin(pos().y(), room.bottom() + 1 - height()));
+    const QRect frame = frameGeometry();
+    const int x = qMax(room.left(), qMin(frame.left(), room.right() + 1 - frame.width()));
+    const int y = qMax(room.top(), qMin(frame.top(), room.bottom() + 1 - frame.height()));
     move(x, y);
 }
 
