@@ -24,6 +24,8 @@ struct Shown {
     explicit Shown(const QString& kind) : window(new SheetWindow(windowParams(kind))) {
         window->sistema();
         window->show();
+        // At the design size, whatever room the test screen has.
+        window->resize(window->designSize());
         QApplication::processEvents();
     }
 };

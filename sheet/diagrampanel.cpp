@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 
 namespace G = SheetGeometry;
 
@@ -41,15 +42,31 @@ void SheetWindow::buildDiagramPanel(QWidget* area) {
                              kDiagramPanelHeight - 6);
 }
 
-// The windows with a diagram are taller than the others: sized for the design, centred for
-// the usual size, they would reach below a small screen.
+// A window sized for its design and centred for the usual size may reach past a small
+// screen: the windows with a diagram are taller than the others, the continuous beams and
+// the arches wider.
 void SheetWindow::keepOnScreen() {
     const QScreen* screen = this->screen();
     if (!screen)
         return;
     // The frame (title bar included) is what must stay inside the desktop's free area.
+    // Before the window is first shown the window manager has not framed it yet: room is
+    // kept for a title bar and borders all the same.
     const QRect room = screen->availableGeometry();
-    const QRect frame = frameGeometry();
+    QRect frame = frameGeometry();
+    if (frame.size() == size()) {
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        frame.adjust(-border, -title - border, border, border);
+    }
+    const QSize decoration = frame.size() - size();
+    // Too tall or too wide for the screen (the continuous beams on a 1024-pixel one): the
+    // window is made to fit, its controls and text follow through the resizer.
+    if (frame.height() > room.height() || frame.width() > room.width()) {
+        resize(qMin(width(), room.width() - decoration.width()),
+               qMin(height(), room.height() - decoration.height()));
+        frame.setSize(size() + decoration);
+    }
     const int x = qMax(room.left(), qMin(frame.left(), room.right() + 1 - frame.width()));
     const int y = qMax(room.top(), qMin(frame.top(), room.bottom() + 1 - frame.height()));
     move(x, y);

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -158,6 +160,17 @@ TEST_F(DiagramWindow, TheWindowGrowsToHoldThePanelBelowTheGrid) {
         auto* print = window->findChild<QAction*>("stampadiagrammi");
         ASSERT_NE(print, nullptr) << name;
         EXPECT_EQ(print->text(), "Stampa con &diagrammi");
+    }
+}
+
+TEST_F(DiagramWindow, TheWindowAndRoomForItsTitleBarStayOnTheScreen) {
+    for (const char* name : {"travi", "continue"}) {
+        open(name, 1);
+        const QRect room = window->screen()->availableGeometry();
+        const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        EXPECT_GE(window->geometry().top(), room.top() + title) << name;
+        EXPECT_LE(window->geometry().bottom(), room.bottom()) << name;
+        EXPECT_LE(window->geometry().right(), room.right()) << name;
     }
 }
 
