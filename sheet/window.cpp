@@ -223,8 +223,9 @@ void SheetWindow::dataChanged(int column, int visibleRow) {
     if (m_filling)
         return;
     QLineEdit* edited = box(column, visibleRow);
-    m_diagramRow = firstVisibleRow() + visibleRow - 1;
-    apply(m_document.type(column, firstVisibleRow() + visibleRow - 1, edited->text()), edited);
+    const int row = firstVisibleRow() + visibleRow - 1;
+    m_diagramRow = row; // the diagram follows the row typed in
+    apply(m_document.type(column, row, edited->text()), edited);
 }
 
 // Shows what an operation on the document asks for: the edited box's text, the grid,
@@ -267,8 +268,6 @@ void SheetWindow::insertRow(int visibleRow) {
 void SheetWindow::deleteRow(int visibleRow) {
     apply(m_document.deleteRow(firstVisibleRow() + visibleRow - 1));
 }
-
-// ---- commands -------------------------------------------------------------------------
 
 // ---- events ---------------------------------------------------------------------------
 
