@@ -31,10 +31,7 @@ protected:
         dialogs.clear();
     }
     void type(const QString& boxName, const QString& keys) {
-        auto* box = window->findChild<QLineEdit*>(boxName);
-        ASSERT_NE(box, nullptr) << boxName.toStdString();
-        for (QChar key : keys)
-            box->insert(QString(key));
+        ASSERT_TRUE(TypeInto(window.get(), boxName, keys)) << boxName.toStdString();
     }
     QString text(const QString& name) const {
         if (auto* label = window->findChild<QLabel*>(name))

@@ -3,6 +3,7 @@
 #include "sheet/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
+#include "tests/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,10 +33,7 @@ protected:
         dialogs.clear();
     }
     void type(const QString& boxName, const QString& keys) {
-        auto* box = window->findChild<QLineEdit*>(boxName);
-        ASSERT_NE(box, nullptr) << boxName.toStdString();
-        for (QChar key : keys)
-            box->insert(QString(key));
+        ASSERT_TRUE(TypeInto(window.get(), boxName, keys)) << boxName.toStdString();
     }
     void hover(const QString& name) {
         QEvent enter(QEvent::Enter);

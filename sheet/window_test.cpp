@@ -31,10 +31,7 @@ protected:
 
     // Types text key by key into a box, as the keyboard does.
     void type(const QString& boxName, const QString& keys) {
-        auto* box = window->findChild<QLineEdit*>(boxName);
-        ASSERT_NE(box, nullptr) << boxName.toStdString();
-        for (QChar key : keys)
-            box->insert(QString(key));
+        ASSERT_TRUE(TypeInto(window.get(), boxName, keys)) << boxName.toStdString();
     }
     void typeRow(int visibleRow, const QStringList& values) {
         const char* boxes[] = {"B", "h", "spess", "hmin"};
