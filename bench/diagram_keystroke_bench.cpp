@@ -1,6 +1,7 @@
 // One typed character in a full continuous-beams sheet, through the real widgets, with
 // the diagram panel following the row typed in; against the same keystroke with the
 // panel left out of it, the panel's share of a keystroke.
+#include "bench/keystroke.h"
 #include "continuous/params.h"
 #include "sheet/diagrampaint.h"
 #include "sheet/window.h"
@@ -13,16 +14,6 @@
 #include <memory>
 
 namespace {
-
-void application() {
-    static int argc = 1;
-    static char name[] = "ponteluma_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-}
 
 // A full sheet of four-span beams; the keystroke goes into row 5's load.
 std::unique_ptr<SheetWindow> fullSheet(const SheetParams& params) {
@@ -40,27 +31,19 @@ std::unique_ptr<SheetWindow> fullSheet(const SheetParams& params) {
 }
 
 void typeAndErase(benchmark::State& state, SheetWindow& window) {
-    QLineEdit* box = window.box(2, 5);
-    bool longer = false;
-    for (auto _ : state) {
-        if (longer)
-            box->backspace();
-        else
-            box->insert("5");
-        longer = !longer;
-    }
+    TypeAndErase(state, window.box(2, 5));
     benchmark::DoNotOptimize(window.sheet().result(1, 100));
 }
 
 void BM_KeystrokeWithTheDiagramPanel(benchmark::State& state) {
-    application();
+    EnsureBenchApplication();
     const auto window = fullSheet(continuousParams());
     typeAndErase(state, *window);
 }
 BENCHMARK(BM_KeystrokeWithTheDiagramPanel)->Unit(benchmark::kMicrosecond);
 
 void BM_KeystrokeWithoutTheDiagramPanel(benchmark::State& state) {
-    application();
+    EnsureBenchApplication();
     static const SheetParams withoutDiagram = [] {
         SheetParams params = continuousParams();
         params.diagram = nullptr;
@@ -73,7 +56,7 @@ BENCHMARK(BM_KeystrokeWithoutTheDiagramPanel)->Unit(benchmark::kMicrosecond);
 
 // The repaint that follows a keystroke: the panel at its size in a wide window.
 void BM_PaintingTheDiagramPanel(benchmark::State& state) {
-    application();
+    EnsureBenchApplication();
     const auto window = fullSheet(continuousParams());
     const DiagramView view = ViewOfRow(continuousParams(), window->sheet(), 7, "4 campate", 5);
     QImage image(1160, 226, QImage::Format_ARGB32_Premultiplied);

@@ -1,5 +1,6 @@
 // One typed character in a full sheet, through the real widgets: the change
 // handler, the input rules, the calculation of 100 rows and the refresh.
+#include "bench/keystroke.h"
 #include "sections/params.h"
 #include "sheet/dialogs.h"
 #include "sheet/window.h"
@@ -11,19 +12,8 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ponteluma_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 void BM_KeystrokeInAFullSectionsSheet(benchmark::State& state) {
-    application();
+    EnsureBenchApplication();
     std::unique_ptr<SheetWindow> window(new SheetWindow(sectionsParams()));
     window->setTypology(17);
     window->sistema();
@@ -36,16 +26,7 @@ void BM_KeystrokeInAFullSectionsSheet(benchmark::State& state) {
     }
     window->CountRows();
     window->Calculate();
-    QLineEdit* box = window->box(2, 5);
-    bool longer = false;
-    for (auto _ : state) {
-        // "30" becomes "305" and back: one accepted datum each time.
-        if (longer)
-            box->backspace();
-        else
-            box->insert("5");
-        longer = !longer;
-    }
+    TypeAndErase(state, window->box(2, 5));
     benchmark::DoNotOptimize(sheet.result(1, 100));
 }
 BENCHMARK(BM_KeystrokeInAFullSectionsSheet)->Unit(benchmark::kMicrosecond);
