@@ -268,10 +268,8 @@ double SheetWindow::cellPointSize() const {
 void SheetWindow::Refresh() {
     m_tot->setText(QString::number(m_document.sheet().n()));
     const int t = firstVisibleRow();
-    if (t != m_namedFrom) {
-        m_namedFrom = t;
-        updateAccessibleNames();
-    }
+    const bool scrolled = t != m_namedFrom;
+    m_namedFrom = t;
     m_filling = true;
     for (int r = 1; r <= kVisibleRows; ++r) {
         Row& row = m_rows[r - 1];
@@ -284,14 +282,20 @@ void SheetWindow::Refresh() {
         }
         for (int c = 1; c <= int(row.results.size()); ++c) {
             const QString text = m_document.sheet().resultText(c, k);
-            if (row.results[c - 1]->text() != text)
+            if (row.results[c - 1]->text() != text) {
                 row.results[c - 1]->setText(text);
+                // Only a label whose text changed is measured again: a keystroke
+                // changes a row, not the grid.
+                if (!scrolled)
+                    fitCell(row.results[c - 1], text, cellName(c, r, true));
+            }
         }
         row.num->setToolTip("cliccare per inserire una riga al n." + Str(k));
         row.delriga->setToolTip("cliccare per cancellare la riga n." + Str(k));
     }
     m_filling = false;
-    fitCells();
+    if (scrolled)
+        updateAccessibleNames(); // every cell names its new row, and is fitted
 }
 
 void SheetWindow::applyRowColours(int visibleRow, bool highlighted) {
