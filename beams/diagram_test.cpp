@@ -1,6 +1,6 @@
 #include "beams/diagram.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include "beams/calc.h"
 #include "beams/params.h"

@@ -2,7 +2,7 @@
 // back as a problem phrase or as content that obeys the window's table and survives a
 // write and a second read unchanged. Built by bench/fuzz-archive, not part of the tests.
 #include "sheet/archive.h"
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 #include "sheet/params.h"
 #include "shell/windows.h"
 

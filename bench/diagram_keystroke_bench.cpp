@@ -3,8 +3,8 @@
 // panel left out of it, the panel's share of a keystroke.
 #include "bench/keystroke.h"
 #include "continuous/params.h"
-#include "sheet/diagrampaint.h"
-#include "sheet/window.h"
+#include "sheetwindow/diagrampaint.h"
+#include "sheetwindow/window.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,8 +2,8 @@
 // handler, the input rules, the calculation of 100 rows and the refresh.
 #include "bench/keystroke.h"
 #include "sections/params.h"
-#include "sheet/dialogs.h"
-#include "sheet/window.h"
+#include "sheetwindow/dialogs.h"
+#include "sheetwindow/window.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "continuous/diagram.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include "continuous/calc.h"
 #include "continuous/params.h"

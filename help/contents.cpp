@@ -3,9 +3,9 @@
 #include "help/help.h"
 #include "help/helpprint.h"
 #include "help/widgets.h"
-#include "sheet/clsresize.h"
-#include "sheet/host.h"
-#include "sheet/modponteluma.h"
+#include "sheetwindow/rescale.h"
+#include "sheetwindow/host.h"
+#include "sheet/numbers.h"
 #include "sheet/params.h"
 
 #include <QEvent>

@@ -5,7 +5,7 @@
 #include "help/helppage.h"
 #include "help/info.h"
 #include "help/texts.h"
-#include "sheet/clsresize.h"
+#include "sheetwindow/rescale.h"
 #include "tests/scripteddialogs.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "help/help.h"
 #include "help/helpprint.h"
 #include "help/widgets.h"
-#include "sheet/clsresize.h"
+#include "sheetwindow/rescale.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "help/helpprint.h"
 
-#include "sheet/dialogs.h"
-#include "sheet/modponteluma.h"
-#include "sheet/printer.h"
+#include "sheetwindow/dialogs.h"
+#include "sheet/numbers.h"
+#include "sheetwindow/printer.h"
 
 #include <QPrinter>
 #include <functional>

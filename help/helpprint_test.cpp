@@ -2,7 +2,7 @@
 #include "help/contents.h"
 #include "help/helpprint.h"
 #include "help/texts.h"
-#include "sheet/printer.h"
+#include "sheetwindow/printer.h"
 #include "tests/scripteddialogs.h"
 
 #include <QFile>

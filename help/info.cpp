@@ -2,7 +2,7 @@
 
 #include "help/texts.h"
 #include "help/widgets.h"
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <QLabel>
 #include <QPushButton>

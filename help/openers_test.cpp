@@ -1,7 +1,7 @@
 // Every way a calculation window opens the help system: its help menu, its
 // toolbar, its "Guida in linea" button and the question of its own window item.
 #include "help/help.h"
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 #include "tests/windows.h"

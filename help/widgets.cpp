@@ -1,6 +1,6 @@
 #include "help/widgets.h"
 
-#include "sheet/clsresize.h"
+#include "sheetwindow/rescale.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,5 +1,5 @@
 #include "sections/calc.h"
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "sheet/archive.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "sheet/diagram.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "sheet/document.h"
 
 #include "sheet/archive.h"
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // operation stores and what it asks the window to show.
 #include "sheet/document.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 #include "tests/sheets.h"
 
 #include <QDir>

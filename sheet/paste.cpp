@@ -1,7 +1,7 @@
 #include "sheet/paste.h"
 
 #include "sheet/document.h"
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <QStringList>
 

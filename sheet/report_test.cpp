@@ -1,6 +1,6 @@
 #include "sheet/report.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include "tests/sheets.h"
 

@@ -3,7 +3,7 @@
 // character columns (1-based tab positions) on the current line, font sizes,
 // a vertical position in twips, a footer at a fixed place, new pages. Two
 // back-ends render it: a plain-text page grid (here) and a real printer or PDF
-// (sheet/printer.h, in the window layer).
+// (sheetwindow/printer.h, in the window layer).
 #include "sheet/params.h"
 
 #include <QString>

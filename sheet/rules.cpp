@@ -1,6 +1,6 @@
 #include "sheet/rules.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 using ModPonteluma::Str;
 

@@ -1,6 +1,6 @@
 #include "sheet/sheet.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "shell/app.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 #include "shell/splash.h"
 #include "shell/translations.h"
 

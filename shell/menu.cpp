@@ -1,11 +1,11 @@
 #include "shell/menu.h"
 
 #include "help/help.h"
-#include "sheet/clsresize.h"
-#include "sheet/dialogs.h"
-#include "sheet/modponteluma.h"
+#include "sheetwindow/rescale.h"
+#include "sheetwindow/dialogs.h"
+#include "sheet/numbers.h"
 #include "sheet/params.h"
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "shell/program.h"
 #include "shell/windows.h"
 

@@ -3,8 +3,8 @@
 #include "shell/menu.h"
 #include "shell/windows.h"
 
-#include "sheet/clsresize.h"
-#include "sheet/window.h"
+#include "sheetwindow/rescale.h"
+#include "sheetwindow/window.h"
 #include "shell/program.h"
 #include "shell/splash.h"
 #include "tests/scripteddialogs.h"

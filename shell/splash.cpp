@@ -1,6 +1,6 @@
 #include "shell/splash.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 #include "shell/program.h"
 
 #include <QApplication>

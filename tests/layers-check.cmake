@@ -1,9 +1,12 @@
-# Checks the includes of the program's folders (run by CTest through tests/layers.cmake):
-# - no file of sheet/ or of a window's folder includes a header of shell/ or help/;
+# Checks the includes of the program's folders (run by CTest through tests/layers.cmake);
+# the folder of a file is its layer:
+# - no file of the core folders (sheet/ and the windows' folders) or of sheetwindow/
+#   includes a header of shell/ or help/;
+# - no file of the core folders includes a header of sheetwindow/, and none includes a Qt
+#   header but Qt Core's;
 # - no file of the sheet framework includes a window folder's header (its tests may: they
-#   use real windows' tables as fixtures);
-# - the core's sources include no Qt header but Qt Core's.
-string(REPLACE "|" ";" CORE_SOURCES "${CORE_SOURCES}")
+#   use real windows' tables as fixtures).
+string(REPLACE "|" ";" CORE_FOLDERS "${CORE_FOLDERS}")
 string(REPLACE "|" ";" WINDOW_FOLDERS "${WINDOW_FOLDERS}")
 set(faults)
 
@@ -13,7 +16,7 @@ function(includes_of file out)
 endfunction()
 
 string(JOIN "|" window_folders ${WINDOW_FOLDERS})
-foreach(folder sheet ${WINDOW_FOLDERS})
+foreach(folder ${CORE_FOLDERS} sheetwindow)
     file(GLOB files ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h)
     foreach(file ${files})
         includes_of(${file} lines)
@@ -21,25 +24,19 @@ foreach(folder sheet ${WINDOW_FOLDERS})
             if(line MATCHES "\"(shell|help)/")
                 list(APPEND faults "${file}: ${line}")
             endif()
-            if(folder STREQUAL "sheet" AND NOT file MATCHES "_test\\.cpp$" AND
+            if(NOT folder STREQUAL "sheetwindow")
+                if(line MATCHES "\"sheetwindow/")
+                    list(APPEND faults "${file}: ${line} is a header of the window layer")
+                endif()
+                if(line MATCHES "<(Q[A-Za-z]+)>" AND NOT EXISTS ${QT_CORE_INCLUDE}/${CMAKE_MATCH_1})
+                    list(APPEND faults "${file}: ${line} is not a Qt Core header")
+                endif()
+            endif()
+            if(folder MATCHES "^sheet(window)?$" AND NOT file MATCHES "_test\\.cpp$" AND
                line MATCHES "\"(${window_folders})/")
                 list(APPEND faults "${file}: ${line}")
             endif()
         endforeach()
-    endforeach()
-endforeach()
-
-foreach(file ${CORE_SOURCES})
-    if(NOT IS_ABSOLUTE ${file})
-        set(file ${ROOT}/${file})
-    endif()
-    includes_of(${file} lines)
-    foreach(line ${lines})
-        if(line MATCHES "<(Q[A-Za-z]+)>")
-            if(NOT EXISTS ${QT_CORE_INCLUDE}/${CMAKE_MATCH_1})
-                list(APPEND faults "${file}: ${line} is not a Qt Core header")
-            endif()
-        endif()
     endforeach()
 endforeach()
 

@@ -1,6 +1,6 @@
 #pragma once
 // A stand-in for the program's dialogs: records every message and answers as told.
-#include "sheet/dialogs.h"
+#include "sheetwindow/dialogs.h"
 
 #include <QStringList>
 #include <deque>

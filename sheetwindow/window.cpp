@@ -1,16 +1,16 @@
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
-#include "sheet/cellfit.h"
-#include "sheet/clsresize.h"
-#include "sheet/columnwidths.h"
-#include "sheet/diagrampanel.h"
-#include "sheet/dialogs.h"
-#include "sheet/host.h"
-#include "sheet/modponteluma.h"
-#include "sheet/printer.h"
+#include "sheetwindow/cellfit.h"
+#include "sheetwindow/rescale.h"
+#include "sheetwindow/columnwidths.h"
+#include "sheetwindow/diagrampanel.h"
+#include "sheetwindow/dialogs.h"
+#include "sheetwindow/host.h"
+#include "sheet/numbers.h"
+#include "sheetwindow/printer.h"
 #include "sheet/rules.h"
-#include "sheet/windowlook.h"
+#include "sheetwindow/windowlook.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

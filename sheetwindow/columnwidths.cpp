@@ -1,6 +1,6 @@
-#include "sheet/columnwidths.h"
+#include "sheetwindow/columnwidths.h"
 
-#include "sheet/cellfit.h"
+#include "sheetwindow/cellfit.h"
 #include "sheet/params.h"
 
 #include <QFont>

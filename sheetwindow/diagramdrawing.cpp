@@ -1,6 +1,6 @@
-#include "sheet/diagramdrawing.h"
+#include "sheetwindow/diagramdrawing.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Copy, paste and export of the table in every calculation window, through the menus and
 // the real widgets; the table is the one the command line's `compute` prints.
-#include "sheet/dialogs.h"
+#include "sheetwindow/dialogs.h"
 #include "sheet/table.h"
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "tests/files.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"

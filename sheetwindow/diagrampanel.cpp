@@ -1,11 +1,11 @@
-#include "sheet/diagrampanel.h"
+#include "sheetwindow/diagrampanel.h"
 
-#include "sheet/diagramprint.h"
-#include "sheet/dialogs.h"
+#include "sheetwindow/diagramprint.h"
+#include "sheetwindow/dialogs.h"
 #include "sheet/geometry.h"
-#include "sheet/printer.h"
-#include "sheet/window.h"
-#include "sheet/windowlook.h"
+#include "sheetwindow/printer.h"
+#include "sheetwindow/window.h"
+#include "sheetwindow/windowlook.h"
 
 #include <QPainter>
 #include <QScreen>

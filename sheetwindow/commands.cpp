@@ -1,13 +1,13 @@
 // The sheet window's commands: the menus, the toolbar (in the order of its table) and
 // what each command does: archive, print, check, clear, colours, window switching.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
-#include "sheet/dialogs.h"
-#include "sheet/host.h"
-#include "sheet/modponteluma.h"
-#include "sheet/printer.h"
-#include "sheet/windowlook.h"
+#include "sheetwindow/dialogs.h"
+#include "sheetwindow/host.h"
+#include "sheet/numbers.h"
+#include "sheetwindow/printer.h"
+#include "sheetwindow/windowlook.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "sheet/cellfit.h"
+#include "sheetwindow/cellfit.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

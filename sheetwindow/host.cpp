@@ -1,4 +1,4 @@
-#include "sheet/host.h"
+#include "sheetwindow/host.h"
 
 SheetHost& sheetHost() {
     static SheetHost host;

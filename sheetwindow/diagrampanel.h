@@ -2,7 +2,7 @@
 // The panel `diagramma` under the grid of the windows that draw diagrams: the shear
 // and moment diagram of the current row (the row last typed in, or the one whose number
 // the pointer is on), or the hint's text when that row has no results.
-#include "sheet/diagrampaint.h"
+#include "sheetwindow/diagrampaint.h"
 
 #include <QWidget>
 

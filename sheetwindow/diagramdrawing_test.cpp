@@ -1,4 +1,4 @@
-#include "sheet/diagramdrawing.h"
+#include "sheetwindow/diagramdrawing.h"
 
 #include "beams/diagram.h"
 #include "beams/params.h"

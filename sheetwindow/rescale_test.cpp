@@ -1,6 +1,6 @@
 // The rescaler on a real form: which edges each Tag scales, exact restoration and
 // the minimised window.
-#include "sheet/clsresize.h"
+#include "sheetwindow/rescale.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Keyboard use of the grid and what screen readers are told.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 

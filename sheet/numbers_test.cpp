@@ -1,4 +1,4 @@
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

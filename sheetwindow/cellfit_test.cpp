@@ -1,8 +1,8 @@
 // Every digit of every cell is seen: at the design size a nine-character datum and
 // result fit their cells in the grid's font, a longer result is drawn smaller but
 // whole, and screen readers hear the whole value.
-#include "sheet/cellfit.h"
-#include "sheet/window.h"
+#include "sheetwindow/cellfit.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 

@@ -1,5 +1,5 @@
 // The sheet's behaviour driven through the real widgets of the sections window.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 #include "tests/windows.h"

@@ -1,6 +1,6 @@
 // Archive and print commands of a calculation window, and the windows' own hooks,
 // driven through the real widgets.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 #include "tests/windows.h"

@@ -1,4 +1,4 @@
-#include "sheet/diagramprint.h"
+#include "sheetwindow/diagramprint.h"
 
 #include "sheet/params.h"
 

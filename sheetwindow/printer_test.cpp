@@ -1,6 +1,6 @@
-#include "sheet/printer.h"
+#include "sheetwindow/printer.h"
 
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 

@@ -1,4 +1,4 @@
-#include "sheet/dialogs.h"
+#include "sheetwindow/dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

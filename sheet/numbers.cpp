@@ -1,4 +1,4 @@
-#include "sheet/modponteluma.h"
+#include "sheet/numbers.h"
 
 #include <charconv>
 #include <cmath>

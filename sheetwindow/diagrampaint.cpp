@@ -1,7 +1,7 @@
-#include "sheet/diagrampaint.h"
+#include "sheetwindow/diagrampaint.h"
 
-#include "sheet/diagramdrawing.h"
-#include "sheet/modponteluma.h"
+#include "sheetwindow/diagramdrawing.h"
+#include "sheet/numbers.h"
 #include "sheet/params.h"
 
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "sheet/clsresize.h"
+#include "sheetwindow/rescale.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,9 +1,9 @@
 // The sheet window's commands that exchange the table with spreadsheets: copy it to the
 // clipboard, paste rows from it, export it as a CSV file.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 
-#include "sheet/dialogs.h"
-#include "sheet/modponteluma.h"
+#include "sheetwindow/dialogs.h"
+#include "sheet/numbers.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The diagrams on paper and in files: the pages printed after the report, two rows to a
 // page, and the drawing of one row as an SVG file.
-#include "sheet/diagrampaint.h"
-#include "sheet/printer.h"
+#include "sheetwindow/diagrampaint.h"
+#include "sheetwindow/printer.h"
 #include "sheet/safefile.h"
 
 #include <QByteArray>

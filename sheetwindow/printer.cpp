@@ -1,7 +1,7 @@
-#include "sheet/printer.h"
+#include "sheetwindow/printer.h"
 
-#include "sheet/dialogs.h"
-#include "sheet/modponteluma.h"
+#include "sheetwindow/dialogs.h"
+#include "sheet/numbers.h"
 #include "sheet/safefile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The diagram panel and the printed diagrams, driven through the real widgets.
-#include "sheet/diagrampanel.h"
-#include "sheet/window.h"
+#include "sheetwindow/diagrampanel.h"
+#include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 #include "tests/windows.h"

@@ -1,12 +1,12 @@
 // The sheet window's grid: ten visible rows of number, data boxes, results and a delete
 // button over the sheet of 100, the scroll bar, colours, cell fitting and the keys
 // that move through it.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 
-#include "sheet/cellfit.h"
-#include "sheet/columnwidths.h"
-#include "sheet/modponteluma.h"
-#include "sheet/windowlook.h"
+#include "sheetwindow/cellfit.h"
+#include "sheetwindow/columnwidths.h"
+#include "sheet/numbers.h"
+#include "sheetwindow/windowlook.h"
 
 #include <QKeyEvent>
 #include <QLabel>

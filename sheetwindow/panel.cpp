@@ -1,10 +1,10 @@
 // The sheet window's bottom panel: the figure, the type chooser, the typology number,
 // the hint box, the row count, the buttons and the window's own labels.
-#include "sheet/window.h"
+#include "sheetwindow/window.h"
 
 #include "sheet/geometry.h"
-#include "sheet/host.h"
-#include "sheet/windowlook.h"
+#include "sheetwindow/host.h"
+#include "sheetwindow/windowlook.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
