@@ -1,6 +1,7 @@
 #include "arches/params.h"
 
 #include "arches/calc.h"
+#include "arches/formulas.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -164,6 +165,7 @@ SheetParams make() {
         {false, 5, 47, false}, {true, 1, 57, false},  {true, 2, 65, false},  {true, 3, 73, false},
         {true, 4, 81, false},  {true, 5, 91, false},  {true, 6, 100, false}, {true, 7, 109, false},
     };
+    DescribeArchesReport(p.report);
     p.helpPage = "guidaarchi";
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {

@@ -2,6 +2,7 @@
 
 #include "beams/calc.h"
 #include "beams/diagram.h"
+#include "beams/formulas.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -137,6 +138,7 @@ SheetParams make() {
         {false, 1, 16, false}, {false, 2, 26, false}, {false, 3, 36, true}, {true, 1, 46, false},
         {true, 2, 56, false},  {true, 3, 66, true},   {true, 4, 76, false}, {true, 5, 86, false},
     };
+    DescribeBeamsReport(p.report);
     p.helpPage = "guidatravi";
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {

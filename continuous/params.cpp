@@ -2,6 +2,7 @@
 
 #include "continuous/calc.h"
 #include "continuous/diagram.h"
+#include "continuous/formulas.h"
 #include "sheet/geometry.h"
 #include "sheet/rules.h"
 
@@ -99,6 +100,7 @@ SheetParams make() {
     const int positions[] = {32, 40, 48, 56, 64, 72, 80, 87, 94, 101, 108, 115};
     for (int k = 0; k < 12; ++k)
         p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
+    DescribeContinuousReport(p.report);
     p.helpPage = "guidacontinue";
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"trac",

@@ -1,6 +1,7 @@
 #include "plates/params.h"
 
 #include "plates/calc.h"
+#include "plates/formulas.h"
 #include "sheet/rules.h"
 
 namespace {
@@ -87,6 +88,7 @@ SheetParams make() {
         {false, 1, 17, false}, {false, 2, 27, true}, {false, 3, 39, false}, {true, 1, 48, false},
         {true, 2, 58, false},  {true, 3, 68, false}, {true, 4, 78, false},
     };
+    DescribePlatesReport(p.report);
     p.helpPage = "guidapiastre";
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {

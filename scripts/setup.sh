@@ -10,6 +10,7 @@ PONTELUMA_PACKAGES=(
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core
     locales
+    poppler-utils
 )
 
 ponteluma_install_missing() {

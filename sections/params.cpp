@@ -1,6 +1,7 @@
 #include "sections/params.h"
 
 #include "sections/calc.h"
+#include "sections/formulas.h"
 #include "sheet/rules.h"
 
 namespace {
@@ -131,6 +132,7 @@ SheetParams make() {
         {true, 1, 60, false},  {true, 2, 68, false},  {true, 3, 79, false}, {true, 4, 89, true},
         {true, 5, 99, true},   {true, 6, 108, false},
     };
+    DescribeSectionsReport(p.report);
     p.helpPage = "guidasezioni";
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"sez",

@@ -132,6 +132,29 @@ bool isDatum(const QString& text) {
     return ModPonteluma::FilterTyping(text, &wrongKey) == text && !wrongKey;
 }
 
+// The line after the rows that holds the sheet's opera and elemento.
+const QByteArray kSubjectMarker = "#relazione";
+constexpr int kMaxSubjectLength = 200;
+
+// A text of the subject line: one line, no quote (it would end the value early).
+QByteArray subjectText(const QString& text) {
+    QString line = text.simplified();
+    line.remove('"');
+    return line.left(kMaxSubjectLength).toUtf8();
+}
+
+// The subject line, when the line is one; a line after the rows that is not one is left
+// alone, as it always was.
+bool parseSubject(const QByteArray& line, ArchiveSubject* subject) {
+    const std::vector<Field> fields = splitRecord(line);
+    if (fields.size() != 3 || !fields[0].quoted || fields[0].text != kSubjectMarker ||
+        !fields[1].quoted || !fields[2].quoted)
+        return false;
+    subject->opera = QString::fromUtf8(fields[1].text).left(kMaxSubjectLength);
+    subject->elemento = QString::fromUtf8(fields[2].text).left(kMaxSubjectLength);
+    return true;
+}
+
 } // namespace
 
 bool ArchiveAvailable(const SheetParams& params) {
@@ -139,7 +162,8 @@ bool ArchiveAvailable(const SheetParams& params) {
            !params.typologies.isEmpty() && !params.data.empty();
 }
 
-QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology) {
+QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology,
+                         const ArchiveSubject& subject) {
     QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n()) + "\r\n";
     std::vector<std::vector<int>> records;
     if (!recordsOf(params, typology, &records))
@@ -158,6 +182,9 @@ QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typo
             out += line + "\r\n";
         }
     }
+    if (!subject.opera.isEmpty() || !subject.elemento.isEmpty())
+        out += '"' + kSubjectMarker + "\",\"" + subjectText(subject.opera) + "\",\"" +
+               subjectText(subject.elemento) + "\"\r\n";
     return out;
 }
 
@@ -253,6 +280,8 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
             }
         }
     }
+    if (lineIndex < lines.size())
+        parseSubject(lines[lineIndex], &result.subject);
     if (content)
         *content = std::move(result);
     return true;
@@ -267,12 +296,12 @@ bool ReadArchive(const SheetParams& params, const FilePath& path, ArchiveContent
 }
 
 bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const FilePath& path,
-                  QString* problem) {
+                  QString* problem, const ArchiveSubject& subject) {
     if (!ArchiveAvailable(params)) {
         setProblem(problem, notAvailable());
         return false;
     }
-    return WriteWholeFile(path, FormatArchive(params, sheet, typology), problem);
+    return WriteWholeFile(path, FormatArchive(params, sheet, typology, subject), problem);
 }
 
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet) {

@@ -12,19 +12,29 @@
 #include <QString>
 #include <vector>
 
+// The project and the element a sheet is about. A file keeps them on a line of its own
+// after the rows, only when one of them is given: a file without them is written as it
+// always was.
+struct ArchiveSubject {
+    QString opera;
+    QString elemento;
+};
+
 // What a valid archive file holds.
 struct ArchiveContent {
     int typology = 0;
     int n = 0;
     // rows[i][c - 1]: datum of data column c of sheet row i + 1 (empty when not stored).
     std::vector<std::vector<QString>> rows;
+    ArchiveSubject subject;
 };
 
 // Whether the window's table says enough to read and write its files.
 bool ArchiveAvailable(const SheetParams& params);
 
 // The file's bytes for rows 1..sheet.n() of a sheet of the given typology.
-QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology);
+QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology,
+                         const ArchiveSubject& subject = {});
 
 // Checks the whole text and fills content; false with a short Italian phrase in
 // problem ("la riga 3 non contiene un dato valido") when the file cannot be used.
@@ -38,7 +48,7 @@ bool ReadArchive(const SheetParams& params, const FilePath& path, ArchiveContent
 // Replaces the file only with a complete, synced copy: a failed save leaves the previous
 // file exactly as it was (WriteWholeFile).
 bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const FilePath& path,
-                  QString* problem);
+                  QString* problem, const ArchiveSubject& subject = {});
 
 // Empties the sheet and puts the content's data in it, then counts the rows.
 // The caller lays the window out for content.typology.

@@ -145,6 +145,8 @@ bool Document::open(const QString& path, QString* problem, QString* refusal) {
     record(1);
     m_sheet = std::move(opened->m_sheet);
     m_typology = opened->m_typology;
+    m_opera = opened->m_opera;
+    m_elemento = opened->m_elemento;
     m_file = path;
     return true;
 }
@@ -192,8 +194,16 @@ void Document::endStep() {
     m_openStep.reset();
 }
 
+void Document::setSubject(const QString& opera, const QString& elemento) {
+    if (opera == m_opera && elemento == m_elemento)
+        return;
+    record(1);
+    m_opera = opera;
+    m_elemento = elemento;
+}
+
 bool Document::sameData(const State& other) const {
-    if (other.typology != m_typology)
+    if (other.typology != m_typology || other.opera != m_opera || other.elemento != m_elemento)
         return false;
     for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
         for (int row = 1; row <= kMaxRows; ++row) {
@@ -213,6 +223,8 @@ Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
     to.push_back(state(step.row));
     m_sheet = std::move(step.sheet);
     m_typology = step.typology;
+    m_opera = step.opera;
+    m_elemento = step.elemento;
     Effect effect = calculate();
     effect.showRow = step.row;
     return effect;
@@ -258,7 +270,7 @@ ResultHover Document::resultHovered(int column, int row) {
 }
 
 bool Document::write(const QString& path, QString* problem) const {
-    return WriteArchive(*m_params, m_sheet, m_typology, path, problem);
+    return WriteArchive(*m_params, m_sheet, m_typology, path, problem, {m_opera, m_elemento});
 }
 
 std::optional<Document> OpenDocument(const SheetParams& params, const FilePath& path,
@@ -269,6 +281,7 @@ std::optional<Document> OpenDocument(const SheetParams& params, const FilePath& 
     Document document(params);
     ApplyArchive(content, document.sheet());
     document.setTypology(content.typology);
+    document.setSubject(content.subject.opera, content.subject.elemento);
     document.layOut();
     const Effect computed = document.calculate();
     if (refusal && !computed.messages.empty())

@@ -76,6 +76,12 @@ public:
     // Italian phrase in problem, the document untouched, when the file cannot be used.
     bool open(const QString& path, QString* problem, QString* refusal = nullptr);
 
+    // The project and the element of the structure the sheet is about: printed at the top
+    // of every page of the report, kept in the archive. A change is one step of the history.
+    const QString& opera() const { return m_opera; }
+    const QString& elemento() const { return m_elemento; }
+    void setSubject(const QString& opera, const QString& elemento);
+
     // The file that "Salva" writes: the one last opened or saved, empty when none. Undo
     // does not change it: it is where the data went, not part of them.
     const QString& file() const { return m_file; }
@@ -129,8 +135,9 @@ private:
         Sheet sheet;
         int typology;
         int row; // the row the step changed
+        QString opera, elemento;
     };
-    State state(int row) const { return {m_sheet, m_typology, row}; }
+    State state(int row) const { return {m_sheet, m_typology, row, m_opera, m_elemento}; }
     // Records the state before a change of the sheet as a step (inside beginStep, the
     // open step holds it already).
     void record(int row);
@@ -143,6 +150,7 @@ private:
     Sheet m_sheet;
     int m_typology = 1;
     QString m_file;
+    QString m_opera, m_elemento;
     std::deque<State> m_undo, m_redo;
     std::optional<State> m_openStep; // recorded by beginStep, kept by endStep if it changed
     int m_stepDepth = 0;

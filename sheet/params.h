@@ -5,6 +5,7 @@
 // toolbar, the menus and the help contents. A window's own behaviour comes as hooks
 // of the descriptor, so no window needs a class of its own.
 #include "sheet/diagram.h"
+#include "sheet/pagelayout.h"
 #include "sheet/sheet.h"
 
 #include <QRect>
@@ -98,6 +99,15 @@ struct ReportLayout {
     int numberEnd = 10; // the row number Str(i) is placed at numberEnd - its length
     ReportAlign align = ReportAlign::Decimal;
     std::vector<ReportColumn> columns;
+
+    // The calculation report an engineer signs: the method of a typology, the sign
+    // convention in one sentence, the typology's formulas as the calculation applies
+    // them (one line each, in the window's symbols) and blocks printed after them (a
+    // table of coefficients).
+    std::function<QString(int typology)> method;
+    QString signs;
+    std::function<QStringList(int typology)> formulas;
+    std::function<std::vector<DocBlock>(int typology)> tables;
 };
 
 // How the rest of the program shows the window: its group of typology buttons in the

@@ -3,10 +3,11 @@
 #include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
+#include "sheet/numbers.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/printer.h"
+#include "sheetwindow/reportprint.h"
 #include "sheetwindow/windowlook.h"
 
 #include <QAction>
@@ -86,9 +87,11 @@ void SheetWindow::buildMenus() {
     add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
     add(file, "esporta", "&Esporta tabella...", &SheetWindow::esporta);
     file->addSeparator();
+    add(file, "intestazione", "&Intestazione...", &SheetWindow::intestazione);
     add(file, "stampa", "S&tampa", &SheetWindow::stampa);
     if (m_params.diagram)
         add(file, "stampadiagrammi", "Stampa con &diagrammi", &SheetWindow::stampadiagrammi);
+    add(file, "stampasemplice", "Stampa se&mplice", &SheetWindow::stampasemplice);
     file->addSeparator();
     add(file, "esci", "Es&ci", [] { callHost(sheetHost().confirmExit); });
 
@@ -356,5 +359,20 @@ void SheetWindow::stampa() {
     // The grid runs through every block of rows before printing.
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
+    PrintCalculationReport(m_document, false);
+}
+
+void SheetWindow::stampasemplice() {
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
     PrintReport(m_document);
+}
+
+void SheetWindow::intestazione() {
+    HeadingFields fields{LoadStudioHeading(), m_document.opera(), m_document.elemento()};
+    if (!dialogs().editHeading(fields))
+        return;
+    SaveStudioHeading(fields.studio);
+    m_document.setSubject(fields.opera, fields.elemento);
+    updateHistoryActions();
 }

@@ -1,8 +1,8 @@
 #include "sheetwindow/diagrampanel.h"
 
+#include "sheet/geometry.h"
 #include "sheetwindow/diagramprint.h"
 #include "sheetwindow/dialogs.h"
-#include "sheet/geometry.h"
 #include "sheetwindow/printer.h"
 #include "sheetwindow/window.h"
 #include "sheetwindow/windowlook.h"
@@ -87,5 +87,5 @@ void SheetWindow::showDiagram(int row) {
 void SheetWindow::stampadiagrammi() {
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
-    PrintReport(m_document, DiagramPages(m_document));
+    PrintCalculationReport(m_document, true, DiagramFrames(m_document));
 }

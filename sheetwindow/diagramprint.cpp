@@ -62,6 +62,18 @@ ExtraPages DiagramPages(const Document& document) {
     };
 }
 
+FramePainter DiagramFrames(const Document& document) {
+    return [&document](QPainter& painter, const QRectF& frame, int row) {
+        const DiagramView view = ViewOfRow(document.params(), document.sheet(), document.typology(),
+                                           document.typologyName(), row);
+        if (!view.diagram)
+            return;
+        painter.setFont(QFont());
+        painter.setPen(Qt::black);
+        PaintDiagram(painter, frame, view);
+    };
+}
+
 QByteArray DiagramSvg(const DiagramView& view) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

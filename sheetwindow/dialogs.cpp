@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -60,6 +67,59 @@ public:
     bool choosePrinter(QPrinter& printer) override {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool editHeading(HeadingFields& fields) override {
+        QDialog dialog(QApplication::activeWindow());
+        dialog.setObjectName("intestazione");
+        dialog.setWindowTitle(QStringLiteral("Intestazione della relazione di calcolo"));
+        auto* form = new QFormLayout;
+        auto line = [&](const char* name, const QString& text) {
+            auto* edit = new QLineEdit(text);
+            edit->setObjectName(name);
+            edit->setMinimumWidth(360);
+            return edit;
+        };
+        QLineEdit* studio = line("studio", fields.studio.studio);
+        QLineEdit* progettista = line("progettista", fields.studio.progettista);
+        QLineEdit* albo = line("albo", fields.studio.albo);
+        QLineEdit* indirizzo = line("indirizzo", fields.studio.indirizzo);
+        QLineEdit* logo = line("logo", fields.studio.logo);
+        auto* browse = new QPushButton(QStringLiteral("Sfoglia..."));
+        QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
+            const QString path = QFileDialog::getOpenFileName(
+                &dialog, QStringLiteral("Logo dello studio"), logo->text(),
+                QStringLiteral("Immagini (*.png *.jpg *.jpeg *.bmp)"));
+            if (!path.isEmpty())
+                logo->setText(path);
+        });
+        auto* logoRow = new QHBoxLayout;
+        logoRow->addWidget(logo);
+        logoRow->addWidget(browse);
+        QLineEdit* opera = line("opera", fields.opera);
+        QLineEdit* elemento = line("elemento", fields.elemento);
+        form->addRow(QStringLiteral("Studio:"), studio);
+        form->addRow(QStringLiteral("Progettista:"), progettista);
+        form->addRow(QStringLiteral("Albo / iscrizione:"), albo);
+        form->addRow(QStringLiteral("Indirizzo:"), indirizzo);
+        form->addRow(QStringLiteral("Logo (facoltativo):"), logoRow);
+        form->addRow(new QLabel(QStringLiteral("Di questo foglio, archiviati con i dati:")));
+        form->addRow(QStringLiteral("Opera:"), opera);
+        form->addRow(QStringLiteral("Elemento:"), elemento);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addLayout(form);
+        layout->addWidget(buttons);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        fields.studio = {studio->text().trimmed(), progettista->text().trimmed(),
+                         albo->text().trimmed(), indirizzo->text().trimmed(),
+                         logo->text().trimmed()};
+        fields.opera = opera->text().trimmed();
+        fields.elemento = elemento->text().trimmed();
+        return true;
     }
 
 private:

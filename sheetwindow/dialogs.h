@@ -1,6 +1,7 @@
 #pragma once
 // Every message box and common dialog of the program goes through this seam, so
 // the windows can be driven headless: tests install a scripted stand-in.
+#include "sheet/calcreport.h"
 #include "sheet/message.h"
 
 #include <QColor>
@@ -9,6 +10,14 @@
 
 class QPrinter;
 class QWidget;
+
+// What "File > Intestazione..." asks: the studio's heading, remembered between runs, and
+// the sheet's opera and elemento.
+struct HeadingFields {
+    StudioHeading studio;
+    QString opera;
+    QString elemento;
+};
 
 class Dialogs {
 public:
@@ -21,6 +30,8 @@ public:
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
     // False when the user cancels the printer dialog.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // False when the user cancels the heading dialog; fields hold what it shows first.
+    virtual bool editHeading(HeadingFields& fields) = 0;
 };
 
 // The dialogs in use; the real Qt dialogs unless a stand-in was installed.

@@ -50,6 +50,8 @@ public:
     void elimina();
     void stampa();
     void stampadiagrammi(); // the report, then the diagram of every row with results
+    void stampasemplice();  // the one-table listing
+    void intestazione();    // the heading of the report: studio, opera, elemento
     void colora();
     void controlla();
     void cancella();

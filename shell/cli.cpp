@@ -1,13 +1,14 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
-#include "sheetwindow/diagramprint.h"
 #include "sheet/document.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
-#include "sheetwindow/printer.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
+#include "sheetwindow/diagramprint.h"
+#include "sheetwindow/printer.h"
+#include "sheetwindow/reportprint.h"
 #include "shell/translations.h"
 #include "shell/windows.h"
 
@@ -97,6 +98,9 @@ QString usage() {
                "  ponteluma report FILE --pdf OUT --diagrams\n"
                "                                   la relazione seguita dai diagrammi delle "
                "travi\n"
+               "  ponteluma report FILE --text|--pdf OUT --semplice\n"
+               "                                   la stampa semplice: una sola tabella dei "
+               "dati e dei risultati\n"
                "  ponteluma diagram FILE --row N   stampa il diagramma del taglio e del "
                "momento\n"
                "                                   della riga N come tabella x;V;M\n"
@@ -132,7 +136,8 @@ struct Request {
     bool pdf = false;
     FilePath pdfPath{QString()};
     bool diagrams = false;
-    int row = 0; // --row N; 0 when not given
+    bool simple = false; // --semplice: the one-table listing of "Stampa semplice"
+    int row = 0;         // --row N; 0 when not given
     bool svg = false;
     FilePath svgPath{QString()};
 };
@@ -169,6 +174,8 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
             request->text = true;
         } else if (argument == "--diagrams") {
             request->diagrams = true;
+        } else if (argument == "--semplice") {
+            request->simple = true;
         } else if (argument.startsWith("--")) {
             return "Opzione non riconosciuta: " + argument + ".";
         } else if (haveFile) {
@@ -209,6 +216,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     if (!isReport && (request.text || request.pdf))
         return usageError(QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
                                          "report."));
+    if (request.simple && !isReport)
+        return usageError(QStringLiteral("L'opzione --semplice vale solo per il comando report."));
     if (request.diagrams && !request.pdf)
         return usageError(QStringLiteral("L'opzione --diagrams vale solo con report FILE --pdf "
                                          "OUT."));
@@ -274,7 +283,7 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
 
     QString problem, refusal;
-    const std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
     if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
@@ -309,15 +318,28 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     if (!isReport)
         return print(ComputeTable(*document),
                      "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
+    const QString failure =
+        "La relazione del file \"" + request.file.shown + "\" non può essere scritta";
+    if (request.text && request.simple)
+        return print(ReportText(*document), failure);
+    // The heading the window would print: the studio as last entered, the sheet's opera
+    // and elemento, the file's name.
+    document->setFile(request.file.shown);
+    const PageHeading heading = HeadingOf(*document, LoadStudioHeading(), ReportDate());
     if (request.text)
-        return print(ReportText(*document),
-                     "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
+        return print(CalculationReportText(*document, heading, false), failure);
     const auto app = ensureGuiApplication();
     InstallItalianTranslations(QCoreApplication::instance());
-    ExtraPages diagramPages;
-    if (request.diagrams)
-        diagramPages = DiagramPages(*document);
-    if (!WriteReportPdf(*document, request.pdfPath, &problem, diagramPages))
+    if (request.simple) {
+        ExtraPages diagramPages;
+        if (request.diagrams)
+            diagramPages = DiagramPages(*document);
+        if (!WriteReportPdf(*document, request.pdfPath, &problem, diagramPages))
+            return pdfFailure(problem);
+        return 0;
+    }
+    if (!WriteCalculationPdf(*document, heading, request.diagrams, request.pdfPath, &problem,
+                             request.diagrams ? DiagramFrames(*document) : FramePainter()))
         return pdfFailure(problem);
     return 0;
 }

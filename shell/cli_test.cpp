@@ -98,7 +98,19 @@ TEST(CommandLine, RefusalOfTheCalculationGoesToStandardError) {
 }
 
 TEST(CommandLine, ReportAsText) {
-    const Outcome r = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--text"});
+    const Outcome report = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--text"});
+    EXPECT_EQ(report.status, 0);
+    const QStringList first = report.out.split('\f').value(0).split('\n');
+    EXPECT_TRUE(first.value(0).endsWith(" di " + QString::number(report.out.count('\f') + 1)));
+    EXPECT_TRUE(first.value(2).endsWith("file Ponteluma-sez-rettangoli.txt"));
+    EXPECT_EQ(first.value(3), "Opera:");
+    EXPECT_TRUE(report.out.contains("Tipologia n. 1: rettangolo"));
+    EXPECT_TRUE(report.out.contains("  I = B·H³/12"));
+    EXPECT_TRUE(report.out.contains("Il progettista"));
+
+    // The one-table listing of "Stampa semplice".
+    const Outcome r =
+        run({"report", example("Ponteluma-sez-rettangoli.txt"), "--text", "--semplice"});
     EXPECT_EQ(r.status, 0);
     const QStringList lines = r.out.split('\n');
     EXPECT_EQ(lines.value(0), "      PONTELUMA - calcolo di momenti d'inerzia di sezioni");

@@ -1,5 +1,6 @@
 #include "tests/scripteddialogs.h"
 
+#include <QDir>
 #include <QPrinter>
 
 Answer ScriptedDialogs::message(const QString& text, Icon icon, const QString& title,
@@ -37,8 +38,19 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
     return color;
 }
 
+bool ScriptedDialogs::editHeading(HeadingFields& fields) {
+    headingShown.push_back(fields);
+    if (!heading)
+        return false;
+    fields = *heading;
+    return true;
+}
+
 bool ScriptedDialogs::choosePrinter(QPrinter& printer) {
     ++printerRequests;
+    proposedPdf = printer.outputFileName();
+    if (printerAccepted && pdfPath.isEmpty()) // never beside the archive the test opened
+        printer.setOutputFileName(QDir::temp().filePath("ponteluma-scripted-print.pdf"));
     if (printerAccepted && !pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

@@ -31,6 +31,7 @@ public:
     QString saveFile(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool choosePrinter(QPrinter& printer) override;
+    bool editHeading(HeadingFields& fields) override;
 
     // Answers given in turn to Yes/No questions (default: the question's default).
     std::deque<Answer> answers;
@@ -39,6 +40,10 @@ public:
     std::optional<QColor> color; // the colour dialog's answer (nullopt: cancelled)
     bool printerAccepted = true; // the printer dialog's answer
     QString pdfPath;             // when set, an accepted printer writes this PDF
+    QString proposedPdf;         // the file the printer dialog proposed
+    // The heading dialog's answer (nullopt: cancelled) and what it showed first.
+    std::optional<HeadingFields> heading;
+    std::vector<HeadingFields> headingShown;
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
