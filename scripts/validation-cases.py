@@ -86,7 +86,7 @@ class Case:
         self.typology = typology
         self.title = title
         self.source = None
-        self.method = None
+        self.option = None
         self.rows = []       # data texts per row, one list per row (columns 1..k, "" unused)
         self.text = []       # the solution, line by line
         self.expected = []   # (row, item, value text, tolerance text or None)
@@ -161,8 +161,8 @@ def write(case):
            "titolo " + case.title]
     if case.source:
         out.append("fonte " + case.source)
-    if case.method:
-        out.append("metodo " + case.method)
+    if case.option:
+        out.append("opzione " + case.option)
     for line in case.text:
         out.append(("testo " + line).rstrip())
     for row, item, value, tol in case.expected:
@@ -1007,8 +1007,52 @@ def continuous_benchmarks(with_exact):
         c.expect(1, item, vals.get(item))
     out.append(c)
     out += aisc_continuous()
-    if not with_exact:
-        return out
+    if with_exact:
+        out += hicks_exact()
+    return out
+
+
+def hicks_exact():
+    """The handbook's coefficients of the exact theory, against the exact method of the
+    window: support moments and reactions as fractions, span moments to four decimals."""
+    out = []
+    for ident, t, spans, l, q, moments, reactions in (
+            ("4.14", 1, 2, 5.0, 1200.0, {"A-B": 0.0703, "mom.B": (-1, 8), "B-C": 0.0703},
+             {"Ra": (3, 8), "Rb": (10, 8), "Rc": (3, 8)}),
+            ("4.15", 7, 4, 5.5, 1200.0,
+             {"A-B": 0.0772, "mom.B": (-3, 28), "B-C": 0.0364, "mom.C": (-2, 28), "C-D": 0.0364,
+              "mom.D": (-3, 28), "D-E": 0.0772},
+             {"Ra": (11, 28), "Rb": (32, 28), "Rc": (26, 28), "Rd": (32, 28), "Re": (11, 28)})):
+        ql, ql2 = q * l, q * l * l
+        c = Case(ident, "continue", t, "%d campate uguali caricate, metodo esatto: l = %s m, "
+                 "q = %s kg/m" % (spans, it(l), it(q)))
+        c.source = HICKS
+        c.option = "--exact"
+        c.rows.append([it(l), it(q)])
+        tol = math.ceil(0.00005 * ql2 + 1)
+        c.say("Il caso usa la soluzione esatta della finestra (opzione --exact). Tabella, %d "
+              "appoggi: momenti sugli appoggi e reazioni come frazioni esatte, momenti massimi "
+              "di campata a quattro decimali. q·l = %s kg, q·l² = %s kgm." % (spans + 1, num(ql), num(ql2)))
+        vals = {}
+        for item, k in moments.items():
+            if isinstance(k, tuple):
+                vals[item] = (k[0] / k[1] * ql2, None)
+                c.say("%s = −%d/%d·q·l² = %s kgm" % (item, -k[0], k[1], num(vals[item][0])))
+            else:
+                vals[item] = (k * ql2, tol)
+                c.say("%s = %s·q·l² = %s kgm" % (item, it(k), num(vals[item][0])))
+        for item, k in reactions.items():
+            vals[item] = (k[0] / k[1] * ql, None)
+            c.say("%s = %d/%d·q·l = %s kg" % (item, k[0], k[1], num(vals[item][0])))
+        c.say("I momenti di campata a quattro decimali valgono ±0,00005·q·l²: tolleranza %d kgm "
+              "con l'arrotondamento all'unità; le frazioni esatte nessuna." % tol)
+        for item in WINDOWS["continue"][1]:
+            if not beam_has(spans, item):
+                c.expect(1, item, None)
+            else:
+                value, tolerance = vals[item]
+                c.expect(1, item, value, 0, tolerance)
+        out.append(c)
     return out
 
 
