@@ -1347,15 +1347,27 @@ def arches():
          "(metodo del centro elastico). Per l'arco parabolico: H = (15/4)·(P·a/f)·α·β² = %s kg," % num(H),
          "MA = −(P·a/2)·β²·(5β − 3) = %s kgm, MB = −(P·(l − a)/2)·α²·(5α − 3) = %s kgm," % (num(Ma), num(Mb)),
          "ya = P·β − (MA − MB)/l = %s kg, yb = P − ya = %s kg;" % (num(P * be - (Ma - Mb) / l), num(P - P * be + (Ma - Mb) / l)),
-         "in chiave (a ≤ l/2): Mc = MB + yb·l/2 − H·f."])
+         "in chiave (a ≤ l/2): Mc = MB + yb·l/2 − H·f = %s + %s − %s = %s kgm."
+         % (num(Mb), num((P - P * be + (Ma - Mb) / l) * l / 2), num(H * f),
+            num(Mb + (P - P * be + (Ma - Mb) / l) * l / 2 - H * f))])
     l, F, f, a = 12.0, 800.0, 3.0, 3.0
     h = y(l, f, a)
+    al, be = a / l, 1 - a / l
+    xa = F * be * (1 + al - 14 * al ** 2 + 36 * al ** 3 - 24 * al ** 4)
+    Ma = -2 * F * f * al * be ** 2 * (3 - 9 * be + 8 * be ** 2)
+    Mb = 2 * F * f * al ** 2 * be * (3 - 9 * al + 8 * al ** 2)
+    ya = (F * h + Ma - Mb) / l
     add(12, "Arco incastrato, l = 12 m, f = 3 m, F = 800 kg orizzontale nel punto a 3 m da A",
         l, F, a, h, f, [("H", a, F)],
         ["F verso B nel punto dell'asse a 3 m da A (h = 2,25 m, α = 0,25, β = 0,75).",
-         "Centro elastico: xa = F·β·(1 + α − 14α² + 36α³ − 24α⁴), xb = F − xa,",
-         "MA = −2·F·f·α·β²·(3 − 9β + 8β²), MB = 2·F·f·α²·β·(3 − 9α + 8α²),",
-         "y = (F·h + MA − MB)/l, Mc = y·l/2 − xb·f + MB."])
+         "Centro elastico: xa = F·β·(1 + α − 14α² + 36α³ − 24α⁴) = 600·0,84375 = %s kg," % num(xa),
+         "xb = F − xa = %s kg;" % num(F - xa),
+         "MA = −2·F·f·α·β²·(3 − 9β + 8β²) = −675·0,75 = %s kgm," % num(Ma),
+         "MB = 2·F·f·α²·β·(3 − 9α + 8α²) = 225·1,25 = %s kgm;" % num(Mb),
+         "y = (F·h + MA − MB)/l = (1800 %s %s)/12 = %s kg;"
+         % (num(Ma).replace("−", "− "), ("− " + num(Mb)), num(ya)),
+         "Mc = y·l/2 − xb·f + MB = %s − %s + %s = %s kgm."
+         % (num(ya * l / 2), num((F - xa) * f), num(Mb), num(ya * l / 2 - (F - xa) * f + Mb))])
     l, p, f = 12.0, 1000.0, 3.0
     add(13, "Arco incastrato, l = 12 m, f = 3 m, p = 1000 kg/m sulla metà sinistra", l, p, None,
         None, f, [("v", 0.0, l / 2, p)],
