@@ -163,7 +163,16 @@ def write(case):
         out.append("fonte " + case.source)
     if case.option:
         out.append("opzione " + case.option)
+    # A step of the solution is one record: a line that goes on with a lower-case word
+    # continues the sentence of the line before.
+    steps = []
     for line in case.text:
+        if steps and steps[-1] and line.strip()[:1].islower() and \
+                not steps[-1].rstrip().endswith((".", ":", ";")):
+            steps[-1] = steps[-1].rstrip() + " " + line.strip()
+        else:
+            steps.append(line.strip())
+    for line in steps:
         out.append(("testo " + line).rstrip())
     for row, item, value, tol in case.expected:
         out.append("atteso %d %s = %s" % (row, item, value) + ("" if tol is None else " ± " + tol))
