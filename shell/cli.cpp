@@ -1,13 +1,13 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
-#include "sheetwindow/diagramprint.h"
 #include "sheet/document.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
-#include "sheetwindow/printer.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
+#include "sheetwindow/diagramprint.h"
+#include "sheetwindow/printer.h"
 #include "shell/translations.h"
 #include "shell/windows.h"
 
@@ -292,6 +292,12 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         }
         DiagramView view =
             ViewOfRow(params, sheet, document->typology(), typologyName, request.row);
+        if (!view.diagram && sheet.isOutOfRange(request.row)) {
+            err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
+                "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
+                "\n");
+            return kFileError;
+        }
         if (!view.diagram) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è incompleta: senza risultati non c'è diagramma.\n");
