@@ -89,9 +89,12 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     out.momentArea.push_back({px(0), out.momentAxisY});
     for (const Station& s : d.stations) {
         out.shearArea.push_back({px(s.x), vy(s.vLeft)});
-        if (s.vBetween)
+        double last = s.vLeft;
+        if (s.vBetween && *s.vBetween != last) {
             out.shearArea.push_back({px(s.x), vy(*s.vBetween)});
-        if (s.vRight != s.vLeft)
+            last = *s.vBetween;
+        }
+        if (s.vRight != last)
             out.shearArea.push_back({px(s.x), vy(s.vRight)});
         out.momentArea.push_back({px(s.x), my(s.m)});
     }
