@@ -2,6 +2,7 @@
 
 #include "sheet/numbers.h"
 #include "sheet/rules.h"
+#include "sheet/table.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -98,9 +99,12 @@ bool completeRow(const Document& document, int row) {
 
 QString rowNote(const Document& document, int row) {
     const Sheet& sheet = document.sheet();
-    if (sheet.isOutOfRange(row))
-        return QStringLiteral("fuori dal campo d'impiego: dati fuori dal campo di calcolo, "
-                              "nessun risultato");
+    if (sheet.isOutOfRange(row)) {
+        QString reason = OutOfRangeField(sheet, row);
+        if (reason.endsWith('.'))
+            reason.chop(1);
+        return "fuori dal campo d'impiego: " + reason;
+    }
     if (!completeRow(document, row))
         return QStringLiteral("dati incompleti: riga non calcolata");
     return QStringLiteral("nessun risultato");
