@@ -443,9 +443,9 @@ PageDocument CalculationReport(const Document& document, const PageHeading& page
         if (balance->checked.empty())
             checks << QStringLiteral("- equilibrio: nessuna riga da verificare.");
         else if (balance->off.empty())
-            checks << "- equilibrio verificato in ognuna delle " +
-                          QString::number(balance->checked.size()) +
-                          " righe calcolate: scarto massimo " + OneDecimal(balance->worst) + " %.";
+            checks << "- equilibrio verificato in tutte le righe calcolate (" +
+                          QString::number(balance->checked.size()) + "): scarto massimo " +
+                          OneDecimal(balance->worst) + " %.";
         else
             checks << "- equilibrio con scarto oltre l'1 % nelle righe " + rowList(balance->off) +
                           " (scarto massimo " + OneDecimal(balance->worst) + " %).";

@@ -167,7 +167,8 @@ public:
                 textLine(line, ItemStyle::Title);
             break;
         case DocBlock::Heading:
-            ensure(LineHeight(ItemStyle::Heading) + 3 * LineHeight(ItemStyle::Body));
+            // Kept with what follows: a few lines, or the heads and first rows of a table.
+            ensure(LineHeight(ItemStyle::Heading) + 7 * LineHeight(ItemStyle::Body));
             for (const QString& line : wrapped(block.text, m_format.columns * 9 / 10))
                 textLine(line, ItemStyle::Heading);
             break;

