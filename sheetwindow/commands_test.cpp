@@ -241,8 +241,9 @@ TEST_F(Commands, PrintingProposesAPdfNamedAfterTheArchive) {
     dialogs.printerAccepted = false;
     window->stampa();
     EXPECT_EQ(dialogs.printerDocName, "Ponteluma-trav-solaio2");
-    if (QPrinterInfo::availablePrinters().isEmpty()) // no printer: the dialog prints to a file
+    if (QPrinterInfo::availablePrinters().isEmpty()) { // no printer: it prints to a file
         EXPECT_EQ(dialogs.printerFile, folder.filePath("Ponteluma-trav-solaio2.pdf"));
+    }
 }
 
 TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {
