@@ -1,19 +1,18 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
-#include "sheetwindow/diagramprint.h"
+#include "sheet/diagram.h"
 #include "sheet/document.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
-#include "sheetwindow/printer.h"
+#include "sheet/report.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
-#include "shell/translations.h"
+#include "shell/programlibrary.h"
 #include "shell/windows.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -183,17 +182,16 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     return QString();
 }
 
-// The printer back-end needs a GUI application; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "ponteluma";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+// The window layer's printing, loaded the first time a command draws; null, with the
+// reason, when its library is missing.
+const CommandLinePrinting* printing(QString* problem) {
+    static const CommandLinePrinting* loaded = nullptr;
+    if (!loaded) {
+        if (auto entry = reinterpret_cast<PrintingEntry>(
+                ProgramLibrarySymbol("ponteluma_shell.so", kPrintingSymbol, problem)))
+            loaded = entry();
+    }
+    return loaded;
 }
 
 int runFileCommand(const QList<QByteArray>& arguments) {
@@ -281,7 +279,6 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
-    const QString typologyName = document->typologyName();
 
     if (isDiagram) {
         const Sheet& sheet = document->sheet();
@@ -290,19 +287,20 @@ int runFileCommand(const QList<QByteArray>& arguments) {
                 request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
             return kFileError;
         }
-        DiagramView view =
-            ViewOfRow(params, sheet, document->typology(), typologyName, request.row);
-        if (!view.diagram) {
+        const std::optional<BeamDiagram> diagram =
+            params.diagram(sheet, document->typology(), request.row);
+        if (!diagram) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è incompleta: senza risultati non c'è diagramma.\n");
             return kFileError;
         }
         if (!request.svg)
-            return print(DiagramTable(*view.diagram), "Il diagramma della riga " +
-                                                          QString::number(request.row) +
-                                                          " non può essere scritto");
-        const auto app = ensureGuiApplication();
-        if (!WriteDiagramSvg(view, request.svgPath, &problem))
+            return print(DiagramTable(*diagram), "Il diagramma della riga " +
+                                                     QString::number(request.row) +
+                                                     " non può essere scritto");
+        const CommandLinePrinting* drawing = printing(&problem);
+        if (!drawing ||
+            !drawing->writeDiagramSvg(*document, request.row, request.svgPath, &problem))
             return svgFailure(problem);
         return 0;
     }
@@ -312,12 +310,9 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     if (request.text)
         return print(ReportText(*document),
                      "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
-    const auto app = ensureGuiApplication();
-    InstallItalianTranslations(QCoreApplication::instance());
-    ExtraPages diagramPages;
-    if (request.diagrams)
-        diagramPages = DiagramPages(*document);
-    if (!WriteReportPdf(*document, request.pdfPath, &problem, diagramPages))
+    const CommandLinePrinting* drawing = printing(&problem);
+    if (!drawing ||
+        !drawing->writeReportPdf(*document, request.pdfPath, request.diagrams, &problem))
         return pdfFailure(problem);
     return 0;
 }
