@@ -7,6 +7,7 @@
 #include "shell/app.h"
 #include "shell/programlibrary.h"
 #include "shell/translations.h"
+#include "shell/validation.h"
 
 #include <QGuiApplication>
 #include <memory>
@@ -14,7 +15,7 @@
 namespace {
 
 // The printer back-end needs a GUI application; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+QCoreApplication* makeApplication() {
     if (QCoreApplication::instance())
         return nullptr;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -23,13 +24,18 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "ponteluma";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto* app = new QGuiApplication(argc, argv);
+    InstallItalianTranslations(app);
+    return app;
+}
+
+std::unique_ptr<QCoreApplication> ensureGuiApplication() {
+    return std::unique_ptr<QCoreApplication>(makeApplication());
 }
 
 bool writeReportPdf(const Document& document, const FilePath& pdfPath, bool diagrams,
                     QString* problem) {
     const auto app = ensureGuiApplication();
-    InstallItalianTranslations(QCoreApplication::instance());
     ExtraPages diagramPages;
     if (diagrams)
         diagramPages = DiagramPages(document);
@@ -43,6 +49,12 @@ bool writeDiagramSvg(const Document& document, int row, const FilePath& svgPath,
     return WriteDiagramSvg(view, svgPath, problem);
 }
 
+bool writeDossierPdf(const std::vector<ValidationResult>& results, const QString& folder,
+                     const FilePath& pdfPath, QString* problem) {
+    const auto app = ensureGuiApplication();
+    return WriteDossierPdf(results, folder, pdfPath, problem);
+}
+
 } // namespace
 
 extern "C" {
@@ -52,7 +64,8 @@ __attribute__((visibility("default"))) int ponteluma_run_windows(int argc, char*
 }
 
 __attribute__((visibility("default"))) const CommandLinePrinting* ponteluma_printing() {
-    static const CommandLinePrinting printing{writeReportPdf, writeDiagramSvg};
+    static const CommandLinePrinting printing{makeApplication, writeReportPdf, writeDiagramSvg,
+                                              writeDossierPdf};
     return &printing;
 }
 }

@@ -5,17 +5,26 @@
 #include "sheet/safefile.h"
 
 #include <QString>
+#include <vector>
 
 class Document;
+class QCoreApplication;
+struct ValidationResult;
 
 // What the command line asks of the window layer: output that needs a painter.
 struct CommandLinePrinting {
+    // A GUI application for painting without the windows (offscreen without a display);
+    // null when the process has an application already.
+    QCoreApplication* (*makeApplication)();
     // The report of the document as a PDF, followed by its diagrams when asked.
     bool (*writeReportPdf)(const Document& document, const FilePath& pdfPath, bool diagrams,
                            QString* problem);
     // The drawing of the diagram of one row (1-based) as an SVG file.
     bool (*writeDiagramSvg)(const Document& document, int row, const FilePath& svgPath,
                             QString* problem);
+    // The validation dossier with this run's results, the case texts read from `folder`.
+    bool (*writeDossierPdf)(const std::vector<ValidationResult>& results, const QString& folder,
+                            const FilePath& pdfPath, QString* problem);
 };
 
 // The window layer's entry points, exported by its library with C names.
