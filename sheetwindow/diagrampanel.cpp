@@ -25,10 +25,11 @@ DiagramPanel::DiagramPanel(QWidget* parent) : QWidget(parent) {
 namespace {
 
 bool sameStations(const std::vector<Station>& a, const std::vector<Station>& b) {
-    return std::equal(
-        a.begin(), a.end(), b.begin(), b.end(), [](const Station& s, const Station& t) {
-            return s.x == t.x && s.vLeft == t.vLeft && s.vRight == t.vRight && s.m == t.m;
-        });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Station& s, const Station& t) {
+                          return s.x == t.x && s.vLeft == t.vLeft && s.vRight == t.vRight &&
+                                 s.m == t.m && s.vBetween == t.vBetween;
+                      });
 }
 
 // Two diagrams that draw the same: the same beam, loads, values and check.
