@@ -117,7 +117,7 @@ void SheetWindow::buildMenus() {
     for (int position = 1; position <= int(windows.size()) + 1; ++position) {
         const QByteArray name = "fin" + QByteArray::number(position);
         add(visu, name.constData(),
-            position == 1 ? QStringLiteral("Finestra &Menu")
+            position == 1 ? QStringLiteral("Finestra M&enu")
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
