@@ -168,7 +168,7 @@ def write(case):
     steps = []
     for line in case.text:
         if steps and steps[-1] and line.strip()[:1].islower() and \
-                not steps[-1].rstrip().endswith((".", ":", ";")):
+                not steps[-1].rstrip().endswith((".", ":", ";", ")")):
             steps[-1] = steps[-1].rstrip() + " " + line.strip()
         else:
             steps.append(line.strip())

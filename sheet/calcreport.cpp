@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSettings>
 #include <cmath>
 #include <map>
 
@@ -278,7 +279,36 @@ QString rowList(const std::vector<int>& rows) {
     return numbers.join(", ");
 }
 
+QSettings settings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ponteluma"),
+                     QStringLiteral("ponteluma"));
+}
+
 } // namespace
+
+StudioHeading LoadStudioHeading() {
+    QSettings s = settings();
+    s.beginGroup(QStringLiteral("intestazione"));
+    StudioHeading h;
+    h.studio = s.value(QStringLiteral("studio")).toString();
+    h.progettista = s.value(QStringLiteral("progettista")).toString();
+    h.albo = s.value(QStringLiteral("albo")).toString();
+    h.indirizzo = s.value(QStringLiteral("indirizzo")).toString();
+    h.logo = s.value(QStringLiteral("logo")).toString();
+    return h;
+}
+
+void SaveStudioHeading(const StudioHeading& h) {
+    QSettings s = settings();
+    s.beginGroup(QStringLiteral("intestazione"));
+    s.setValue(QStringLiteral("studio"), h.studio);
+    s.setValue(QStringLiteral("progettista"), h.progettista);
+    s.setValue(QStringLiteral("albo"), h.albo);
+    s.setValue(QStringLiteral("indirizzo"), h.indirizzo);
+    s.setValue(QStringLiteral("logo"), h.logo);
+    s.endGroup();
+    s.sync();
+}
 
 QString OneDecimal(double value) {
     QString text = QString::number(ModPonteluma::RoundHalfUp1(value), 'f', 1);

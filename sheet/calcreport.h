@@ -17,6 +17,11 @@ struct StudioHeading {
     QString logo;
 };
 
+// The studio's heading as last entered in "File > Intestazione...", kept in the user's
+// settings between runs.
+StudioHeading LoadStudioHeading();
+void SaveStudioHeading(const StudioHeading& heading);
+
 // The heading of the document's pages; date as printed.
 PageHeading HeadingOf(const Document& document, const StudioHeading& studio, const QString& date);
 

@@ -2,6 +2,7 @@
 
 #include "sheet/numbers.h"
 #include "sheetwindow/dialogs.h"
+#include "sheetwindow/printer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryFile>
 
 namespace {
@@ -22,11 +22,6 @@ namespace {
 // A report of 100 rows with its diagrams takes a few dozen pages; anything far larger is
 // not one.
 constexpr qint64 kMaxPdfBytes = 64 * 1024 * 1024;
-
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ponteluma"),
-                     QStringLiteral("ponteluma"));
-}
 
 QFont fontOf(ItemStyle style, double fit) {
     QFont font;
@@ -73,30 +68,6 @@ QString creator() {
 }
 
 } // namespace
-
-StudioHeading LoadStudioHeading() {
-    QSettings s = settings();
-    s.beginGroup(QStringLiteral("intestazione"));
-    StudioHeading h;
-    h.studio = s.value(QStringLiteral("studio")).toString();
-    h.progettista = s.value(QStringLiteral("progettista")).toString();
-    h.albo = s.value(QStringLiteral("albo")).toString();
-    h.indirizzo = s.value(QStringLiteral("indirizzo")).toString();
-    h.logo = s.value(QStringLiteral("logo")).toString();
-    return h;
-}
-
-void SaveStudioHeading(const StudioHeading& h) {
-    QSettings s = settings();
-    s.beginGroup(QStringLiteral("intestazione"));
-    s.setValue(QStringLiteral("studio"), h.studio);
-    s.setValue(QStringLiteral("progettista"), h.progettista);
-    s.setValue(QStringLiteral("albo"), h.albo);
-    s.setValue(QStringLiteral("indirizzo"), h.indirizzo);
-    s.setValue(QStringLiteral("logo"), h.logo);
-    s.endGroup();
-    s.sync();
-}
 
 void SetPaper(QPrinter& printer, const PageFormat& format) {
     printer.setPageLayout(QPageLayout(
@@ -222,13 +193,6 @@ QByteArray WithPdfInformation(const QByteArray& pdf, const QString& title, const
     return out;
 }
 
-QString ProposedPdfPath(const Document& document) {
-    if (document.file().isEmpty())
-        return QDir::current().filePath("relazione-" + document.params().name + ".pdf");
-    const QFileInfo archive(document.file());
-    return archive.dir().filePath(archive.completeBaseName() + ".pdf");
-}
-
 namespace {
 
 // Lays the document out and draws it on the printer; false when the printer failed.
@@ -260,7 +224,7 @@ bool PrintCalculationReport(const Document& document, bool diagrams, const Frame
     SetPaper(printer, format);
     printer.setDocName(doc.title);
     printer.setCreator(creator());
-    printer.setOutputFileName(ProposedPdfPath(document));
+    ProposePdfName(printer, document.file());
     if (!dialogs().choosePrinter(printer))
         return false;
     if (!printDocument(printer, doc, format, frames)) {

@@ -1,7 +1,7 @@
 #pragma once
 // The calculation report on paper and in PDF files: the pages laid out by the core drawn
 // on a QPrinter, the print command with its dialog, the PDF with its title, author and
-// subject, and the studio's heading remembered between runs.
+// subject.
 #include "sheet/calcreport.h"
 #include "sheet/safefile.h"
 
@@ -11,10 +11,6 @@
 class QPainter;
 class QPrinter;
 class QRectF;
-
-// The studio's heading as last entered in "File > Intestazione...".
-StudioHeading LoadStudioHeading();
-void SaveStudioHeading(const StudioHeading& heading);
 
 // Draws what a frame of the pages shows (a diagram), given the frame's id.
 using FramePainter = std::function<void(QPainter&, const QRectF&, int id)>;
@@ -33,9 +29,6 @@ bool PaintPages(QPainter& painter, QPrinter& printer, const std::vector<LaidOutP
 // they are not a PDF Qt wrote.
 QByteArray WithPdfInformation(const QByteArray& pdf, const QString& title, const QString& author,
                               const QString& subject, const QString& creator);
-
-// The name the print dialog proposes: the archive's name with ".pdf", in its folder.
-QString ProposedPdfPath(const Document& document);
 
 // The print command: the dialog, then the pages; a PDF chosen in the dialog gets its
 // information. A cancelled dialog ends it silently; a printer that fails gets a message.

@@ -132,15 +132,17 @@ TEST(ReportWindow, HeadingDialogKeepsTheStudioAndTheSheetsSubject) {
     EXPECT_EQ(window->document().opera(), "");
 }
 
-TEST(ReportWindow, PrintDialogProposesTheArchivesNameAsPdf) {
+TEST(ReportWindow, BothPrintCommandsProposeTheArchivesName) {
     QTemporaryDir dir;
     SheetWindow* window = loadedWindow("sezioni");
     window->document().setFile(dir.filePath("Ponteluma-sez-solaio.txt"));
     ScriptedDialogs dialogs;
     dialogs.printerAccepted = false;
-    window->findChild<QAction*>("stampa")->trigger();
-    EXPECT_EQ(dialogs.proposedPdf, dir.filePath("Ponteluma-sez-solaio.pdf"));
-    window->findChild<QAction*>("stampasemplice")->trigger();
+    for (const char* command : {"stampa", "stampasemplice"}) {
+        dialogs.printerDocName.clear();
+        window->findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(dialogs.printerDocName, "Ponteluma-sez-solaio") << command;
+    }
     EXPECT_EQ(dialogs.printerRequests, 2);
     EXPECT_TRUE(dialogs.messages.empty());
     window->document().setFile(QString());

@@ -1,6 +1,5 @@
 #include "tests/scripteddialogs.h"
 
-#include <QDir>
 #include <QPrinter>
 
 Answer ScriptedDialogs::message(const QString& text, Icon icon, const QString& title,
@@ -48,9 +47,8 @@ bool ScriptedDialogs::editHeading(HeadingFields& fields) {
 
 bool ScriptedDialogs::choosePrinter(QPrinter& printer) {
     ++printerRequests;
-    proposedPdf = printer.outputFileName();
-    if (printerAccepted && pdfPath.isEmpty()) // never beside the archive the test opened
-        printer.setOutputFileName(QDir::temp().filePath("ponteluma-scripted-print.pdf"));
+    printerDocName = printer.docName();
+    printerFile = printer.outputFileName();
     if (printerAccepted && !pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

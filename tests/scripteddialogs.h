@@ -40,7 +40,6 @@ public:
     std::optional<QColor> color; // the colour dialog's answer (nullopt: cancelled)
     bool printerAccepted = true; // the printer dialog's answer
     QString pdfPath;             // when set, an accepted printer writes this PDF
-    QString proposedPdf;         // the file the printer dialog proposed
     // The heading dialog's answer (nullopt: cancelled) and what it showed first.
     std::optional<HeadingFields> heading;
     std::vector<HeadingFields> headingShown;
@@ -49,6 +48,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     int colorRequests = 0;
     int printerRequests = 0;
+    QString printerDocName, printerFile; // what the printer proposed when the dialog opened
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
     void clear() {
