@@ -294,6 +294,10 @@ QString ArchiveWriteMessage(const QString& path, const QString& problem) {
     return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato salvato: " + problem + ".";
 }
 
+QString ArchiveDeleteMessage(const QString& path, const QString& problem) {
+    return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato eliminato: " + problem + ".";
+}
+
 FileDialogRequest OpenRequest(const SheetParams& params) {
     const QString& prefix = params.archive.prefix;
     return {QStringLiteral("Apri file"),

@@ -1,16 +1,14 @@
 #include "sheetwindow/printer.h"
 
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
 #include "sheet/safefile.h"
+#include "sheetwindow/dialogs.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <map>
 
 namespace {
@@ -186,11 +184,12 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
         return false;
     }
     // The printer writes to a name of its own and reports no write error: it draws into a
-    // scratch file, checked whole before it replaces the target as an archive does.
-    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
-    if (!scratch.open()) {
+    // scratch file beside the target, checked whole before it replaces the target as an
+    // archive does. One left by a killed run goes with the next write of the same target.
+    ScratchFile scratch(pdfPath);
+    if (!scratch.isOpen()) {
         if (problem)
-            *problem = QStringLiteral("non è possibile creare il file PDF");
+            *problem = scratch.problem();
         return false;
     }
     bool composed = false;
@@ -206,7 +205,7 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
                    ComposeReport(params, document.sheet(), document.typologyName(), report);
     }
     QByteArray bytes;
-    if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
+    if (!composed || !ReadWholeFile(scratch.path(), kMaxPdfBytes, &bytes, nullptr) ||
         !CompletePdf(bytes)) {
         if (problem)
             *problem = QStringLiteral("non è possibile completare il file PDF");
