@@ -160,11 +160,15 @@ bool Document::open(const FilePath& path, QString* problem, QString* refusal) {
     if (!opened)
         return false; // nothing of a file is used until it is read whole
     {
+        // One step with the file before it, so that undo brings back the file "Salva"
+        // writes; an opening that changes neither the data nor the file is none.
         const UndoStep step(*this, 1, StepKind::Open);
+        if (m_stepDepth == 1 && m_openStep)
+            m_openStep->file = m_file;
         m_sheet = std::move(opened->m_sheet);
         m_typology = opened->m_typology;
+        m_file = path;
     }
-    m_file = path;
     return true;
 }
 
@@ -209,7 +213,9 @@ void Document::beginStep(int row, StepKind kind) {
 void Document::endStep() {
     if (m_stepDepth == 0 || --m_stepDepth > 0)
         return;
-    if (m_openStep && !sameData(*m_openStep))
+    const bool fileChanged =
+        m_openStep && m_openStep->file && m_openStep->file->native != m_file.native;
+    if (m_openStep && (fileChanged || !sameData(*m_openStep)))
         push(std::move(*m_openStep));
     m_openStep.reset();
 }
@@ -232,7 +238,12 @@ Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
         return {};
     State step = std::move(from.back());
     from.pop_back();
-    to.push_back({m_sheet, m_typology, step.row, step.name});
+    to.push_back({m_sheet, m_typology, step.row, step.name, std::nullopt});
+    if (step.file) {
+        // An opening: the file goes with the sheet, both ways.
+        to.back().file = m_file;
+        m_file = *step.file;
+    }
     m_sheet = std::move(step.sheet);
     m_typology = step.typology;
     Effect effect = calculate();

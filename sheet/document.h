@@ -82,8 +82,9 @@ public:
     bool open(const FilePath& path, QString* problem, QString* refusal = nullptr);
 
     // The file that "Salva" writes: the one last opened or saved, empty when none. Undo
-    // does not change it: it is where the data went, not part of them. Its name keeps the
-    // system's bytes, which need not be UTF-8.
+    // changes it only when it takes back an opening (and redo when it does the opening
+    // again): "Salva" never writes the sheet that was there before onto the file opened.
+    // Its name keeps the system's bytes, which need not be UTF-8.
     const FilePath& file() const { return m_file; }
     void setFile(const FilePath& path) { m_file = path; }
 
@@ -141,10 +142,13 @@ private:
     struct State {
         Sheet sheet;
         int typology;
-        int row;      // the row the step changed
-        QString name; // what the step is, for the menu
+        int row;                      // the row the step changed
+        QString name;                 // what the step is, for the menu
+        std::optional<FilePath> file; // the file before an opening; nothing for other steps
     };
-    State state(int row, StepKind kind) const { return {m_sheet, m_typology, row, StepName(kind)}; }
+    State state(int row, StepKind kind) const {
+        return {m_sheet, m_typology, row, StepName(kind), std::nullopt};
+    }
     // Records the state before the typing in a box as a step (inside beginStep, the open
     // step holds it already); a later keystroke that brings the data back takes it away.
     void recordTyping(int column, int row);

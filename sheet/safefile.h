@@ -21,6 +21,8 @@ struct FilePath {
     // replacement characters, so such a name is looked up among the names of its folder.
     static FilePath located(const QString& shown);
 
+    bool isEmpty() const { return native.isEmpty(); }
+
     QByteArray native;
     QString shown;
 };

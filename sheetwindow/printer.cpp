@@ -183,6 +183,14 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
                                       "disponibile");
         return false;
     }
+    return WriteComposedPdf(pdfPath, problem, [&](PrinterReport& report) {
+        report.setExtraPages(extraPages);
+        return ComposeReport(params, document.sheet(), document.typologyName(), report);
+    });
+}
+
+bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
+                      const std::function<bool(PrinterReport&)>& compose) {
     // The printer writes to a name of its own and reports no write error: it draws into a
     // scratch file beside the target, checked whole before it replaces the target as an
     // archive does. One left by a killed run goes with the next write of the same target.
@@ -200,9 +208,7 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
-        report.setExtraPages(extraPages);
-        composed = report.isActive() &&
-                   ComposeReport(params, document.sheet(), document.typologyName(), report);
+        composed = report.isActive() && compose(report);
     }
     QByteArray bytes;
     if (!composed || !ReadWholeFile(scratch.path(), kMaxPdfBytes, &bytes, nullptr) ||
