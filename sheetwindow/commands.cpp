@@ -4,6 +4,7 @@
 
 #include "sheet/archive.h"
 #include "sheet/numbers.h"
+#include "sheetwindow/diagramprint.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
 #include "sheetwindow/printer.h"
@@ -417,4 +418,10 @@ void SheetWindow::stampa() {
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
     PrintReport(m_document);
+}
+
+void SheetWindow::stampadiagrammi() {
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_document, DiagramPages(m_document));
 }
