@@ -216,7 +216,7 @@ void SheetWindow::inserisci() {
     apply(m_document.insertRow(row));
     if (m_document.sheet().n() > before)
         statusBar()->showMessage("Inserita alla riga " + QString::number(row) +
-                                 " una copia della riga; quella di prima ora è la riga " +
+                                 " una copia della riga: l'originale ora è la riga " +
                                  QString::number(row + 1) + ".");
 }
 
