@@ -4,6 +4,7 @@
 
 #include "sheet/archive.h"
 #include "sheet/numbers.h"
+#include "sheetwindow/diagramprint.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
 #include "sheetwindow/printer.h"
@@ -117,7 +118,7 @@ void SheetWindow::buildMenus() {
     for (int position = 1; position <= int(windows.size()) + 1; ++position) {
         const QByteArray name = "fin" + QByteArray::number(position);
         add(visu, name.constData(),
-            position == 1 ? QStringLiteral("Finestra &Menu")
+            position == 1 ? QStringLiteral("Finestra M&enu")
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
@@ -216,7 +217,7 @@ void SheetWindow::inserisci() {
     apply(m_document.insertRow(row));
     if (m_document.sheet().n() > before)
         statusBar()->showMessage("Inserita alla riga " + QString::number(row) +
-                                 " una copia della riga; quella di prima ora è la riga " +
+                                 " una copia della riga: l'originale ora è la riga " +
                                  QString::number(row + 1) + ".");
 }
 
@@ -428,4 +429,10 @@ void SheetWindow::stampa() {
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
     PrintReport(m_document);
+}
+
+void SheetWindow::stampadiagrammi() {
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_document, DiagramPages(m_document));
 }
