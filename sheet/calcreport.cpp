@@ -336,7 +336,8 @@ PageHeading HeadingOf(const Document& document, const StudioHeading& studio, con
     heading.logo = studio.logo;
     heading.opera = document.opera();
     heading.elemento = document.elemento();
-    heading.file = document.file().isEmpty() ? QString() : QFileInfo(document.file()).fileName();
+    heading.file =
+        document.file().shown.isEmpty() ? QString() : QFileInfo(document.file().shown).fileName();
     heading.date = date;
     return heading;
 }

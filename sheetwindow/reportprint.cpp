@@ -224,7 +224,7 @@ bool PrintCalculationReport(const Document& document, bool diagrams, const Frame
     SetPaper(printer, format);
     printer.setDocName(doc.title);
     printer.setCreator(creator());
-    ProposePdfName(printer, document.file());
+    ProposePdfName(printer, document.file().shown);
     if (!dialogs().choosePrinter(printer))
         return false;
     if (!printDocument(printer, doc, format, frames)) {
