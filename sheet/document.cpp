@@ -248,7 +248,7 @@ Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
         return {};
     State step = std::move(from.back());
     from.pop_back();
-    to.push_back({m_sheet, m_typology, step.row, step.name, std::nullopt});
+    to.push_back({m_sheet, m_typology, step.row, step.name, std::nullopt, m_opera, m_elemento});
     if (step.file) {
         // An opening: the file goes with the sheet, both ways.
         to.back().file = m_file;

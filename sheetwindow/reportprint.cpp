@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -252,11 +251,12 @@ bool WriteCalculationPdf(const Document& document, const PageHeading& heading, b
     const PageDocument doc = CalculationReport(document, heading, diagrams);
     const PageFormat format = FormatFor(doc);
     // The printer writes to a name of its own and reports no write error: it draws into a
-    // scratch file, checked whole before it replaces the target as an archive does.
-    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
-    if (!scratch.open()) {
+    // scratch file beside the target, checked whole before it replaces the target as an
+    // archive does. One left by a killed run goes with the next write of the same target.
+    ScratchFile scratch(pdfPath);
+    if (!scratch.isOpen()) {
         if (problem)
-            *problem = QStringLiteral("non è possibile creare il file PDF");
+            *problem = scratch.problem();
         return false;
     }
     bool drawn = false;
@@ -270,7 +270,7 @@ bool WriteCalculationPdf(const Document& document, const PageHeading& heading, b
         drawn = printDocument(printer, doc, format, frames);
     }
     QByteArray bytes;
-    if (!drawn || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
+    if (!drawn || !ReadWholeFile(scratch.path(), kMaxPdfBytes, &bytes, nullptr) ||
         !bytes.trimmed().endsWith("%%EOF")) {
         if (problem)
             *problem = QStringLiteral("non è possibile completare il file PDF");
