@@ -174,7 +174,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
         20,
         162,
-        "Finestra Archi",
+        "Finestra &Archi",
         "A",
         "visualizza finestra 'Archi'",
         " Finestra Archi"};

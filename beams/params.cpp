@@ -29,7 +29,7 @@ const DatumHeads kDatumHeads[] = {
 };
 
 const DatumHeads& datumHeads(int typology) {
-    return kDatumHeads[(typology >= 1 && typology <= 20 ? typology : 1) - 1];
+    return kDatumHeads[Beams::normalised(typology) - 1];
 }
 
 SheetParams make() {
@@ -147,7 +147,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
         20,
         156,
-        "Finestra Travi semplici",
+        "Finestra &Travi semplici",
         "T",
         "visualizza finestra 'Travi semplici'",
         " Finestra Travi semplici"};

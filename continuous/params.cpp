@@ -109,7 +109,7 @@ SheetParams make() {
                       "vincolari in travi continue.",
                       10,
                       148,
-                      "Finestra Travi continue",
+                      "Finestra Travi &continue",
                       "C",
                       "visualizza finestra 'Travi continue'",
                       " Finestra Travi continue"};

@@ -97,7 +97,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
         8,
         148,
-        "Finestra Piastre",
+        "Finestra &Piastre",
         "P",
         "visualizza finestra 'Piastre'",
         " Finestra Piastre"};

@@ -149,7 +149,7 @@ SheetParams make() {
                       "resistenza in sezioni regolari.",
                       20,
                       144,
-                      "Finestra Sezioni",
+                      "Finestra &Sezioni",
                       "S",
                       "visualizza finestra 'Sezioni'",
                       " Finestra Sezioni"};

@@ -303,7 +303,23 @@ Block resultsBlock(const std::vector<ValidationResult>& results,
     for (const QString& missing : UncoveredTypologies(results, windows))
         addText(block, missing + ": nessun caso prova", 2);
     block.lines.push_back({kTextSize, QString()});
-    addText(block, ValidationSummary(results), 2);
+    // Per window: its typologies, its cases, those against published values, the verdicts.
+    for (const SheetParams* params : windows) {
+        int cases = 0, benchmarks = 0, conforming = 0;
+        for (const ValidationResult& result : results) {
+            if (result.item.window != params->name)
+                continue;
+            ++cases;
+            benchmarks += result.item.source.isEmpty() ? 0 : 1;
+            conforming += result.conforms() ? 1 : 0;
+        }
+        addText(block,
+                params->name + ": " + QString::number(params->typologies.size()) + " tipologie, " +
+                    QString::number(cases) + " casi prova (" + QString::number(benchmarks) +
+                    " di confronto), " + QString::number(conforming) + " conformi",
+                2, 4);
+    }
+    addText(block, "In tutto: " + ValidationSummary(results), 2);
     return block;
 }
 

@@ -76,6 +76,27 @@ TEST(DiagramDrawing, ALargestMomentUnderAPointLoadIsWrittenOnce) {
     EXPECT_EQ(count, 1);
 }
 
+// A point load on support A: the shear rises by the reaction and falls back by the load
+// on the support's own vertical, and stays on its axis along the span.
+TEST(DiagramDrawing, APointLoadOnASupportIsAVerticalSpike) {
+    const Sheet sheet = ComputedSheet(beamsParams(), 4, {{"6", "1000", "0"}});
+    const std::optional<BeamDiagram> d = SimpleBeamDiagram(sheet, 4, 1);
+    ASSERT_TRUE(d);
+    const DiagramDrawing drawing = LayOutDiagram(*d, 800, 600);
+    const double a = drawing.beam.front().x();
+    std::vector<QPointF> atA, beyond;
+    for (const QPointF& p : drawing.shearArea)
+        (p.x() == a ? atA : beyond).push_back(p);
+    ASSERT_GE(atA.size(), 3u);
+    EXPECT_LT(std::min_element(atA.begin(), atA.end(),
+                               [](const QPointF& l, const QPointF& r) { return l.y() < r.y(); })
+                  ->y(),
+              drawing.shearAxisY);
+    EXPECT_EQ(atA.back().y(), drawing.shearAxisY);
+    for (const QPointF& p : beyond)
+        EXPECT_EQ(p.y(), drawing.shearAxisY) << p.x();
+}
+
 namespace {
 
 struct LoadCase {

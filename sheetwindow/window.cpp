@@ -1,15 +1,15 @@
 #include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
+#include "sheet/numbers.h"
+#include "sheet/rules.h"
 #include "sheetwindow/cellfit.h"
-#include "sheetwindow/rescale.h"
 #include "sheetwindow/columnwidths.h"
 #include "sheetwindow/diagrampanel.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/printer.h"
-#include "sheet/rules.h"
+#include "sheetwindow/rescale.h"
 #include "sheetwindow/windowlook.h"
 
 #include <QAccessible>
@@ -28,7 +28,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <functional>
 
@@ -56,9 +59,11 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     setCentralWidget(area);
     buildMenus();
     buildToolbar();
+    statusBar()->setObjectName("StatusBar1");
     buildGrid(area);
     buildBottom(area);
     buildDiagramPanel(area);
+    chainTabOrder();
     watchCells();
     // Installed before the resizer's filter, so it runs after the controls moved.
     area->installEventFilter(this);
@@ -103,6 +108,36 @@ void SheetWindow::load() {
     UpdateHint();
     Refresh();
     showDiagram();
+}
+
+// A window sized for its design and centred for the usual size may reach past a small
+// screen: the windows with a diagram are taller than the others, the continuous beams and
+// the arches wider.
+void SheetWindow::keepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // The frame (title bar included) is what must stay inside the desktop's free area.
+    // Before the window is first shown the window manager has not framed it yet: room is
+    // kept for a title bar and borders all the same.
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    if (frame.size() == size()) {
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        frame.adjust(-border, -title - border, border, border);
+    }
+    const QSize decoration = frame.size() - size();
+    // Too tall or too wide for the screen (the continuous beams on a 1024-pixel one): the
+    // window is made to fit, its controls and text follow through the resizer.
+    if (frame.height() > room.height() || frame.width() > room.width()) {
+        resize(qMin(width(), room.width() - decoration.width()),
+               qMin(height(), room.height() - decoration.height()));
+        frame.setSize(size() + decoration);
+    }
+    const int x = qMax(room.left(), qMin(frame.left(), room.right() + 1 - frame.width()));
+    const int y = qMax(room.top(), qMin(frame.top(), room.bottom() + 1 - frame.height()));
+    move(x, y);
 }
 
 // ---- layout ---------------------------------------------------------------------------
@@ -188,9 +223,10 @@ QLabel* SheetWindow::label(const QString& name) const {
 }
 
 QSize SheetWindow::designSize() const {
-    // 15 twips a design pixel: the diagram panel adds its own height.
+    // 15 twips a design pixel: the diagram panel and the status bar add their own height.
     return QSize(ClsResize::twipsToPixels(9600 * m_designWidth / G::kWidth, this),
-                 ClsResize::twipsToPixels(6825 + 15 * (m_designHeight - G::kHeight), this));
+                 ClsResize::twipsToPixels(6825 + 15 * (m_designHeight - G::kHeight), this) +
+                     statusBar()->sizeHint().height());
 }
 
 // Text grows and shrinks with the window: the fonts follow the smaller of the two
@@ -291,15 +327,24 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
+    if (type == QEvent::FocusIn && qobject_cast<QLineEdit*>(watched)) {
+        for (int r = 1; r <= kVisibleRows; ++r) {
+            for (QLineEdit* rowBox : m_rows[r - 1].boxes) {
+                if (rowBox == watched)
+                    m_focusedBox = r; // the row that Ctrl+Ins and Ctrl+Del act on
+            }
+        }
+        return false;
+    }
     if (type == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
         m_document.endTyping(); // the next keystroke in a box is a new step
         return false;
     }
     if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
-        // Undo and redo are the sheet's, not the box's own.
+        // Undo and redo, and the row keys, are the sheet's, not the box's own.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : {m_annulla, m_ripristina}) {
+        for (const QAction* action : {m_annulla, m_ripristina, m_inserisci, m_eliminariga}) {
             if (action->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
@@ -362,6 +407,32 @@ void SheetWindow::resultHovered(int column, int visibleRow) {
     if (hover.paintResult)
         paintResultYellow(column, visibleRow);
     syncCaptions();
+}
+
+// ---- the diagram panel ---------------------------------------------------------------
+
+void SheetWindow::buildDiagramPanel(QWidget* area) {
+    if (!m_params.diagram)
+        return;
+    m_diagramma = new DiagramPanel(area);
+    m_diagramma->setGeometry(G::kGridLeft, G::kHeight + 2, m_designWidth - 2 * G::kGridLeft,
+                             kDiagramPanelHeight - 6);
+}
+
+// Only the row shown is drawn: a keystroke computes one diagram, whatever the sheet holds.
+void SheetWindow::showDiagram(int row) {
+    if (!m_diagramma)
+        return;
+    if (row > 0)
+        m_diagramRow = row;
+    DiagramView view =
+        ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(), m_diagramRow);
+    // The row shown outside its field of use says why; otherwise the hint says what to do.
+    view.emptyText =
+        m_diagramRow >= 1 && m_diagramRow <= sheet().n() && sheet().isOutOfRange(m_diagramRow)
+            ? OutOfRangeText(m_params, sheet(), m_diagramRow)
+            : m_document.hint();
+    m_diagramma->setView(std::move(view));
 }
 
 // ---- archive and report -----------------------------------------------------------------
