@@ -149,8 +149,6 @@ Properties compute(int typology, double c1, double c2, double c3, double c4) {
 } // namespace
 
 CalcOutcome CalculateSections(Sheet& sheet, int typology) {
-    using ModPonteluma::RoundHalfUp;
-    using ModPonteluma::RoundHalfUp1;
     sheet.clearResults();
     const int needed = lastNeededColumn(typology);
     for (int row = 1; row <= sheet.n(); ++row) {
@@ -167,14 +165,14 @@ CalcOutcome CalculateSections(Sheet& sheet, int typology) {
             sheet.setOutOfRange(row);
             continue;
         }
-        sheet.setResult(I, row, RoundHalfUp(p.i));
-        sheet.setResult(E, row, RoundHalfUp1(p.e));
-        sheet.setResult(W, row, RoundHalfUp(w));
+        sheet.setResult(I, row, sheet.rounded(I, p.i));
+        sheet.setResult(E, row, sheet.rounded(E, p.e));
+        sheet.setResult(W, row, sheet.rounded(W, w));
         if (p.hasE1 && p.e1 > 0) {
-            sheet.setResult(E1, row, RoundHalfUp1(p.e1));
-            sheet.setResult(W1, row, RoundHalfUp(w1));
+            sheet.setResult(E1, row, sheet.rounded(E1, p.e1));
+            sheet.setResult(W1, row, sheet.rounded(W1, w1));
         }
-        sheet.setResult(A, row, RoundHalfUp1(p.a));
+        sheet.setResult(A, row, sheet.rounded(A, p.a));
     }
     return {};
 }

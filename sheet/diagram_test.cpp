@@ -97,7 +97,7 @@ TEST(DiagramTable, OneCaseOfEachLoad) {
         const QStringList lines = c.table.split('\n', Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty()) << c.load;
         EXPECT_TRUE(c.table.endsWith('\n')) << c.load;
-        EXPECT_EQ(lines.front().toStdString(), "x;V;M") << c.load;
+        EXPECT_EQ(lines.front().toStdString(), "x (m);V (kg);M (kgm)") << c.load;
         EXPECT_EQ(lines.size(), c.lines) << c.load;
         for (size_t i = 0; i < c.starts.size(); ++i)
             EXPECT_EQ(lines.value(int(i) + 1).toStdString(), c.starts[i].toStdString()) << c.load;

@@ -12,11 +12,6 @@ constexpr double kBeamBand = 0.26;
 constexpr double kShearBand = 0.37;
 constexpr double kMargin = 0.06; // of the width, on each side
 
-QString value(double v, const char* unit) {
-    return QString::number(ModPonteluma::RoundHalfUp1(v) + 0.0, 'f', 1).replace('.', ',') + ' ' +
-           unit;
-}
-
 QString metres(double x) {
     return QString::number(std::floor(x * 100 + 0.5) / 100 + 0.0, 'f', 2).replace('.', ',') + " m";
 }
@@ -81,7 +76,8 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     for (const PointLoad& p : d.pointLoads) {
         const double k = maxF > 0 ? loadHeight / maxF : 0;
         out.loadArrows.push_back({{px(p.x), out.beamY - p.force * k}, {px(p.x), out.beamY}});
-        out.labels.push_back({{px(p.x), out.beamY - p.force * k}, value(p.force, "kg")});
+        out.labels.push_back(
+            {{px(p.x), out.beamY - p.force * k}, DiagramValue(p.force, Quantity::Force, d.units)});
     }
 
     out.shearArea.push_back({px(0), out.shearAxisY});
@@ -112,13 +108,14 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     for (double x : marked) {
         const double vl = ShearLeftOf(d, x), vr = ShearRightOf(d, x);
         const double v = std::abs(vr) >= std::abs(vl) ? vr : vl;
-        out.labels.push_back({{px(x), vy(v)}, value(v, "kg")});
+        out.labels.push_back({{px(x), vy(v)}, DiagramValue(v, Quantity::Force, d.units)});
         const double m = MomentAt(d, x);
         if (std::abs(m) > 0.05 && !isPeak(x))
-            out.labels.push_back({{px(x), my(m)}, value(m, "kgm")});
+            out.labels.push_back({{px(x), my(m)}, DiagramValue(m, Quantity::Moment, d.units)});
     }
     for (const SpanPeak& p : d.peaks)
-        out.labels.push_back(
-            {{px(p.x), my(p.m)}, value(p.m, "kgm") + QStringLiteral(" a x = ") + metres(p.x)});
+        out.labels.push_back({{px(p.x), my(p.m)},
+                              DiagramValue(p.m, Quantity::Moment, d.units) +
+                                  QStringLiteral(" a x = ") + metres(p.x)});
     return out;
 }

@@ -1,8 +1,8 @@
 #include "sheetwindow/diagrampaint.h"
 
-#include "sheetwindow/diagramdrawing.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
+#include "sheetwindow/diagramdrawing.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -22,10 +22,6 @@ const QColor kMomentFill(240, 170, 150);
 const QColor kMomentLine(160, 50, 30);
 const QColor kGreen(0, 130, 0);
 const QColor kOrange(225, 115, 0);
-
-QString oneDecimal(double value) {
-    return QString::number(ModPonteluma::RoundHalfUp1(value) + 0.0, 'f', 1).replace('.', ',');
-}
 
 QFont fontOfHeight(const QFont& base, double pixels, bool bold = false) {
     QFont font = base;
@@ -116,7 +112,9 @@ private:
 double axisOf(const DiagramDrawing& d, const DrawingLabel& label) {
     if (label.at.y() <= d.beamY)
         return d.beamY;
-    return label.text.contains(QLatin1String("kgm")) ? d.momentAxisY : d.shearAxisY;
+    const bool moment = label.text.contains(UnitName(Quantity::Moment, Units::Tecniche)) ||
+                        label.text.contains(UnitName(Quantity::Moment, Units::SI));
+    return moment ? d.momentAxisY : d.shearAxisY;
 }
 
 void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, double text) {
@@ -174,7 +172,7 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
         if (load.p0 == load.p1) // a uniform load: once, over its middle
             ends = {{(outline[1] + outline[2]) / 2, load.p0}};
         for (const auto& [at, value] : ends) {
-            const DrawingLabel label{at, oneDecimal(value) + " kg/m"};
+            const DrawingLabel label{at, DiagramValue(value, Quantity::LineLoad, diagram.units)};
             const bool repeated =
                 std::any_of(intensities.begin(), intensities.end(), [&](const DrawingLabel& other) {
                     return other.text == label.text && QLineF(other.at, label.at).length() < 1;
@@ -187,7 +185,7 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
         labels.write(label.at, label.text, d.beamY);
     // A nil shear at a free end says nothing.
     for (const DrawingLabel& label : d.labels) {
-        if (label.text != QLatin1String("0,0 kg"))
+        if (label.text != DiagramValue(0, Quantity::Force, diagram.units))
             labels.write(label.at, label.text, axisOf(d, label));
     }
     p.restore();
@@ -212,9 +210,10 @@ QString DiagramHeading(const DiagramView& view) {
            " (tipologia " + QString::number(view.typology) + ")";
 }
 
-QString DiagramLegend() {
-    return QStringLiteral("x in m da A, V in kg, M in kgm; il momento è disegnato dalla parte "
-                          "delle fibre tese (positivo sotto l'asse)");
+QString DiagramLegend(Units units) {
+    return "x in m da A, V in " + UnitName(Quantity::Force, units) + ", M in " +
+           UnitName(Quantity::Moment, units) +
+           "; il momento è disegnato dalla parte delle fibre tese (positivo sotto l'asse)";
 }
 
 QString DiagramCheckText(const StaticsCheck& check) {
@@ -225,10 +224,10 @@ QString DiagramCheckText(const StaticsCheck& check) {
             worst = &item;
     }
     if (worst)
-        text += " (" + worst->label + ": " + oneDecimal(worst->tabulated) + " " + worst->unit +
-                " in tabella, " + oneDecimal(worst->statics) + " " + worst->unit +
-                " per statica, differenza " + oneDecimal(worst->difference) + " " + worst->unit +
-                ")";
+        text += " (" + worst->label + ": " + DiagramNumber(worst->tabulated, check.units) + " " +
+                worst->unit + " in tabella, " + DiagramNumber(worst->statics, check.units) + " " +
+                worst->unit + " per statica, differenza " +
+                DiagramNumber(worst->difference, check.units) + " " + worst->unit + ")";
     return text;
 }
 
@@ -278,7 +277,7 @@ void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view) {
     p.setPen(Qt::black);
     p.setFont(fontOfHeight(base, text * 0.9));
     p.drawText(QRectF(inner.left(), inner.top() + (textLines - 1) * line, inner.width(), line),
-               Qt::AlignLeft | Qt::AlignVCenter, DiagramLegend());
+               Qt::AlignLeft | Qt::AlignVCenter, DiagramLegend(view.diagram->units));
 
     const QRectF area(inner.left(), inner.top() + textLines * line, inner.width(),
                       inner.height() - textLines * line);

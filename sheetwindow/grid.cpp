@@ -3,9 +3,9 @@
 // that move through it.
 #include "sheetwindow/window.h"
 
+#include "sheet/numbers.h"
 #include "sheetwindow/cellfit.h"
 #include "sheetwindow/columnwidths.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/windowlook.h"
 
 #include <QKeyEvent>
@@ -72,7 +72,7 @@ void SheetWindow::buildGrid(QWidget* area) {
         makeLabel(area, column.headLabel, column.head, column.tip,
                   QRect(dataX[c], headTop, widths.data, headHeight));
         if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, QString(),
+            makeLabel(area, column.unitLabel, m_document.sheet().dataUnit(c + 1), QString(),
                       QRect(dataX[c], unitTop, widths.data, headHeight));
     }
     for (int c = 0; c < resultCount; ++c) {
@@ -80,7 +80,7 @@ void SheetWindow::buildGrid(QWidget* area) {
         makeLabel(area, column.headLabel, column.head, column.tip,
                   QRect(resultX[c], headTop, widths.result, headHeight));
         if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, column.tip,
+            makeLabel(area, column.unitLabel, m_document.sheet().resultUnit(c + 1), column.tip,
                       QRect(resultX[c], unitTop, widths.result, headHeight));
     }
 
