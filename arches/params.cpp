@@ -101,6 +101,7 @@ SheetParams make() {
         ResetArchesHeads(sheet);
     };
     p.calculate = CalculateArches;
+    p.field = ArchesField;
     p.highlightKeepsGrey = true;
     p.words.item = "Arco";
     p.words.itemOf = "dell'arco";
@@ -112,6 +113,7 @@ SheetParams make() {
         "- il controllo viene effettuato solo sugli archi per i quali esiste tale dato.";
     p.words.help = StandardHelp("gli archi successivi", "dell'arco", "il tipo di arco");
     p.words.windowName = "Archi";
+    p.words.archiveOf = "degli archi";
     p.words.totalCaption = "Totale archi digitati n.";
     p.archive.prefix = "Ponteluma-arc-";
     // Per row: span, load and rise, then the position of the force where it has one.

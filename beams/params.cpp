@@ -92,6 +92,7 @@ SheetParams make() {
         sheet.setResultHead(Beams::MomC, "momento max");
     };
     p.calculate = CalculateBeams;
+    p.field = Beams::FieldOf;
 
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
@@ -104,6 +105,7 @@ SheetParams make() {
     p.words.help =
         StandardHelp("le travi successive", "della trave", "il tipo di trave o di carico");
     p.words.windowName = "Travi semplici";
+    p.words.archiveOf = "delle travi semplici";
     p.words.totalCaption = "Totale travi digitate n.";
     p.archive.prefix = "Ponteluma-trav-";
     p.archive.records = [](int typology) {

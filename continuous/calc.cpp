@@ -128,6 +128,8 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row))
             continue; // the hint and the check say what lacks
+        if (MarkOutOfField(FieldOf(t), sheet, row))
+            continue;
         const std::array<double, kResults> values =
             TabulatedResults(t, sheet.number(Carico, row), sheet.number(Luce, row));
         bool finite = true;

@@ -2,6 +2,7 @@
 // The continuous-beams calculation: span moments, support moments and reactions of
 // beams of two to four equal spans from tabulated coefficients, and the distance of
 // the largest span moment shown when the pointer rests on a span-moment result.
+#include "sheet/field.h"
 #include "sheet/params.h"
 
 #include <QString>
@@ -22,6 +23,8 @@ bool GivesResult(int typology, int column);
 // hover display names (A-B from A, B-C from B, C-D from C, D-E from E); nothing where
 // the display hides or keeps its text.
 std::optional<double> MaxMomentDistance(int typology, int span, double l);
+// The field of use of typology N: a complete row outside it gets no results.
+const FieldOfUse& FieldOf(int typology);
 } // namespace Continuous
 
 // Computes every complete row of 1..n; a row without its span or load shows nothing.

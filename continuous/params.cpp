@@ -59,6 +59,7 @@ SheetParams make() {
     p.uses = [](int, int) { return true; };
     p.layout = [](int, Sheet&) {};
     p.calculate = CalculateContinuous;
+    p.field = Continuous::FieldOf;
 
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
@@ -71,6 +72,7 @@ SheetParams make() {
     p.words.help =
         StandardHelp("le travi successive", "della trave", "il tipo di trave o di carico");
     p.words.windowName = "Travi continue";
+    p.words.archiveOf = "delle travi continue";
     p.words.totalCaption = "Travi continue digitate n. ";
     p.archive.prefix = "Ponteluma-cont-";
     p.archive.records = [](int) { return std::vector<std::vector<int>>{{1, 2}}; };

@@ -45,6 +45,7 @@ SheetParams make() {
                           typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
     };
     p.calculate = CalculatePlates;
+    p.field = PlatesField;
 
     p.words.item = "Piastra";
     p.words.itemOf = "della piastra";
@@ -56,6 +57,7 @@ SheetParams make() {
         "- il controllo viene effettuato solo sulla piastra per la quale esiste tale dato.";
     p.words.help = StandardHelp("le piastre successive", "della piastra", "il tipo di piastra");
     p.words.windowName = "Piastre";
+    p.words.archiveOf = "delle piastre";
     p.words.totalCaption = "Totale piastre digitate n. ";
     p.archive.prefix = "Ponteluma-piastr-";
     // Per plate: first datum and load, then the long side of a rectangle on its own line.

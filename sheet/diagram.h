@@ -11,6 +11,7 @@
 #include "sheet/units.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 enum class SupportKind { Free, Pinned, Clamped };
@@ -35,12 +36,16 @@ struct LinearLoad {
 };
 
 // One sampled section. Where a concentrated force acts, vLeft and vRight are the shear
-// just to the left and just to the right of it; elsewhere they are equal.
+// just to the left and just to the right of it; elsewhere they are equal. A point load
+// on a support acts on the span's side of it: vBetween is the shear between the two
+// (after the reaction at the beam's start, after the load at its end), the value the
+// grid gives as the support's shear.
 struct Station {
     double x = 0;
     double vLeft = 0;
     double vRight = 0;
     double m = 0;
+    std::optional<double> vBetween;
 };
 
 // The largest moment of one span and where it is.
@@ -93,7 +98,11 @@ double TotalLoad(const BeamDiagram& diagram);
 
 // Fills the stations: both ends of every span, every point where a load starts, ends or
 // acts, every support, the extra sections asked for (the largest moments) and fifty
-// equal steps per span; sections closer than a micrometre are one.
+// equal steps per span; sections closer than a micrometre are one. A step closer than
+// half a millimetre to a section where something acts or to a largest moment (or one
+// the table would print with the same x) is left out, and so is a largest moment that
+// close to a section where something acts: two lines of the table share an x only where
+// V jumps.
 void SampleStations(BeamDiagram& diagram, const std::vector<double>& extra);
 
 // Largest moment in [x0, x1], where the shear passes from positive to negative inside
@@ -116,5 +125,6 @@ QString DiagramValue(double value, Quantity quantity, Units units);
 
 // The diagram as a table: "x (m);V (kg);M (kgm)" with the units of the diagram, then one
 // line per station (two where V jumps: the value just to the left, then just to the
-// right), x to three decimals, V and M as DiagramNumber writes them.
+// right; three at a point load on a support), x to three decimals, V and M as
+// DiagramNumber writes them.
 QString DiagramTable(const BeamDiagram& diagram);

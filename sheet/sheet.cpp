@@ -6,8 +6,8 @@
 
 Sheet::Sheet(int dataColumns, int resultColumns)
     : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
-      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)),
-      m_outOfRange(kMaxRows + 2, false), m_dataHeads(size_t(dataColumns)),
+      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)), m_outOfRange(kMaxRows + 2),
+      m_dataHeads(size_t(dataColumns)),
       m_resultHeads(size_t(resultColumns)), m_resultUnits(size_t(resultColumns)),
       m_dataQuantities(size_t(dataColumns), Quantity::None),
       m_resultQuantities(size_t(resultColumns), Quantity::None),
@@ -38,6 +38,14 @@ QString Sheet::resultText(int column, int row) const {
     return value ? ResultText(*value, resultDecimals(column)) : QString();
 }
 
+void Sheet::setOutOfRange(int row, const QString& reason) {
+    m_outOfRange[row] = reason.isEmpty() ? genericOutOfRange() : reason;
+}
+
+QString Sheet::genericOutOfRange() {
+    return QStringLiteral("- dati fuori dal campo di calcolo.");
+}
+
 int Sheet::CountRows() {
     m_n = 0;
     for (int row = kMaxRows; row >= 1 && m_n == 0; --row) {
@@ -50,7 +58,7 @@ int Sheet::CountRows() {
 void Sheet::clearResults() {
     for (auto& column : m_results)
         std::fill(column.begin(), column.end(), Result());
-    std::fill(m_outOfRange.begin(), m_outOfRange.end(), false);
+    std::fill(m_outOfRange.begin(), m_outOfRange.end(), QString());
 }
 
 void Sheet::insertRowAt(int k) {

@@ -3,9 +3,9 @@
 #include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
+#include "sheet/numbers.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/printer.h"
 #include "sheetwindow/windowlook.h"
 
@@ -125,6 +125,8 @@ void SheetWindow::buildMenus() {
     add(interr, "guida", "&Guida in linea", [] { callHost(sheetHost().showHelpContents); });
     add(interr, "suggerimenti", "&Suggerimenti...", [] { callHost(sheetHost().showTips); });
     add(interr, "supporto", "Supporto &prodotto", [] { callHost(sheetHost().showSupport); });
+    add(interr, "validazione", "&Validazione del programma…",
+        [] { callHost(sheetHost().showValidation); });
     add(interr, "informazioni", "&Informazioni su Ponteluma",
         [] { callHost(sheetHost().showAbout); });
     addShortcuts();
@@ -203,7 +205,8 @@ void SheetWindow::applyHistory(Effect (Document::*step)()) {
     const int typology = this->typology();
     const Effect effect = (m_document.*step)();
     if (this->typology() != typology)
-        sistema(); // heads, greyed columns, figure and chooser of the typology brought back
+        sistema();   // heads, greyed columns, figure and chooser of the typology brought back
+    updateCaption(); // an opening taken back or done again brings its file back too
     apply(effect);
 }
 
@@ -291,6 +294,12 @@ void SheetWindow::apri() {
 }
 
 bool SheetWindow::openArchive(const QString& path) {
+    // Another window's file would read as plausible data of this one: it is refused.
+    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path);
+    if (!foreign.isEmpty()) {
+        MsgBox(foreign, Icon::Stop, texts().checkTitle);
+        return false;
+    }
     QString problem;
     if (!m_document.open(path, &problem)) {
         MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);

@@ -1,8 +1,8 @@
 #include "sheetwindow/printer.h"
 
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
 #include "sheet/safefile.h"
+#include "sheetwindow/dialogs.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -185,6 +185,14 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
                                       "disponibile");
         return false;
     }
+    return WriteComposedPdf(pdfPath, problem, [&](PrinterReport& report) {
+        report.setExtraPages(extraPages);
+        return ComposeReport(params, document.sheet(), document.typologyName(), report);
+    });
+}
+
+bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
+                      const std::function<bool(PrinterReport&)>& compose) {
     // The printer writes to a name of its own and reports no write error: it draws into a
     // scratch file, checked whole before it replaces the target as an archive does.
     QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
@@ -201,9 +209,7 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
-        report.setExtraPages(extraPages);
-        composed = report.isActive() &&
-                   ComposeReport(params, document.sheet(), document.typologyName(), report);
+        composed = report.isActive() && compose(report);
     }
     QByteArray bytes;
     if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
