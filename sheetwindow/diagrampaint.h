@@ -32,7 +32,7 @@ DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typolog
 // "Trave n.3 - appoggio + trapezio (tipologia 9)".
 QString DiagramHeading(const DiagramView& view);
 // Units and the side the moment is drawn on.
-QString DiagramLegend();
+QString DiagramLegend(Units units);
 // "verifica statica: scarto 0,3 %" and the item that differs most, in its unit.
 QString DiagramCheckText(const StaticsCheck& check);
 // Green up to the tolerance, orange above it.
