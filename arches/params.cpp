@@ -178,7 +178,7 @@ SheetParams make() {
         "Archi",
         "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
         20,
-        QRect(472, 27, 162, 0),
+        162,
         "Finestra &Archi",
         "A",
         "visualizza finestra 'Archi'",

@@ -155,7 +155,7 @@ SheetParams make() {
         "Travi semplici",
         "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
         20,
-        QRect(156, 27, 156, 0),
+        156,
         "Finestra &Travi semplici",
         "T",
         "visualizza finestra 'Travi semplici'",

@@ -111,7 +111,7 @@ SheetParams make() {
                       "Apre una finestra per il calcolo dei momenti e delle reazioni "
                       "vincolari in travi continue.",
                       10,
-                      QRect(318, 27, 148, 0),
+                      148,
                       "Finestra Travi &continue",
                       "C",
                       "visualizza finestra 'Travi continue'",

@@ -100,7 +100,7 @@ SheetParams make() {
         "Piastre",
         "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
         8,
-        QRect(318, 228, 148, 0),
+        148,
         "Finestra &Piastre",
         "P",
         "visualizza finestra 'Piastre'",

@@ -149,7 +149,7 @@ SheetParams make() {
                       "Apre una finestra per il calcolo dei momenti d'inerzia e di "
                       "resistenza in sezioni regolari.",
                       20,
-                      QRect(6, 27, 144, 0),
+                      144,
                       "Finestra &Sezioni",
                       "S",
                       "visualizza finestra 'Sezioni'",

@@ -111,7 +111,7 @@ struct Presentation {
     QString groupCaption;  // "Momenti d'inerzia"
     QString status;        // status bar text over the group
     int groupButtons = 0;  // option buttons; those past the typologies are "a disposizione"
-    QRect groupPlace;      // x and width of the group's column, y of its head
+    int groupWidth = 0;    // width of the group's column when the group heads one
     QString viewCaption;   // "Finestra Sezioni": the "Visualizza" menu
     QString glyph;         // "S": its toolbar button
     QString toolTip;       // "visualizza finestra 'Sezioni'"
