@@ -115,7 +115,11 @@ QString usage() {
                "  ponteluma --help | --version\n") +
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
-           "(altrimenti la dice il prefisso del nome del file).\n";
+           "(altrimenti la dice il prefisso del nome del file).\n"
+           "Opzione: --units si|tecniche converte ciò che compute, report e diagram stampano\n"
+           "(kN, kN/m, kNm, mm oppure kg, kg/m, kgm, cm); il file non cambia. Senza, si\n"
+           "stampa nelle unità del file: un file con il contrassegno \"SI\" in SI, gli altri\n"
+           "in unità tecniche.\n";
 }
 
 int usageError(const QString& sentence) {
@@ -141,8 +145,9 @@ struct Request {
     bool pdf = false;
     FilePath pdfPath{QString()};
     bool diagrams = false;
-    bool simple = false; // --semplice: the one-table listing of "Stampa semplice"
-    int row = 0;         // --row N; 0 when not given
+    bool simple = false;        // --semplice: the one-table listing of "Stampa semplice"
+    int row = 0;                // --row N; 0 when not given
+    std::optional<Units> units; // --units: what is printed is converted to them
     bool svg = false;
     FilePath svgPath{QString()};
 };
@@ -155,12 +160,20 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString argument = QFile::decodeName(arguments[i]);
         if (argument == "--window" || argument == "--pdf" || argument == "--row" ||
-            argument == "--svg") {
+            argument == "--svg" || argument == "--units") {
             if (i + 1 >= arguments.size())
                 return "Manca il valore dell'opzione " + argument + ".";
             const QByteArray& value = arguments[++i];
             if (argument == "--window") {
                 request->window = QFile::decodeName(value);
+            } else if (argument == "--units") {
+                const QString name = QFile::decodeName(value);
+                if (name == "si")
+                    request->units = Units::SI;
+                else if (name == "tecniche")
+                    request->units = Units::Tecniche;
+                else
+                    return "Il valore di --units deve essere si o tecniche, non \"" + name + "\".";
             } else if (argument == "--row") {
                 bool number = false;
                 request->row = QFile::decodeName(value).toInt(&number);
@@ -368,6 +381,16 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
+    if (request.units) {
+        // What is printed is converted; the file stays as it is.
+        const Effect converted = document->convertUnits(*request.units);
+        if (!converted.changed && !converted.messages.empty()) {
+            err("Il file \"" + request.file.shown +
+                "\" non può essere convertito: " + converted.messages.front().text + "\n");
+            return kFileError;
+        }
+    }
+
     return isDiagram ? runDiagram(request, params, *document)
                      : runTableOrReport(request, *document);
 }
