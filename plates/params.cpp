@@ -40,7 +40,9 @@ SheetParams make() {
         sheet.setDataHead(1,
                           typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
     };
-    p.calculate = CalculatePlates;
+    p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
+        return CalculatePlates(sheet, typology); // one method only
+    };
 
     p.words.item = "Piastra";
     p.words.itemOf = "della piastra";

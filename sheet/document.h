@@ -47,6 +47,15 @@ public:
     // The name of the typology: "rettangolo".
     QString typologyName() const;
 
+    // The settings the window computes with, kept for the run: neither a step of the
+    // history nor part of the archive.
+    const CalcSettings& settings() const { return m_settings; }
+    // Chooses the method of calculation (an index into the window's methods) and computes
+    // the sheet again with it.
+    Effect setMethod(int method);
+    // The name of the method in use; empty for a window with one method.
+    QString methodName() const { return MethodName(*m_params, m_settings); }
+
     // Sets the captions of the typology's layout.
     void layOut();
     // Computes every row again; the results always belong to the data and the typology.
@@ -107,7 +116,7 @@ public:
     void beginStep(int row = 1);
     void endStep();
 
-    // What the hint box says.
+    // What the hint box says; a method other than the default is named on a line of its own.
     QString hint() const;
     // The check: complete, or the first row that lacks something.
     CheckReport check() const;
@@ -142,6 +151,7 @@ private:
     const SheetParams* m_params;
     Sheet m_sheet;
     int m_typology = 1;
+    CalcSettings m_settings;
     QString m_file;
     std::deque<State> m_undo, m_redo;
     std::optional<State> m_openStep; // recorded by beginStep, kept by endStep if it changed
@@ -165,8 +175,9 @@ private:
 };
 
 // Reads an archive file into a new document laid out and computed for the file's
-// typology, as the window and the command line both show it. nullopt with a short
-// Italian phrase in problem when the file cannot be used; refusal receives the
-// calculation's refusal of a datum, if any.
+// typology and computed with the settings, as the window and the command line both show
+// it. nullopt with a short Italian phrase in problem when the file cannot be used;
+// refusal receives the calculation's refusal of a datum, if any.
 std::optional<Document> OpenDocument(const SheetParams& params, const FilePath& path,
-                                     QString* problem, QString* refusal = nullptr);
+                                     QString* problem, QString* refusal = nullptr,
+                                     const CalcSettings& settings = {});

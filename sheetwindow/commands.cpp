@@ -3,13 +3,14 @@
 #include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
+#include "sheet/numbers.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/printer.h"
 #include "sheetwindow/windowlook.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -115,6 +116,7 @@ void SheetWindow::buildMenus() {
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
+    addMethodMenu(visu);
 
     QMenu* interr = menuBar()->addMenu("&?");
     interr->setObjectName("interr");
@@ -128,6 +130,30 @@ void SheetWindow::buildMenus() {
     add(interr, "informazioni", "&Informazioni su Ponteluma",
         [] { callHost(sheetHost().showAbout); });
     addShortcuts();
+}
+
+// "Visualizza > Metodo": one checkable entry per method of the window (metodo_1, ...),
+// the one in use checked; the choice holds for the window until the program ends.
+void SheetWindow::addMethodMenu(QMenu* visu) {
+    const std::vector<CalcMethod>& methods = m_params.methods;
+    if (methods.size() < 2)
+        return;
+    visu->addSeparator();
+    QMenu* menu = visu->addMenu("&Metodo");
+    menu->setObjectName("metodo");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (int k = 0; k < int(methods.size()); ++k) {
+        QAction* action = menu->addAction(methods[size_t(k)].name);
+        action->setObjectName("metodo_" + QString::number(k + 1));
+        action->setCheckable(true);
+        action->setChecked(k == m_document.settings().method);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_document.endTyping();
+            apply(m_document.setMethod(k));
+        });
+    }
 }
 
 // The usual keys of a desktop program lead to the commands of the menus.

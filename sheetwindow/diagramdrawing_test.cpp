@@ -13,7 +13,7 @@
 TEST(DiagramDrawing, ShapesFitTheFrameAndSaggingLiesBelow) {
     // Typology 2: only A-B is loaded and C holds the beam down, so V and M take both signs.
     const Sheet sheet = ComputedSheet(continuousParams(), 2, {{"5", "1000"}});
-    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, 2, 1);
+    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, 2, 1, {});
     ASSERT_TRUE(d);
     const DiagramDrawing drawing = LayOutDiagram(*d, 800, 600);
 

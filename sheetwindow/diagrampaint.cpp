@@ -1,8 +1,8 @@
 #include "sheetwindow/diagrampaint.h"
 
-#include "sheetwindow/diagramdrawing.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
+#include "sheetwindow/diagramdrawing.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -196,14 +196,14 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
 } // namespace
 
 DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typology,
-                      const QString& typologyName, int row) {
+                      const QString& typologyName, int row, const CalcSettings& settings) {
     DiagramView view;
     view.row = row;
     view.item = params.words.item;
     view.typology = typology;
     view.typologyName = typologyName;
     if (params.diagram && row >= 1 && row <= sheet.n())
-        view.diagram = params.diagram(sheet, typology, row);
+        view.diagram = params.diagram(sheet, typology, row, settings);
     return view;
 }
 
@@ -219,6 +219,8 @@ QString DiagramLegend() {
 
 QString DiagramCheckText(const StaticsCheck& check) {
     QString text = StaticsSummary(check);
+    if (!check.method.isEmpty())
+        return text; // against theory the summary names its item already
     const CheckItem* worst = nullptr;
     for (const CheckItem& item : check.items) {
         if (!worst || std::abs(item.percent) > std::abs(worst->percent))
@@ -233,8 +235,15 @@ QString DiagramCheckText(const StaticsCheck& check) {
 }
 
 QColor DiagramCheckColour(const StaticsCheck& check) {
-    return ModPonteluma::RoundHalfUp1(check.worstPercent) <= kCheckTolerancePercent ? kGreen
-                                                                                    : kOrange;
+    switch (ToneOf(check)) {
+    case CheckTone::Agrees:
+        return kGreen;
+    case CheckTone::Safe:
+        return Qt::black;
+    case CheckTone::Attention:
+        break;
+    }
+    return kOrange;
 }
 
 void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view) {

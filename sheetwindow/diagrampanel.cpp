@@ -1,8 +1,8 @@
 #include "sheetwindow/diagrampanel.h"
 
+#include "sheet/geometry.h"
 #include "sheetwindow/diagramprint.h"
 #include "sheetwindow/dialogs.h"
-#include "sheet/geometry.h"
 #include "sheetwindow/printer.h"
 #include "sheetwindow/window.h"
 #include "sheetwindow/windowlook.h"
@@ -78,8 +78,8 @@ void SheetWindow::showDiagram(int row) {
         return;
     if (row > 0)
         m_diagramRow = row;
-    DiagramView view =
-        ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(), m_diagramRow);
+    DiagramView view = ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(),
+                                 m_diagramRow, m_document.settings());
     view.emptyText = m_document.hint();
     m_diagramma->setView(std::move(view));
 }

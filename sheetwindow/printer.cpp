@@ -1,8 +1,8 @@
 #include "sheetwindow/printer.h"
 
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
 #include "sheet/safefile.h"
+#include "sheetwindow/dialogs.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -168,8 +168,8 @@ bool PrintReport(const Document& document, const ExtraPages& extraPages) {
         return false;
     PrinterReport report(printer);
     report.setExtraPages(extraPages);
-    if (!report.isActive() ||
-        !ComposeReport(params, document.sheet(), document.typologyName(), report)) {
+    if (!report.isActive() || !ComposeReport(params, document.sheet(), document.typologyName(),
+                                             document.methodName(), report)) {
         MsgBox(printerFault(), Icon::Stop, title);
         return false;
     }
@@ -202,8 +202,9 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
         report.setExtraPages(extraPages);
-        composed = report.isActive() &&
-                   ComposeReport(params, document.sheet(), document.typologyName(), report);
+        composed =
+            report.isActive() && ComposeReport(params, document.sheet(), document.typologyName(),
+                                               document.methodName(), report);
     }
     QByteArray bytes;
     if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||

@@ -19,6 +19,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
@@ -126,6 +127,7 @@ private:
     };
 
     void buildMenus();
+    void addMethodMenu(QMenu* visu);
     void addShortcuts();
     bool scrollByKey(QKeyEvent* key);
     void buildToolbar();

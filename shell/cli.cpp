@@ -1,13 +1,13 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
-#include "sheetwindow/diagramprint.h"
 #include "sheet/document.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
-#include "sheetwindow/printer.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
+#include "sheetwindow/diagramprint.h"
+#include "sheetwindow/printer.h"
 #include "shell/translations.h"
 #include "shell/windows.h"
 
@@ -85,6 +85,24 @@ QString diagramWindowNames() {
     return names.isEmpty() ? tail : names.join(", ") + " e " + tail;
 }
 
+// The windows that offer the method chosen by a command-line option ("--exact"), and
+// the method's index in the window, -1 when it has none.
+int methodOfOption(const SheetParams& params, const QString& option) {
+    for (size_t k = 0; k < params.methods.size(); ++k) {
+        if (!option.isEmpty() && params.methods[k].option == option)
+            return int(k);
+    }
+    return -1;
+}
+QStringList windowsWithOption(const QString& option) {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows()) {
+        if (methodOfOption(*window, option) >= 0)
+            names << window->name;
+    }
+    return names;
+}
+
 QString usage() {
     return QStringLiteral(
                "Uso:\n"
@@ -106,7 +124,9 @@ QString usage() {
                "  ponteluma --help | --version\n") +
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
-           "(altrimenti la dice il prefisso del nome del file).\n";
+           "(altrimenti la dice il prefisso del nome del file).\n"
+           "Opzione di compute, report e diagram: --exact calcola le travi continue con la\n"
+           "soluzione esatta invece dei coefficienti tabellati.\n";
 }
 
 int usageError(const QString& sentence) {
@@ -135,6 +155,7 @@ struct Request {
     int row = 0; // --row N; 0 when not given
     bool svg = false;
     FilePath svgPath{QString()};
+    QString methodOption; // "--exact": a method other than the window's default
 };
 
 // Reads the arguments after the command; an empty string on success, else the sentence
@@ -169,6 +190,8 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
             request->text = true;
         } else if (argument == "--diagrams") {
             request->diagrams = true;
+        } else if (!windowsWithOption(argument).isEmpty()) {
+            request->methodOption = argument;
         } else if (argument.startsWith("--")) {
             return "Opzione non riconosciuta: " + argument + ".";
         } else if (haveFile) {
@@ -240,6 +263,13 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             request.file.shown + "\" non può essere elaborato.\n");
         return kUsageError;
     }
+    CalcSettings settings;
+    if (!request.methodOption.isEmpty()) {
+        settings.method = methodOfOption(params, request.methodOption);
+        if (settings.method < 0)
+            return usageError("L'opzione " + request.methodOption + " vale solo per la finestra " +
+                              windowsWithOption(request.methodOption).join(", ") + ".");
+    }
     if ((isDiagram || request.diagrams) && !params.diagram) {
         err("Il file \"" + request.file.shown + "\" è della finestra " + params.name +
             ": i diagrammi si tracciano solo per " + diagramWindowNames() + ".\n");
@@ -274,7 +304,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
 
     QString problem, refusal;
-    const std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    const std::optional<Document> document =
+        OpenDocument(params, request.file, &problem, &refusal, settings);
     if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
@@ -290,8 +321,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
                 request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
             return kFileError;
         }
-        DiagramView view =
-            ViewOfRow(params, sheet, document->typology(), typologyName, request.row);
+        DiagramView view = ViewOfRow(params, sheet, document->typology(), typologyName, request.row,
+                                     document->settings());
         if (!view.diagram) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è incompleta: senza risultati non c'è diagramma.\n");
