@@ -45,10 +45,25 @@ add_custom_command(
     COMMENT "Copying the tips file"
     VERBATIM)
 
+# Validation cases: each case's archive and solved expected values, and the chapter
+# texts of the validation dossier, copied beside the program as they are.
+file(GLOB PONTELUMA_VALIDATION_FILES CONFIGURE_DEPENDS ${PONTELUMA_ASSETS}/validazione/*.txt)
+set(PONTELUMA_VALIDATION_STAMP ${CMAKE_CURRENT_BINARY_DIR}/validazione.stamp)
+add_custom_command(
+    OUTPUT ${PONTELUMA_VALIDATION_STAMP}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/validazione
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PONTELUMA_ASSETS}/validazione
+            ${CMAKE_BINARY_DIR}/validazione
+    COMMAND ${CMAKE_COMMAND} -E touch ${PONTELUMA_VALIDATION_STAMP}
+    DEPENDS ${PONTELUMA_VALIDATION_FILES}
+    COMMENT "Copying the validation cases into validazione/"
+    VERBATIM)
+
 add_custom_target(ponteluma_assets ALL
     DEPENDS ${PONTELUMA_FIGURES_STAMP}
             ${CMAKE_BINARY_DIR}/Internet.mid
-            ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT)
+            ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT
+            ${PONTELUMA_VALIDATION_STAMP})
 add_dependencies(ponteluma ponteluma_assets)
 add_dependencies(ponteluma_tests ponteluma_assets)
 

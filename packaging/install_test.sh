@@ -51,6 +51,11 @@ if [ "${PONTELUMA_ASSETS_EXPECTED:-1}" = 1 ]; then
     [ -s "$app/SuggerimentiPonteluma.TXT" ] || fail "tips file missing beside the program"
     [ "$(head -c 4 "$app/Internet.mid" 2>/dev/null)" = MThd ] ||
         fail "Internet.mid missing beside the program or not a MIDI file"
+    # The validation cases beside the program, rerun by the installed command.
+    [ "$(ls "$app/validazione"/caso-*.txt 2>/dev/null | wc -l)" -ge 66 ] ||
+        fail "validation cases missing in $app/validazione"
+    (cd / && "$usr/bin/ponteluma" validazione >/dev/null) ||
+        fail "ponteluma validazione does not pass on the installed cases"
 else
     echo "note: this build makes no figures, tips or music yet" >&2
 fi

@@ -36,6 +36,11 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/figurePonteluma
 install(FILES ${CMAKE_BINARY_DIR}/SuggerimentiPonteluma.TXT ${CMAKE_BINARY_DIR}/Internet.mid
     DESTINATION ${PONTELUMA_APPDIR}
     ${PONTELUMA_ASSETS_OPTIONAL})
+# The validation cases and the dossier's chapter texts, which `validazione` reruns.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/validazione
+    DESTINATION ${PONTELUMA_APPDIR}
+    ${PONTELUMA_ASSETS_OPTIONAL}
+    FILES_MATCHING PATTERN "*.txt")
 
 file(CREATE_LINK ../${PONTELUMA_APPDIR}/ponteluma ${PONTELUMA_PACKAGING_OUT}/bin/ponteluma SYMBOLIC)
 install(FILES ${PONTELUMA_PACKAGING_OUT}/bin/ponteluma DESTINATION bin)

@@ -127,6 +127,8 @@ void SheetWindow::buildMenus() {
     add(interr, "guida", "&Guida in linea", [] { callHost(sheetHost().showHelpContents); });
     add(interr, "suggerimenti", "&Suggerimenti...", [] { callHost(sheetHost().showTips); });
     add(interr, "supporto", "Supporto &prodotto", [] { callHost(sheetHost().showSupport); });
+    add(interr, "validazione", "&Validazione del programma…",
+        [] { callHost(sheetHost().showValidation); });
     add(interr, "informazioni", "&Informazioni su Ponteluma",
         [] { callHost(sheetHost().showAbout); });
     addShortcuts();

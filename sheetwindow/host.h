@@ -21,6 +21,7 @@ struct SheetHost {
     std::function<void()> showTips;
     std::function<void()> showSupport;
     std::function<void()> showAbout;
+    std::function<void()> showValidation;
 };
 
 // The host in use; empty functions do nothing until the shell installs its own.

@@ -185,6 +185,15 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
                                       "disponibile");
         return false;
     }
+    return WriteComposedPdf(pdfPath, problem, [&](PrinterReport& report) {
+        report.setExtraPages(extraPages);
+        return ComposeReport(params, document.sheet(), document.typologyName(),
+                             document.methodName(), report);
+    });
+}
+
+bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
+                      const std::function<bool(PrinterReport&)>& compose) {
     // The printer writes to a name of its own and reports no write error: it draws into a
     // scratch file, checked whole before it replaces the target as an archive does.
     QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
@@ -201,10 +210,7 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         PrinterReport report(printer);
-        report.setExtraPages(extraPages);
-        composed =
-            report.isActive() && ComposeReport(params, document.sheet(), document.typologyName(),
-                                               document.methodName(), report);
+        composed = report.isActive() && compose(report);
     }
     QByteArray bytes;
     if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||

@@ -61,3 +61,8 @@ bool PrintReport(const Document& document, const ExtraPages& extraPages = {});
 // pdfPath only when complete (WriteWholeFile), never a FIFO, a device or a folder.
 bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* problem,
                     const ExtraPages& extraPages = {});
+
+// Any document composed through the printer back-end into a PDF file, with the same care
+// as the report's (the dossier of the validation cases is one).
+bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
+                      const std::function<bool(PrinterReport&)>& compose);

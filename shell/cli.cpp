@@ -9,6 +9,7 @@
 #include "sheetwindow/diagramprint.h"
 #include "sheetwindow/printer.h"
 #include "shell/translations.h"
+#include "shell/validation.h"
 #include "shell/windows.h"
 
 #include <QFile>
@@ -121,6 +122,10 @@ QString usage() {
                "  ponteluma diagram FILE --row N --svg OUT.svg\n"
                "                                   scrive il disegno del diagramma in un file "
                "SVG\n"
+               "  ponteluma validazione [--pdf OUT] [--dir CARTELLA]\n"
+               "                                   riesegue i casi prova della validazione; "
+               "con\n"
+               "                                   --pdf scrive il manuale di validazione\n"
                "  ponteluma --help | --version\n") +
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
@@ -353,6 +358,71 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     return 0;
 }
 
+// `validazione`: every case beside the program (or in --dir) rerun as `compute` runs it,
+// one line each and the summary; status 0 when all conform, 1 otherwise.
+int runValidation(const QList<QByteArray>& arguments) {
+    QString folder;
+    bool pdf = false;
+    FilePath pdfPath{QString()};
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString argument = QFile::decodeName(arguments[i]);
+        if (argument != "--dir" && argument != "--pdf")
+            return usageError("Opzione non riconosciuta dal comando validazione: " + argument +
+                              ".");
+        if (i + 1 >= arguments.size())
+            return usageError("Manca il valore dell'opzione " + argument + ".");
+        if (argument == "--dir") {
+            folder = QFile::decodeName(arguments[++i]);
+        } else {
+            pdf = true;
+            pdfPath = FilePath::fromNative(arguments[++i]);
+        }
+    }
+    // The folder beside the program is found through the application object.
+    static int argc = 1;
+    static char name[] = "ponteluma";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> core;
+    std::unique_ptr<QGuiApplication> gui;
+    if (pdf)
+        gui = ensureGuiApplication();
+    else if (!QCoreApplication::instance())
+        core = std::make_unique<QCoreApplication>(argc, argv);
+    if (folder.isEmpty())
+        folder = ValidationFolder();
+    if (pdf) {
+        const QString notRegular = NotRegularFile(pdfPath);
+        if (!notRegular.isEmpty()) {
+            err("Il file PDF \"" + pdfPath.shown + "\" non può essere scritto: " + notRegular +
+                ".\n");
+            return kFileError;
+        }
+    }
+    QString problem;
+    const std::vector<ValidationResult> results = RunValidation(CalcWindows(), folder, &problem);
+    if (results.empty()) {
+        err("I casi prova della validazione non possono essere letti: " + problem + ".\n");
+        return kFileError;
+    }
+    QString text;
+    for (const ValidationResult& result : results)
+        text += ValidationLine(result) + "\n";
+    for (const QString& missing : UncoveredTypologies(results, CalcWindows()))
+        text += missing + ": nessun caso prova\n";
+    text += ValidationSummary(results) + "\n";
+    if (const int status = print(text, QStringLiteral("L'esito della validazione non può essere "
+                                                      "scritto")))
+        return status;
+    if (pdf) {
+        InstallItalianTranslations(QCoreApplication::instance());
+        if (!WriteDossierPdf(results, folder, pdfPath, &problem)) {
+            err("Il file PDF \"" + pdfPath.shown + "\" non può essere scritto: " + problem + ".\n");
+            return kFileError;
+        }
+    }
+    return ValidationPassed(results, CalcWindows()) ? 0 : 1;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(const QStringList& arguments) {
@@ -375,5 +445,7 @@ std::optional<int> RunCommandLine(const QList<QByteArray>& arguments) {
     }
     if (command == "compute" || command == "report" || command == "diagram")
         return runFileCommand(arguments);
+    if (command == "validazione")
+        return runValidation(arguments);
     return usageError("Comando non riconosciuto: " + command + ".");
 }

@@ -1,13 +1,14 @@
 #include "shell/program.h"
 
 #include "help/help.h"
-#include "sheetwindow/dialogs.h"
-#include "sheetwindow/host.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
+#include "sheetwindow/dialogs.h"
+#include "sheetwindow/host.h"
 #include "sheetwindow/window.h"
 #include "shell/menu.h"
 #include "shell/splash.h"
+#include "shell/validation.h"
 #include "shell/windows.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ void InstallSheetHost() {
     host.showTips = ShowTips;
     host.showSupport = ShowSupport;
     host.showAbout = ShowAbout;
+    host.showValidation = ShowValidation;
 }
 
 void ShowMainWindow() {

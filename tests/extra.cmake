@@ -43,3 +43,30 @@ add_test(NAME cli_file_name_not_utf8
         rm -f \"$1/caffe.out\"; exit $found"
         $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}
         ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
+
+# The validation cases beside the built program, rerun as `compute` runs them, under an
+# Italian desktop's locale and under C: every case conforms and the status is 0.
+foreach(locale it_IT.UTF-8 C)
+    add_test(NAME cli_validation_${locale}
+        COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY LANG=$1 LC_ALL=$1 \"$0\" validazione > \"$2\"
+            status=$?; cat \"$2\"; [ $status -eq 0 ] &&
+            tail -n 1 \"$2\" | grep -qx '66 tipologie, \\([0-9]*\\) casi prova: \\1 conformi'"
+            $<TARGET_FILE:ponteluma> ${locale} ${CMAKE_BINARY_DIR}/validazione-${locale}.out)
+endforeach()
+
+# A copy of the cases with one expected value made wrong: the run fails (status 1) and its
+# line names that case, the item and both values.
+add_test(NAME cli_validation_wrong_value_named
+    COMMAND sh -c "rm -rf \"$1\" && cp -r \"$2\" \"$1\" || exit 1
+        sed -i 's/^atteso 1 mom.B = -2541$/atteso 1 mom.B = -2540/' \"$1/caso-3.12.txt\"
+        \"$0\" validazione --dir \"$1\" > \"$1.out\"; status=$?
+        rm -rf \"$1\"; [ $status -eq 1 ] || { echo status $status; exit 1; }
+        grep -qx '3.12 travi, tipologia 12: non conforme, riga 1 mom.B: atteso -2540, ottenuto -2541' \"$1.out\" &&
+        grep -qx '66 tipologie, [0-9]* casi prova: [0-9]* conformi, 1 non conforme' \"$1.out\""
+        $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}/validazione-copia ${CMAKE_BINARY_DIR}/validazione)
+
+# The dossier as a PDF without a display, its text extractable.
+add_test(NAME cli_validation_pdf
+    COMMAND sh -c "rm -f \"$1\" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" validazione --pdf \"$1\" > /dev/null && test -s \"$1\" &&
+        { ! command -v pdftotext > /dev/null || pdftotext \"$1\" - | grep -q 'Manuale di validazione'; }"
+        $<TARGET_FILE:ponteluma> ${CMAKE_BINARY_DIR}/validazione.pdf)
