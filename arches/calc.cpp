@@ -74,12 +74,6 @@ const Relabel& relabel(int typology) {
     return table[typology - 1];
 }
 
-// A span, load or rise counts as zero when 100 times it has no whole part: values
-// below a hundredth cannot describe an arch.
-bool countsAsZero(double x) {
-    return std::trunc(100.0 * x) == 0.0;
-}
-
 struct Row {
     double l = 0, c = 0, a = 0, h = 0, f = 0;
 };
@@ -259,14 +253,12 @@ CalcOutcome CalculateArches(Sheet& sheet, int typology) {
         if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row) || sheet.isEmpty(Frec, row) ||
             (usesHeight && sheet.isEmpty(Alt, row)) || (usesDistance && sheet.isEmpty(Dist, row)))
             continue; // incomplete: the hint and the check say what lacks
+        if (MarkOutOfField(ArchesField(t), sheet, row))
+            continue;
         Row r;
         r.l = sheet.number(Luce, row);
         r.c = sheet.number(Carico, row);
         r.f = sheet.number(Frec, row);
-        if (countsAsZero(r.l) || countsAsZero(r.c) || countsAsZero(r.f)) {
-            sheet.setOutOfRange(row); // below a hundredth the formulas have no meaning
-            continue;
-        }
         r.h = sheet.number(Alt, row);
         s.cl = r.c * r.l;
         s.cl2 = r.c * (r.l * r.l);

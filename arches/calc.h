@@ -1,4 +1,5 @@
 #pragma once
+#include "sheet/field.h"
 #include "sheet/params.h"
 
 // Reactions ya, yb, xa, xb and moments Ma, Mb, Mc of every row of the arches sheet.
@@ -12,6 +13,9 @@ int ArchesTypology(int typology);
 // Whether a typology takes the distance a (third column) or the height h (fourth).
 bool ArchesUsesDistance(int typology);
 bool ArchesUsesHeight(int typology);
+
+// The field of use of typology N: a complete row outside it gets no results.
+const FieldOfUse& ArchesField(int typology);
 
 // Puts the result heads back to their plain captions and hides the note.
 void ResetArchesHeads(Sheet& sheet);

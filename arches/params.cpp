@@ -98,6 +98,7 @@ SheetParams make() {
     p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
         return CalculateArches(sheet, typology); // one method only
     };
+    p.field = ArchesField;
     p.highlightKeepsGrey = true;
     p.words.item = "Arco";
     p.words.itemOf = "dell'arco";
@@ -109,6 +110,7 @@ SheetParams make() {
         "- il controllo viene effettuato solo sugli archi per i quali esiste tale dato.";
     p.words.help = StandardHelp("gli archi successivi", "dell'arco", "il tipo di arco");
     p.words.windowName = "Archi";
+    p.words.archiveOf = "degli archi";
     p.words.totalCaption = "Totale archi digitati n.";
     p.archive.prefix = "Ponteluma-arc-";
     // Per row: span, load and rise, then the position of the force where it has one.

@@ -277,6 +277,8 @@ CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
         }
         if (needsDato3 && sheet.isEmpty(Dato3, row))
             continue;
+        if (MarkOutOfField(FieldOf(typology), sheet, row))
+            continue;
 
         const double l = sheet.number(Luce, row);
         const double d2 = sheet.number(Dato2, row);
@@ -299,6 +301,8 @@ std::optional<Forces> Beams::RowForces(const Sheet& sheet, int typology, int row
     if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Dato2, row))
         return std::nullopt;
     if (UsesDato3(typology) && sheet.isEmpty(Dato3, row))
+        return std::nullopt;
+    if (sheet.lacksFirstDatum(row) || !FieldReason(FieldOf(typology), sheet, row).isEmpty())
         return std::nullopt;
     const double l = sheet.number(Luce, row);
     const double d2 = sheet.number(Dato2, row);

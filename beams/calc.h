@@ -2,6 +2,7 @@
 // The simple-beams calculation: support moments, largest span moment and support
 // shears of every row, and the position of the largest span moment shown when the
 // pointer rests on a row number.
+#include "sheet/field.h"
 #include "sheet/params.h"
 
 #include <QString>
@@ -14,6 +15,9 @@ enum Output { MomA = 1, MomB, MomC, TaglioA, TaglioB };
 
 // Whether typology N (1..20; others read as 1) takes a third datum.
 bool UsesDato3(int typology);
+// The field of use of typology N (1..20; others read as 1): a complete row outside it
+// gets no results.
+const FieldOfUse& FieldOf(int typology);
 // Whether typology N shows the position x of its largest span moment.
 bool HasMaxMomentX(int typology);
 
@@ -24,7 +28,8 @@ struct Forces {
 };
 
 // The working values of `row` as the calculation forms them; nothing when the row lacks
-// a datum its typology needs, has a uniform trapezoid, or leaves a divisor at zero.
+// a datum its typology needs, lies outside the typology's field of use, has a uniform
+// trapezoid, or leaves a divisor at zero.
 std::optional<Forces> RowForces(const Sheet& sheet, int typology, int row);
 } // namespace Beams
 

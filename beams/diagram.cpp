@@ -39,9 +39,10 @@ bool placeLoads(BeamDiagram& d, int typology, double l, double d2, double d3) {
     case 6:
     case 12:
     case 18:
-        if (d3 <= 0 || d3 > l)
+        if (d3 < 0 || d3 > l)
             return false;
-        d.linearLoads.push_back({0, d3, d2, d2});
+        if (d3 > 0) // a partial load of length 0 loads nothing
+            d.linearLoads.push_back({0, d3, d2, d2});
         return true;
     case 3:
     case 7:

@@ -120,3 +120,66 @@ TEST(BeamDiagram, NoDiagramWithoutAResult) {
     EXPECT_FALSE(SimpleBeamDiagram(t5, 5, 1));
     EXPECT_FALSE(SimpleBeamDiagram(t5, 5, 2));
 }
+
+namespace {
+
+QString printedX(double x) {
+    return QString::number(std::floor(x * 1000 + 0.5) / 1000 + 0.0, 'f', 3).replace('.', ',');
+}
+
+} // namespace
+
+// Two lines of the table share an x only where V jumps: at a support or under a point
+// load (three lines when the load is on the support), never a step or a peak printed
+// beside a load's edge.
+TEST(BeamDiagram, TheTableSharesAnXOnlyWhereVJumps) {
+    std::vector<Case> cases(std::begin(kCases), std::end(kCases));
+    cases.push_back({6, {{"5,63", "2681,1", "2,07"}}}); // a step 0,3 mm from the peak
+    for (int typology : {4, 6, 10, 12, 16, 18})
+        cases.push_back({typology, {{"6", "1000", "0"}, {"6", "1000", "6"}}});
+    for (const Case& c : cases) {
+        const Sheet sheet = ComputedSheet(beamsParams(), c.typology, c.rows);
+        for (int row = 1; row <= int(c.rows.size()); ++row) {
+            const std::string context =
+                "typology " + std::to_string(c.typology) + " row " + std::to_string(row);
+            const std::optional<BeamDiagram> d = SimpleBeamDiagram(sheet, c.typology, row);
+            ASSERT_TRUE(d) << context;
+            QStringList jumps;
+            for (const DiagramSupport& s : d->supports)
+                jumps << printedX(s.x);
+            for (const PointLoad& p : d->pointLoads)
+                jumps << printedX(p.x);
+            QStringList lines = DiagramTable(*d).split('\n', Qt::SkipEmptyParts);
+            lines.removeFirst();
+            for (int i = 1; i < lines.size(); ++i) {
+                const QString x = lines[i].section(';', 0, 0);
+                if (x != lines[i - 1].section(';', 0, 0))
+                    continue;
+                EXPECT_TRUE(jumps.contains(x)) << context << ": " << lines[i].toStdString();
+                EXPECT_NE(lines[i].section(';', 1, 1), lines[i - 1].section(';', 1, 1))
+                    << context << ": " << lines[i].toStdString();
+            }
+        }
+    }
+}
+
+// A point load on a support: the table jumps by the reaction, then by the load, and the
+// value between is the support's shear of the grid.
+TEST(BeamDiagram, APointLoadOnASupportShowsTheReactionAsAJump) {
+    const Sheet sheet = ComputedSheet(beamsParams(), 4, {{"6", "1000", "0"}, {"6", "1000", "6"}});
+    EXPECT_EQ(grid(sheet, TaglioA, 1), 1000);
+    EXPECT_EQ(grid(sheet, TaglioB, 2), -1000);
+    QStringList atA = DiagramTable(*SimpleBeamDiagram(sheet, 4, 1)).split('\n');
+    EXPECT_EQ(atA.mid(1, 4),
+              QStringList({"0,000;0,0;0,0", "0,000;1000,0;0,0", "0,000;0,0;0,0", "0,120;0,0;0,0"}));
+    QStringList atB = DiagramTable(*SimpleBeamDiagram(sheet, 4, 2)).split('\n');
+    EXPECT_EQ(atB.mid(atB.size() - 4),
+              QStringList({"6,000;0,0;0,0", "6,000;-1000,0;0,0", "6,000;0,0;0,0", ""}));
+
+    // A partial load of length 0 loads nothing: a table of zeros.
+    const Sheet empty = ComputedSheet(beamsParams(), 12, {{"6", "1000", "0"}});
+    const std::optional<BeamDiagram> d = SimpleBeamDiagram(empty, 12, 1);
+    ASSERT_TRUE(d);
+    for (const Station& s : d->stations)
+        EXPECT_TRUE(s.vLeft == 0 && s.vRight == 0 && s.m == 0) << s.x;
+}

@@ -85,6 +85,7 @@ SheetParams make() {
     p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
         return CalculateBeams(sheet, typology); // one method only
     };
+    p.field = Beams::FieldOf;
 
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
@@ -97,6 +98,7 @@ SheetParams make() {
     p.words.help =
         StandardHelp("le travi successive", "della trave", "il tipo di trave o di carico");
     p.words.windowName = "Travi semplici";
+    p.words.archiveOf = "delle travi semplici";
     p.words.totalCaption = "Totale travi digitate n.";
     p.archive.prefix = "Ponteluma-trav-";
     p.archive.records = [](int typology) {

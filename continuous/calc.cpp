@@ -150,6 +150,8 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology, const CalcSettings& 
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Carico, row))
             continue; // the hint and the check say what lacks
+        if (MarkOutOfField(FieldOf(t), sheet, row))
+            continue;
         const std::array<double, kResults> values =
             MethodResults(t, settings.method, sheet.number(Carico, row), sheet.number(Luce, row));
         bool finite = true;

@@ -3,6 +3,7 @@
 // beams of two to four equal spans, from tabulated coefficients (the default) or from
 // the exact solution, and the distance of the largest span moment shown when the
 // pointer rests on a span-moment result.
+#include "sheet/field.h"
 #include "sheet/params.h"
 
 #include <QString>
@@ -32,6 +33,9 @@ std::array<double, 12> MethodResults(int typology, int method, double q, double 
 // Whether the method gives result `column` for the typology's beam: the tabulated
 // method leaves some span moments at 0 without giving them; the exact one gives all.
 bool MethodGives(int typology, int method, int column);
+
+// The field of use of typology N: a complete row outside it gets no results.
+const FieldOfUse& FieldOf(int typology);
 } // namespace Continuous
 
 // Computes every complete row of 1..n with the settings' method; a row without its span

@@ -58,6 +58,7 @@ SheetParams make() {
     p.calculate = CalculateContinuous;
     // In the order of Continuous::Method; the tabulated coefficients are the default.
     p.methods = {{"coefficienti tabellati", ""}, {"soluzione esatta", "--exact"}};
+    p.field = Continuous::FieldOf;
 
     p.words.item = "Trave";
     p.words.itemOf = "della trave";
@@ -70,6 +71,7 @@ SheetParams make() {
     p.words.help =
         StandardHelp("le travi successive", "della trave", "il tipo di trave o di carico");
     p.words.windowName = "Travi continue";
+    p.words.archiveOf = "delle travi continue";
     p.words.totalCaption = "Travi continue digitate n. ";
     p.archive.prefix = "Ponteluma-cont-";
     p.archive.records = [](int) { return std::vector<std::vector<int>>{{1, 2}}; };

@@ -81,19 +81,17 @@ CalcOutcome CalculatePlates(Sheet& sheet, int typology) {
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row) || sheet.isEmpty(Load, row))
             continue; // incomplete: the hint and the check say what lacks
+        if ((t == 1 || t == 2) && sheet.isEmpty(Ly, row))
+            continue; // without its long side a rectangle has no ratio
+        if (MarkOutOfField(PlatesField(t), sheet, row))
+            continue;
         const double first = sheet.number(First, row);
         const double q = sheet.number(Load, row);
         double mx = 0, my = 0, ex = 0, ey = 0;
         switch (t) {
         case 1:
         case 2: {
-            if (sheet.isEmpty(Ly, row))
-                continue; // without its long side a rectangle has no ratio
             const double ly = sheet.number(Ly, row);
-            if (ly == 0) {
-                sheet.setOutOfRange(row); // a plate without its long side has no ratio
-                continue;
-            }
             const double ratio = ly / first;
             const double base = q * std::pow(first, 2);
             const PlateCoefficients c = PlateCoefficientsFor(ratio, t == 2);

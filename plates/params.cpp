@@ -43,6 +43,7 @@ SheetParams make() {
     p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
         return CalculatePlates(sheet, typology); // one method only
     };
+    p.field = PlatesField;
 
     p.words.item = "Piastra";
     p.words.itemOf = "della piastra";
@@ -54,6 +55,7 @@ SheetParams make() {
         "- il controllo viene effettuato solo sulla piastra per la quale esiste tale dato.";
     p.words.help = StandardHelp("le piastre successive", "della piastra", "il tipo di piastra");
     p.words.windowName = "Piastre";
+    p.words.archiveOf = "delle piastre";
     p.words.totalCaption = "Totale piastre digitate n. ";
     p.archive.prefix = "Ponteluma-piastr-";
     // Per plate: first datum and load, then the long side of a rectangle on its own line.

@@ -1,4 +1,5 @@
 #include "sections/calc.h"
+#include "sections/params.h"
 #include "sheet/numbers.h"
 
 #include <cmath>
@@ -7,34 +8,14 @@ namespace {
 
 constexpr double kPi = 3.14159265359;
 
+const char* const kNoSection = "- l'area o il momento d'inerzia non è maggiore di zero.";
+
 enum Column { I = 1, E, W, E1, W1, A };
 
 struct Properties {
     double i = 0, e = 0, e1 = 0, a = 0;
     bool hasE1 = false; // only shapes without symmetry have a nearest-fibre distance
 };
-
-// Columns that a typology needs besides the first.
-int lastNeededColumn(int typology) {
-    switch (typology) {
-    case 1:
-    case 5: // the hollow square needs its inner side, as the hint and the check say
-    case 6:
-    case 7:
-    case 12:
-    case 14:
-        return 2;
-    case 2:
-    case 10:
-        return 3;
-    case 15:
-    case 16:
-    case 17:
-        return 4;
-    default:
-        return 1;
-    }
-}
 
 Properties compute(int typology, double c1, double c2, double c3, double c4) {
     Properties p;
@@ -152,19 +133,23 @@ CalcOutcome CalculateSections(Sheet& sheet, int typology) {
     using ModPonteluma::RoundHalfUp;
     using ModPonteluma::RoundHalfUp1;
     sheet.clearResults();
-    const int needed = lastNeededColumn(typology);
+    const int needed = SectionColumns(typology);
+    const FieldOfUse& field = SectionField(typology);
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row) || sheet.anyEmpty(row, 2, needed))
             continue; // incomplete row: the hint and the check say what lacks
+        if (MarkOutOfField(field, sheet, row))
+            continue;
         const Properties p = compute(typology, sheet.number(1, row), sheet.number(2, row),
                                      sheet.number(3, row), sheet.number(4, row));
         const double w = p.i / p.e;
         const double w1 = p.hasE1 && p.e1 > 0 ? p.i / p.e1 : 0;
+        // Whatever the shape, dimensions that leave no area or no stiffness (or make a
+        // divisor vanish, as a flange and web of no area do) are no section at all: the
+        // row shows nothing and the next rows go on.
         if (p.e == 0 || !std::isfinite(p.i) || !std::isfinite(p.e) || !std::isfinite(w) ||
-            !std::isfinite(p.a) || !std::isfinite(w1)) {
-            // Dimensions that make a divisor vanish (a flange and web of no area)
-            // have no section: the row shows nothing and the next rows go on.
-            sheet.setOutOfRange(row);
+            !std::isfinite(p.a) || !std::isfinite(w1) || !(p.a > 0) || !(p.i > 0)) {
+            sheet.setOutOfRange(row, QString::fromUtf8(kNoSection));
             continue;
         }
         sheet.setResult(I, row, RoundHalfUp(p.i));

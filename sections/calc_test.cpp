@@ -73,12 +73,15 @@ TEST(SectionsCalc, ResultsAsTheSheetShowsThem) {
     EXPECT_EQ(sheet.resultText(6, 1), "157,1");
 }
 
-TEST(SectionsCalc, EqualDiametersOfATubeGiveZeroWithoutFailing) {
-    Sheet sheet = sheetWith({{"10", "10"}});
+TEST(SectionsCalc, EqualDiametersOfATubeAreNoSection) {
+    Sheet sheet = sheetWith({{"10", "10"}, {"500", "1000"}});
     CalculateSections(sheet, 12);
-    EXPECT_EQ(sheet.resultText(1, 1), "0");
-    EXPECT_EQ(sheet.resultText(3, 1), "0");
-    EXPECT_EQ(sheet.resultText(6, 1), "0");
+    for (int row : {1, 2}) {
+        EXPECT_FALSE(sheet.result(1, row).has_value()) << row; // not I = 0, not I < 0
+        EXPECT_FALSE(sheet.result(6, row).has_value()) << row;
+        EXPECT_EQ(sheet.outOfRangeReason(row),
+                  "- il diametro interno non è minore di quello esterno.");
+    }
 }
 
 TEST(SectionsCalc, CrossSectionTakesTheTallerRectangleForTheFarFibre) {
@@ -116,7 +119,8 @@ TEST(SectionsCalc, ZeroDistanceAndADegenerateSectionAreOutOfRange) {
     Sheet degenerate = sheetWith({{"20", "4", "0", "0"}, {"20", "20", "4", "4"}});
     CalculateSections(degenerate, 17);
     EXPECT_FALSE(degenerate.result(1, 1).has_value());
-    EXPECT_TRUE(degenerate.isOutOfRange(1));
+    EXPECT_EQ(degenerate.outOfRangeReason(1),
+              "- l'area o il momento d'inerzia non è maggiore di zero.");
     EXPECT_EQ(degenerate.resultText(1, 2), "5028");
 }
 

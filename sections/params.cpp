@@ -36,6 +36,14 @@ const Shape& shape(int typology) {
     return kShapes[qBound(1, typology, kShapeCount) - 1];
 }
 
+} // namespace
+
+int SectionColumns(int typology) {
+    return shape(typology).columns;
+}
+
+namespace {
+
 SheetParams make() {
     SheetParams p;
     p.name = "sezioni";
@@ -70,7 +78,7 @@ SheetParams make() {
         {"sup", "Label6", "area", "Label9", "A=cm2", "area della sezione", "A"},
     };
 
-    p.uses = [](int typology, int column) { return column <= shape(typology).columns; };
+    p.uses = [](int typology, int column) { return column <= SectionColumns(typology); };
     p.layout = [](int typology, Sheet& sheet) {
         const Shape& s = shape(typology);
         for (int c = 0; c < 4; ++c) {
@@ -81,6 +89,7 @@ SheetParams make() {
     p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
         return CalculateSections(sheet, typology); // one method only
     };
+    p.field = SectionField;
 
     p.words.item = "Sezione";
     p.words.itemOf = "della sezione";
@@ -92,12 +101,13 @@ SheetParams make() {
         "- il controllo viene effettuato solo sulle sezioni per le quali esiste tale dato.";
     p.words.help = StandardHelp("le sezioni successive", "della sezione", "il tipo di sezione");
     p.words.windowName = "Sezioni";
+    p.words.archiveOf = "delle sezioni";
     p.words.totalCaption = "Totale sezioni digitate n.";
 
     p.archive.prefix = "Ponteluma-sez-";
     p.archive.records = [](int typology) {
         std::vector<std::vector<int>> records;
-        for (int column = 1; column <= shape(typology).columns; ++column)
+        for (int column = 1; column <= SectionColumns(typology); ++column)
             records.push_back({column});
         return records;
     };

@@ -294,6 +294,21 @@ QString ArchiveWriteMessage(const QString& path, const QString& problem) {
     return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato salvato: " + problem + ".";
 }
 
+QString ForeignArchiveMessage(const SheetParams& params,
+                              const std::vector<const SheetParams*>& windows, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.startsWith(params.archive.prefix, Qt::CaseInsensitive))
+        return {};
+    for (const SheetParams* other : windows) {
+        const QString& prefix = other->archive.prefix;
+        if (other == &params || prefix.isEmpty() || !name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        return "Il file \"" + name + "\" è un archivio " + other->words.archiveOf +
+               ": aprirlo dalla finestra " + other->words.windowName + ".";
+    }
+    return {};
+}
+
 FileDialogRequest OpenRequest(const SheetParams& params) {
     const QString& prefix = params.archive.prefix;
     return {QStringLiteral("Apri file"),

@@ -44,6 +44,12 @@ bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, c
 // The caller lays the window out for content.typology.
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet);
 
+// The refusal of a file whose name begins with the prefix of another of the windows:
+// "Il file \"X\" è un archivio delle travi continue: aprirlo dalla finestra Travi
+// continue."; empty when the name is the window's own or no window's.
+QString ForeignArchiveMessage(const SheetParams& params,
+                              const std::vector<const SheetParams*>& windows, const QString& path);
+
 // One sentence for the window's message box (stop icon, check title).
 QString ArchiveReadMessage(const QString& path, const QString& problem);
 QString ArchiveWriteMessage(const QString& path, const QString& problem);

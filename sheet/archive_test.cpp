@@ -345,3 +345,49 @@ TEST(Archive, WindowWithoutRecordsIsNotAvailable) {
 }
 
 } // namespace
+
+// The prefix of a file's name says which window reads it: another window's file is
+// refused with the name of that window; the window's own, or a name of no window, is not.
+TEST(Archive, AnotherWindowsFileIsNamedByItsPrefix) {
+    const SheetParams& beams = windowParams("travi");
+    for (const SheetParams* other : allWindows()) {
+        const QString path = "/tmp/" + other->archive.prefix + "prova.txt";
+        const QString message = ForeignArchiveMessage(beams, allWindows(), path);
+        if (other == &beams) {
+            EXPECT_EQ(message, "");
+            continue;
+        }
+        EXPECT_EQ(message, "Il file \"" + other->archive.prefix + "prova.txt\" è un archivio " +
+                               other->words.archiveOf + ": aprirlo dalla finestra " +
+                               other->words.windowName + ".");
+    }
+    EXPECT_EQ(ForeignArchiveMessage(beams, allWindows(), "/tmp/travi.txt"), "");
+    EXPECT_EQ(
+        ForeignArchiveMessage(windowParams("continue"), allWindows(),
+                              "/tmp/Ponteluma-trav-uno.txt"),
+        "Il file \"Ponteluma-trav-uno.txt\" è un archivio delle travi semplici: aprirlo dalla "
+        "finestra Travi semplici.");
+}
+
+// A full sheet of 100 rows goes to the file and comes back datum for datum, and is
+// written again byte for byte.
+TEST(Archive, AFullSheetOfAHundredRowsRoundTrips) {
+    const SheetParams& params = sections();
+    const Sheet sheet = filledSheet(17, kMaxRows);
+    ASSERT_EQ(sheet.n(), kMaxRows);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Ponteluma-sez-cento.txt");
+    QString problem;
+    ASSERT_TRUE(WriteArchive(params, sheet, 17, path, &problem)) << problem.toStdString();
+    ArchiveContent content;
+    ASSERT_TRUE(ReadArchive(params, path, &content, &problem)) << problem.toStdString();
+    ASSERT_EQ(content.n, kMaxRows);
+    Sheet read = newSheet(params);
+    ApplyArchive(content, read);
+    ASSERT_EQ(read.n(), kMaxRows);
+    for (int row : {1, 50, 99, 100}) {
+        for (int column = 1; column <= 4; ++column)
+            EXPECT_EQ(read.datum(column, row), sheet.datum(column, row)) << row << " " << column;
+    }
+    EXPECT_EQ(FormatArchive(params, read, 17), FormatArchive(params, sheet, 17));
+}

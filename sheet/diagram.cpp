@@ -9,6 +9,16 @@ namespace {
 
 constexpr int kStepsPerSpan = 50;
 constexpr double kSameSection = 1e-6; // m: closer sections are one
+constexpr double kTableApart = 5e-4;  // m: closer sections would read as one in the table
+
+// x as the table prints it, in millimetres.
+double printedMillimetres(double x) {
+    return std::floor(x * 1000 + 0.5);
+}
+
+bool tooClose(double a, double b) {
+    return std::abs(a - b) < kTableApart || printedMillimetres(a) == printedMillimetres(b);
+}
 
 // Load carried by the part of `load` that lies left of x, and its moment about x.
 void loadLeftOf(const LinearLoad& load, double x, double* resultant, double* moment) {
@@ -149,21 +159,47 @@ void SampleStations(BeamDiagram& diagram, const std::vector<double>& extra) {
     }
     std::sort(sections.begin(), sections.end());
 
-    std::vector<std::pair<double, int>> kept;
+    std::vector<std::pair<double, int>> merged;
     for (const auto& section : sections) {
-        if (!kept.empty() && section.first - kept.back().first < kSameSection) {
-            if (section.second < kept.back().second)
-                kept.back() = section;
+        if (!merged.empty() && section.first - merged.back().first < kSameSection) {
+            if (section.second < merged.back().second)
+                merged.back() = section;
             continue;
         }
-        kept.push_back(section);
+        merged.push_back(section);
+    }
+    // A step or a peak gives way to a section of higher rank that the table would not
+    // tell apart from it; sections where something acts all stay.
+    std::vector<std::pair<double, int>> kept;
+    for (size_t i = 0; i < merged.size(); ++i) {
+        const auto& [x, rank] = merged[i];
+        bool yields = false;
+        for (size_t j = i; j-- > 0 && !yields && merged[j].first > x - 2 * kTableApart;)
+            yields = merged[j].second < rank && tooClose(merged[j].first, x);
+        for (size_t j = i + 1;
+             j < merged.size() && !yields && merged[j].first < x + 2 * kTableApart; ++j)
+            yields = merged[j].second < rank && tooClose(merged[j].first, x);
+        if (!yields)
+            kept.push_back(merged[i]);
     }
 
     diagram.stations.clear();
     for (const auto& section : kept) {
         const double x = section.first;
-        diagram.stations.push_back(
-            {x, ShearLeftOf(diagram, x), ShearRightOf(diagram, x), MomentAt(diagram, x)});
+        Station station{x, ShearLeftOf(diagram, x), ShearRightOf(diagram, x), MomentAt(diagram, x),
+                        std::nullopt};
+        double reaction = 0, load = 0;
+        for (const DiagramSupport& s : diagram.supports) {
+            if (s.x == x)
+                reaction += s.reaction;
+        }
+        for (const PointLoad& p : diagram.pointLoads) {
+            if (p.x == x)
+                load += p.force;
+        }
+        if (reaction != 0 && load != 0)
+            station.vBetween = station.vLeft + (x < diagram.length / 2 ? reaction : -load);
+        diagram.stations.push_back(station);
     }
 }
 
@@ -344,7 +380,12 @@ QString DiagramTable(const BeamDiagram& diagram) {
     };
     for (const Station& s : diagram.stations) {
         line(s.x, s.vLeft, s.m);
-        if (s.vRight != s.vLeft)
+        double last = s.vLeft;
+        if (s.vBetween && *s.vBetween != last) {
+            line(s.x, *s.vBetween, s.m);
+            last = *s.vBetween;
+        }
+        if (s.vRight != last)
             line(s.x, s.vRight, s.m);
     }
     return text;

@@ -7,6 +7,7 @@
 // Conventions: x in m from support A; M positive when sagging; V = dM/dx, so a
 // reaction makes V jump up and a point load makes it jump down.
 #include <QString>
+#include <optional>
 #include <vector>
 
 enum class SupportKind { Free, Pinned, Clamped };
@@ -31,12 +32,16 @@ struct LinearLoad {
 };
 
 // One sampled section. Where a concentrated force acts, vLeft and vRight are the shear
-// just to the left and just to the right of it; elsewhere they are equal.
+// just to the left and just to the right of it; elsewhere they are equal. A point load
+// on a support acts on the span's side of it: vBetween is the shear between the two
+// (after the reaction at the beam's start, after the load at its end), the value the
+// grid gives as the support's shear.
 struct Station {
     double x = 0;
     double vLeft = 0;
     double vRight = 0;
     double m = 0;
+    std::optional<double> vBetween;
 };
 
 // The largest moment of one span and where it is.
@@ -94,7 +99,11 @@ double TotalLoad(const BeamDiagram& diagram);
 
 // Fills the stations: both ends of every span, every point where a load starts, ends or
 // acts, every support, the extra sections asked for (the largest moments) and fifty
-// equal steps per span; sections closer than a micrometre are one.
+// equal steps per span; sections closer than a micrometre are one. A step closer than
+// half a millimetre to a section where something acts or to a largest moment (or one
+// the table would print with the same x) is left out, and so is a largest moment that
+// close to a section where something acts: two lines of the table share an x only where
+// V jumps.
 void SampleStations(BeamDiagram& diagram, const std::vector<double>& extra);
 
 // Largest moment in [x0, x1], where the shear passes from positive to negative inside
@@ -128,6 +137,6 @@ enum class CheckTone {
 CheckTone ToneOf(const StaticsCheck& check);
 
 // The diagram as a table: "x;V;M", then one line per station (two where V jumps: the
-// value just to the left, then just to the right), x to three decimals, V and M to one,
-// decimal comma, whatever the process locale.
+// value just to the left, then just to the right; three at a point load on a support),
+// x to three decimals, V and M to one, decimal comma, whatever the process locale.
 QString DiagramTable(const BeamDiagram& diagram);

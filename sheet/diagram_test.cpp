@@ -138,3 +138,12 @@ TEST(StaticsCheck, PercentOfTheStaticsValue) {
     EXPECT_DOUBLE_EQ(check.worstPercent, 3.0);
     EXPECT_EQ(StaticsSummary(check).toStdString(), "controllo di equilibrio: scarto 3,0 %");
 }
+
+// The table rounds V and M half up to one decimal: a negative half goes toward zero, and
+// what rounds to zero prints as 0,0, never -0,0.
+TEST(DiagramTable, NegativeHalvesRoundUp) {
+    BeamDiagram d;
+    d.length = 1;
+    d.stations = {{0, -0.25, -12.75, -0.05, std::nullopt}, {1, -0.04, -0.04, 12.25, std::nullopt}};
+    EXPECT_EQ(DiagramTable(d), "x;V;M\n0,000;-0,2;0,0\n0,000;-12,7;0,0\n1,000;0,0;12,3\n");
+}

@@ -150,6 +150,8 @@ bool Document::open(const QString& path, QString* problem, QString* refusal) {
     if (!opened)
         return false; // nothing of a file is used until it is read whole
     record(1);
+    if (m_stepDepth == 0)
+        m_undo.back().file = m_file;
     m_sheet = std::move(opened->m_sheet);
     m_typology = opened->m_typology;
     m_file = path;
@@ -218,6 +220,11 @@ Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
     State step = std::move(from.back());
     from.pop_back();
     to.push_back(state(step.row));
+    if (step.file) {
+        // An opening: the file goes with the sheet, both ways.
+        to.back().file = m_file;
+        m_file = *step.file;
+    }
     m_sheet = std::move(step.sheet);
     m_typology = step.typology;
     Effect effect = calculate();

@@ -86,7 +86,8 @@ public:
     bool open(const QString& path, QString* problem, QString* refusal = nullptr);
 
     // The file that "Salva" writes: the one last opened or saved, empty when none. Undo
-    // does not change it: it is where the data went, not part of them.
+    // changes it only when it takes back an opening (and redo when it does the opening
+    // again): "Salva" never writes the sheet that was there before onto the file opened.
     const QString& file() const { return m_file; }
     void setFile(const QString& path) { m_file = path; }
 
@@ -137,9 +138,10 @@ private:
     struct State {
         Sheet sheet;
         int typology;
-        int row; // the row the step changed
+        int row;                     // the row the step changed
+        std::optional<QString> file; // the file before an opening; nothing for other steps
     };
-    State state(int row) const { return {m_sheet, m_typology, row}; }
+    State state(int row) const { return {m_sheet, m_typology, row, std::nullopt}; }
     // Records the state before a change of the sheet as a step (inside beginStep, the
     // open step holds it already).
     void record(int row);

@@ -64,6 +64,18 @@ TEST(Document, BlankRowsAndDataBeforeTheFirstColumnAreRefused) {
     EXPECT_EQ(early.focusRow, 1);
     EXPECT_EQ(early.focusColumn, 1);
 
+    // Inside rows 1..n a row below an emptied first datum takes data: only rows past the
+    // last one must follow a filled row.
+    document.type(1, 1, "20"), document.type(1, 2, "20"), document.type(1, 3, "20");
+    expectMessage(document.type(1, 2, "2x"), "", Icon::Stop); // a wrong key empties it
+    ASSERT_TRUE(document.sheet().isEmpty(1, 2));
+    ASSERT_EQ(document.sheet().n(), 3);
+    EXPECT_TRUE(document.type(1, 3, "25").messages.empty());
+    EXPECT_EQ(document.sheet().datum(1, 3), "25");
+    EXPECT_TRUE(document.type(2, 3, "30").messages.empty());
+    EXPECT_EQ(document.sheet().datum(2, 3), "30");
+    document.clear();
+
     // With the last row near the end, the grid stops at row 91 and the focus goes to
     // the second box it shows.
     for (int row = 1; row <= 95; ++row)

@@ -107,5 +107,9 @@ TEST(Numbers, RoundingIsHalfUp) {
     EXPECT_EQ(RoundHalfUp(1333.5), 1334);
     EXPECT_EQ(RoundHalfUp(-62.5), -62);
     EXPECT_DOUBLE_EQ(RoundHalfUp1(5.756), 5.8);
+    // Negative halves go up too: toward zero.
+    EXPECT_DOUBLE_EQ(RoundHalfUp1(-0.25), -0.2);
+    EXPECT_DOUBLE_EQ(RoundHalfUp1(-12.75), -12.7);
+    EXPECT_DOUBLE_EQ(RoundHalfUp1(0.25), 0.3);
     EXPECT_DOUBLE_EQ(RoundHalfUp1(15), 15);
 }

@@ -5,6 +5,7 @@
 // toolbar, the menus and the help contents. A window's own behaviour comes as hooks
 // of the descriptor, so no window needs a class of its own.
 #include "sheet/diagram.h"
+#include "sheet/field.h"
 #include "sheet/sheet.h"
 
 #include <QRect>
@@ -77,6 +78,7 @@ struct Words {
     QString checkScope;   // last line of the check of an empty sheet
     QStringList help;     // lines of the AIUTO message
     QString windowName;   // 'Sezioni' in the question of the window's own menu item
+    QString archiveOf;    // "delle sezioni": "... è un archivio delle sezioni: ..."
     QString totalCaption; // caption before the row count
 };
 
@@ -159,6 +161,9 @@ struct SheetParams {
     // The methods the engineer chooses between, the default first ("Visualizza >
     // Metodo"); empty when the window computes one way only.
     std::vector<CalcMethod> methods;
+    // The field of use of each typology, declared by the window's folder: the
+    // calculation leaves a complete row outside it without results.
+    std::function<const FieldOfUse&(int typology)> field;
 
     Words words;
     ArchiveLayout archive;

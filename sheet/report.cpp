@@ -1,6 +1,7 @@
 #include "sheet/report.h"
 
 #include "sheet/numbers.h"
+#include "sheet/table.h"
 
 using ModPonteluma::IntegerDigits;
 using ModPonteluma::PrintForm;
@@ -103,7 +104,18 @@ Cell cellOf(const ReportColumn& column, const Sheet& sheet, int row) {
 ReportLine rowLine(const ReportLayout& layout, const Sheet& sheet, int row) {
     const QString number = Str(row);
     ReportLine line{{layout.numberEnd - int(number.length()), number}};
+    bool reasonGiven = false;
     for (const ReportColumn& column : layout.columns) {
+        if (column.isResult && sheet.isOutOfRange(row)) {
+            // A row outside its field of use has no results: its reason stands in their
+            // place, from a little before the first result's column.
+            if (!reasonGiven)
+                line.push_back({qMax(column.position - 6,
+                                     line.back().column + int(line.back().text.length()) + 2),
+                                OutOfRangeField(sheet, row)});
+            reasonGiven = true;
+            continue;
+        }
         const Cell cell = cellOf(column, sheet, row);
         if (cell.printed.isEmpty())
             continue;

@@ -13,22 +13,24 @@ Missing FirstMissing(const SheetParams& params, const Sheet& sheet, int typology
     const int columns = int(params.data.size());
     for (int row = 1; row <= sheet.n(); ++row) {
         if (sheet.lacksFirstDatum(row))
-            return {row, 1};
+            return {row, 1, false, {}};
         for (int column = 2; column <= columns; ++column) {
             const bool needed = !params.uses || params.uses(typology, column);
             if (needed && sheet.isEmpty(column, row))
-                return {row, column};
+                return {row, column, false, {}};
         }
         if (sheet.isOutOfRange(row))
-            return {row, 1, true};
+            return {row, 1, true, sheet.outOfRangeReason(row)};
     }
     return {};
 }
 
-static const char* const kOutOfRangeLine = "- dati fuori dal campo di calcolo.";
-
 static QString itemHeading(const SheetParams& params, int row) {
     return params.words.item + " n." + Str(row) + " (vedi grafico):\r";
+}
+
+QString OutOfRangeText(const SheetParams& params, const Sheet& sheet, int row) {
+    return itemHeading(params, row) + sheet.outOfRangeReason(row);
 }
 
 QString HintText(const SheetParams& params, const Sheet& sheet, int typology) {
@@ -39,7 +41,7 @@ QString HintText(const SheetParams& params, const Sheet& sheet, int typology) {
         return QStringLiteral("Correggere, archiviare quanto immesso, digitare ulteriori dati, "
                               "andare oltre (stampa, altro calcolo).");
     if (missing.outOfRange)
-        return itemHeading(params, missing.row) + kOutOfRangeLine;
+        return itemHeading(params, missing.row) + missing.reason;
     const int ordinal = params.data[missing.column - 1].ordinal;
     return itemHeading(params, missing.row) + "- digitare il dato della " + OrdinalWord(ordinal) +
            " colonna.";
@@ -63,7 +65,7 @@ CheckReport Check(const SheetParams& params, const Sheet& sheet, int typology) {
         return report;
     }
     const int ordinal = params.data[missing.column - 1].ordinal;
-    const QString line = missing.outOfRange ? QString::fromUtf8(kOutOfRangeLine)
+    const QString line = missing.outOfRange ? missing.reason
                          : ordinal == 1
                              ? QStringLiteral("- digitare il dato della prima colonna.")
                              : "- manca il dato della " + OrdinalWord(ordinal) + " colonna.";

@@ -5,14 +5,19 @@
 #include "sheet/params.h"
 
 // The first row 1..n that cannot be computed: it lacks a datum its typology needs
-// (an empty first datum or one not above 0, an empty enabled column), or its data
-// give no finite results (after the last calculation).
+// (an empty first datum or one not above 0, an empty enabled column), or its data lie
+// outside the typology's field of use (after the last calculation).
 struct Missing {
     int row = 0;    // 0: every row is complete
     int column = 0; // the data column that lacks its datum (1 when out of range)
     bool outOfRange = false;
+    QString reason; // the line naming why the row is out of range
 };
 Missing FirstMissing(const SheetParams& params, const Sheet& sheet, int typology);
+
+// "Trave n. 3 (vedi grafico):\r- la distanza a supera la luce.": a row out of range
+// and its reason, as the hint, the check and the diagram panel say it.
+QString OutOfRangeText(const SheetParams& params, const Sheet& sheet, int row);
 
 QString HintText(const SheetParams& params, const Sheet& sheet, int typology);
 

@@ -6,10 +6,9 @@
 
 Sheet::Sheet(int dataColumns, int resultColumns)
     : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
-      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)),
-      m_outOfRange(kMaxRows + 2, false), m_dataHeads(size_t(dataColumns)),
-      m_dataUnits(size_t(dataColumns)), m_resultHeads(size_t(resultColumns)),
-      m_resultUnits(size_t(resultColumns)) {}
+      m_results(resultColumns, std::vector<Result>(kMaxRows + 2)), m_outOfRange(kMaxRows + 2),
+      m_dataHeads(size_t(dataColumns)), m_dataUnits(size_t(dataColumns)),
+      m_resultHeads(size_t(resultColumns)), m_resultUnits(size_t(resultColumns)) {}
 
 void Sheet::setDatum(int column, int row, const QString& text) {
     Cell& cell = m_data[column - 1][row];
@@ -20,6 +19,14 @@ void Sheet::setDatum(int column, int row, const QString& text) {
 QString Sheet::resultText(int column, int row) const {
     const Result& value = result(column, row);
     return value ? ModPonteluma::FormatResult(*value) : QString();
+}
+
+void Sheet::setOutOfRange(int row, const QString& reason) {
+    m_outOfRange[row] = reason.isEmpty() ? genericOutOfRange() : reason;
+}
+
+QString Sheet::genericOutOfRange() {
+    return QStringLiteral("- dati fuori dal campo di calcolo.");
 }
 
 int Sheet::CountRows() {
@@ -34,7 +41,7 @@ int Sheet::CountRows() {
 void Sheet::clearResults() {
     for (auto& column : m_results)
         std::fill(column.begin(), column.end(), Result());
-    std::fill(m_outOfRange.begin(), m_outOfRange.end(), false);
+    std::fill(m_outOfRange.begin(), m_outOfRange.end(), QString());
 }
 
 void Sheet::insertRowAt(int k) {

@@ -50,10 +50,13 @@ public:
     // The first datum is empty or not above 0: the row cannot be computed.
     bool lacksFirstDatum(int row) const { return isEmpty(1, row) || number(1, row) <= 0; }
 
-    // A row whose data give no finite results: it shows none, and the hint and the
-    // check name it.
-    bool isOutOfRange(int row) const { return m_outOfRange[row]; }
-    void setOutOfRange(int row) { m_outOfRange[row] = true; }
+    // A complete row outside the field of use of its typology, or whose data give no
+    // finite results: it shows none, and the hint, the check, the tables and the report
+    // name it with its reason, one line of the hint ("- la distanza a supera la luce.").
+    bool isOutOfRange(int row) const { return !m_outOfRange[row].isEmpty(); }
+    const QString& outOfRangeReason(int row) const { return m_outOfRange[row]; }
+    void setOutOfRange(int row, const QString& reason = genericOutOfRange());
+    static QString genericOutOfRange();
     // Every result and out-of-range mark goes: a calculation starts from nothing, so
     // no row shows results of other data or of another typology.
     void clearResults();
@@ -95,7 +98,7 @@ private:
     };
     std::vector<std::vector<Cell>> m_data;      // [column - 1][row], row 0 unused
     std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
-    std::vector<bool> m_outOfRange;             // [row], row 0 unused
+    std::vector<QString> m_outOfRange;          // [row] its reason, row 0 unused
     int m_n = 0;
     std::vector<QString> m_dataHeads, m_dataUnits, m_resultHeads, m_resultUnits;
     QHash<QString, Note> m_notes;

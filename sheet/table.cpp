@@ -22,12 +22,22 @@ QString tableText(const Document& document, QChar separator, const QString& line
             fields << sheet.datum(column, row);
         for (int column = 1; column <= sheet.resultColumns(); ++column)
             fields << sheet.resultText(column, row);
+        // A row outside its field of use says why in place of its first result.
+        if (sheet.isOutOfRange(row) && sheet.resultColumns() > 0)
+            fields[1 + sheet.dataColumns()] = OutOfRangeField(sheet, row);
         text += fields.join(separator) + lineEnd;
     }
     return text;
 }
 
 } // namespace
+
+QString OutOfRangeField(const Sheet& sheet, int row) {
+    QString reason = sheet.outOfRangeReason(row);
+    if (reason.startsWith(QLatin1String("- ")))
+        reason.remove(0, 2);
+    return reason;
+}
 
 QString ComputeTable(const Document& document) {
     return tableText(document, ';', QStringLiteral("\n"));

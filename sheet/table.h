@@ -9,7 +9,12 @@
 #include <QString>
 
 class Document;
+class Sheet;
 struct SheetParams;
+
+// The reason of a row out of range as one field of the tables and of the report:
+// "la distanza a supera la luce." (the hint's line without its dash).
+QString OutOfRangeField(const Sheet& sheet, int row);
 
 // What `compute` prints: fields separated by semicolons, lines ended by a line feed.
 QString ComputeTable(const Document& document);

@@ -2,6 +2,7 @@
 #include "sheet/table.h"
 
 #include "sheet/document.h"
+#include "sheet/report.h"
 #include "tests/sheets.h"
 
 #include <gtest/gtest.h>
@@ -101,4 +102,30 @@ TEST(ExportTable, ABareNameGetsTheCsvExtension) {
     EXPECT_EQ(ExportPath("/tmp/dati.v2/tabella"), "/tmp/dati.v2/tabella.csv");
     EXPECT_EQ(ExportPath("/tmp/tabella.txt"), "/tmp/tabella.txt");
     EXPECT_EQ(ExportPath("/tmp/tabella.csv"), "/tmp/tabella.csv");
+}
+
+// A row outside its field of use says why in place of its results, in the table of
+// `compute`, the copied table (which still goes back whole) and the report.
+TEST(PasteRows, ARowOutsideItsFieldSaysWhyInEveryTable) {
+    Document beams(windowParams("travi"));
+    beams.setTypology(4);
+    beams.layOut();
+    beams.pasteRows(0, "6\t1000\t2\n6\t2000\t8\n6\t1000\t6");
+    const QStringList lines = ComputeTable(beams).split('\n');
+    EXPECT_EQ(lines.value(1), "1;6;1000;2;0;0;1333;667;-333");
+    EXPECT_EQ(lines.value(2), "2;6;2000;8;la distanza a supera la luce.;;;;");
+    EXPECT_EQ(lines.value(3), "3;6;1000;6;0;0;0;0;-1000"); // a load on the support is inside
+
+    Document pasted(windowParams("travi"));
+    pasted.setTypology(4);
+    pasted.layOut();
+    pasted.pasteRows(0, CopiedTable(beams));
+    EXPECT_EQ(ComputeTable(pasted), ComputeTable(beams));
+
+    const QString report = ReportText(beams);
+    const int at = int(report.indexOf("la distanza a supera la luce."));
+    ASSERT_GT(at, 0) << report.toStdString();
+    const QString line = report.mid(report.lastIndexOf('\n', at) + 1).section('\n', 0, 0);
+    EXPECT_TRUE(line.trimmed().startsWith("2 ")) << line.toStdString();
+    EXPECT_TRUE(line.contains(" 8 ")) << line.toStdString();
 }

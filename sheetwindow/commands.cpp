@@ -231,7 +231,8 @@ void SheetWindow::applyHistory(Effect (Document::*step)()) {
     const int typology = this->typology();
     const Effect effect = (m_document.*step)();
     if (this->typology() != typology)
-        sistema(); // heads, greyed columns, figure and chooser of the typology brought back
+        sistema();   // heads, greyed columns, figure and chooser of the typology brought back
+    updateCaption(); // an opening taken back or done again brings its file back too
     apply(effect);
 }
 
@@ -319,6 +320,12 @@ void SheetWindow::apri() {
 }
 
 bool SheetWindow::openArchive(const QString& path) {
+    // Another window's file would read as plausible data of this one: it is refused.
+    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path);
+    if (!foreign.isEmpty()) {
+        MsgBox(foreign, Icon::Stop, texts().checkTitle);
+        return false;
+    }
     QString problem;
     if (!m_document.open(path, &problem)) {
         MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);

@@ -137,6 +137,57 @@ TEST_F(Commands, CancelledOrBadOpenLeavesTheSheetAsItWas) {
     EXPECT_TRUE(window->document().file().isEmpty());
 }
 
+TEST_F(Commands, AnotherWindowsArchiveIsRefusedAndTheSheetStays) {
+    const QString continuous = folder.filePath("Ponteluma-cont-prova.txt");
+    write(continuous, "7,1\r\n\"5\",\"1000\"\r\n");
+    open("travi", 4);
+    type("dat1_1", "6"), type("dat2_1", "1000"), type("dat3_1", "2");
+    dialogs.paths = {continuous};
+    window->findChild<QAction*>("apri")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Il file \"Ponteluma-cont-prova.txt\" è un archivio delle "
+                                        "travi continue: aprirlo dalla finestra Travi continue.");
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(window->typology(), 4);
+    EXPECT_EQ(text("dat2_1"), "1000");
+    EXPECT_EQ(text("mommax_1"), "1333");
+    EXPECT_TRUE(window->document().file().isEmpty());
+    EXPECT_EQ(read(continuous), "7,1\r\n\"5\",\"1000\"\r\n");
+}
+
+TEST_F(Commands, OpenThenUndoThenSaveNeverWritesOverTheOpenedFile) {
+    const QString opened = folder.filePath("Ponteluma-trav-aperto.txt");
+    const QByteArray bytes = "5,1\r\n\"6\",\"800\"\r\n";
+    write(opened, bytes);
+    open("travi", 4);
+    type("dat1_1", "6"), type("dat2_1", "1000"), type("dat3_1", "2");
+    dialogs.paths = {opened};
+    window->findChild<QAction*>("apri")->trigger();
+    EXPECT_EQ(window->windowTitle(),
+              windowParams("travi").caption + " - Ponteluma-trav-aperto.txt");
+    QAction* annulla = window->findChild<QAction*>("annulla");
+    QAction* ripristina = window->findChild<QAction*>("ripristina");
+    QAction* salva = window->findChild<QAction*>("salva");
+    ASSERT_EQ(annulla->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ASSERT_EQ(salva->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    annulla->trigger();
+    EXPECT_EQ(window->typology(), 4);
+    EXPECT_EQ(window->windowTitle(), windowParams("travi").caption);
+    // Salva has no file: it asks for a name; a cancelled dialog writes nothing.
+    dialogs.clear();
+    dialogs.paths = {QString()};
+    salva->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(read(opened), bytes);
+    // Redone, the opening brings its file back with its data.
+    ripristina->trigger();
+    EXPECT_EQ(window->document().file(), opened);
+    dialogs.clear();
+    salva->trigger();
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(read(opened), bytes);
+}
+
 TEST_F(Commands, AnUnwritableSaveSaysSo) {
     open("sezioni", 1);
     type("B_1", "20"), type("h_1", "30");
@@ -193,6 +244,54 @@ TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {
     EXPECT_EQ(text("tagl2_1"), "-2400");
     EXPECT_EQ(text("label2"), "carico p");
     EXPECT_FALSE(window->findChild<QLineEdit*>("dat3_1")->isEnabled());
+}
+
+// With the grid scrolled, a hover reads the sheet row it shows, not the visible row.
+TEST_F(Commands, HoverReadoutsFollowTheGridScrolledToRowsElevenToTwenty) {
+    QString rows;
+    for (int row = 1; row <= 20; ++row)
+        rows += QString::number(row) + "\t1000\n";
+    open("travi", 11);
+    window->document().pasteRows(0, rows);
+    window->Calculate();
+    window->setFirstVisibleRow(11);
+    hover("num_3");
+    EXPECT_EQ(text("perX"), "Trave n. 13: momento max per x = m. 4.88"); // 3·13/8
+
+    open("continue", 1);
+    window->document().pasteRows(0, rows);
+    window->Calculate();
+    window->setFirstVisibleRow(11);
+    hover("momAB_3");
+    EXPECT_EQ(text("distanza"), "Il momento massimo in A-B è alla distanza di m. 4.88 da A.");
+    hover("num_10");
+    hover("momAB_10");
+    EXPECT_EQ(text("distanza"), "Il momento massimo in A-B è alla distanza di m. 7.5 da A.");
+}
+
+// Every typology of every window greys exactly the columns it does not use, on every
+// visible row.
+TEST_F(Commands, EveryTypologyGreysTheColumnsItDoesNotUse) {
+    for (const SheetParams* params : allWindows()) {
+        for (int typology = 1; typology <= int(params->typologies.size()); ++typology) {
+            open(params->name, typology);
+            for (int column = 1; column <= int(params->data.size()); ++column) {
+                const bool used = !params->uses || params->uses(typology, column);
+                for (int r : {1, 10}) {
+                    const QString name =
+                        params->data[size_t(column) - 1].box + "_" + QString::number(r);
+                    const auto* box = window->findChild<QLineEdit*>(name);
+                    ASSERT_TRUE(box) << name.toStdString();
+                    const std::string context = params->name.toStdString() + " typology " +
+                                                std::to_string(typology) + " " + name.toStdString();
+                    EXPECT_EQ(box->isEnabled(), used) << context;
+                    EXPECT_EQ(box->palette().color(QPalette::Base),
+                              used ? QColor(255, 255, 255) : QColor(192, 192, 192))
+                        << context;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Commands, BeamsUniformTrapezoidIsRefusedAndItsDatumEmptied) {
@@ -407,13 +506,16 @@ TEST_F(Commands, EveryChangeOfEveryWindowIsUndoneAndRedone) {
             annulla->trigger();
             EXPECT_EQ(shown(*window), states[i]) << "undo of " << changes[i].first;
         }
-        EXPECT_EQ(window->document().file(), file); // where "Salva" writes is no datum
+        // The opening taken back takes its file with it.
+        EXPECT_TRUE(window->document().file().isEmpty());
+        EXPECT_EQ(window->windowTitle(), params->caption);
         for (size_t i = 0; i < changes.size(); ++i) {
             EXPECT_TRUE(ripristina->isEnabled());
             ripristina->trigger();
             EXPECT_EQ(shown(*window), states[i + 1]) << "redo of " << changes[i].first;
         }
         EXPECT_FALSE(ripristina->isEnabled());
+        EXPECT_EQ(window->document().file(), file);
     }
 }
 

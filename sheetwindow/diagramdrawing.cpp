@@ -42,8 +42,9 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     // The largest values on either side of each axis (sagging M lies below its axis).
     double vUp = 0, vDown = 0, mUp = 0, mDown = 0;
     for (const Station& s : d.stations) {
-        vUp = std::max({vUp, s.vLeft, s.vRight});
-        vDown = std::max({vDown, -s.vLeft, -s.vRight});
+        const double between = s.vBetween.value_or(s.vLeft);
+        vUp = std::max({vUp, s.vLeft, s.vRight, between});
+        vDown = std::max({vDown, -s.vLeft, -s.vRight, -between});
         mUp = std::max(mUp, -s.m);
         mDown = std::max(mDown, s.m);
     }
@@ -88,7 +89,12 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height) 
     out.momentArea.push_back({px(0), out.momentAxisY});
     for (const Station& s : d.stations) {
         out.shearArea.push_back({px(s.x), vy(s.vLeft)});
-        if (s.vRight != s.vLeft)
+        double last = s.vLeft;
+        if (s.vBetween && *s.vBetween != last) {
+            out.shearArea.push_back({px(s.x), vy(*s.vBetween)});
+            last = *s.vBetween;
+        }
+        if (s.vRight != last)
             out.shearArea.push_back({px(s.x), vy(s.vRight)});
         out.momentArea.push_back({px(s.x), my(s.m)});
     }

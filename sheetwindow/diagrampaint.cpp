@@ -202,7 +202,8 @@ DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typolog
     view.item = params.words.item;
     view.typology = typology;
     view.typologyName = typologyName;
-    if (params.diagram && row >= 1 && row <= sheet.n())
+    // A row outside its field of use has no results and no diagram.
+    if (params.diagram && row >= 1 && row <= sheet.n() && !sheet.isOutOfRange(row))
         view.diagram = params.diagram(sheet, typology, row, settings);
     return view;
 }

@@ -80,7 +80,11 @@ void SheetWindow::showDiagram(int row) {
         m_diagramRow = row;
     DiagramView view = ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(),
                                  m_diagramRow, m_document.settings());
-    view.emptyText = m_document.hint();
+    // The row shown outside its field of use says why; otherwise the hint says what to do.
+    view.emptyText =
+        m_diagramRow >= 1 && m_diagramRow <= sheet().n() && sheet().isOutOfRange(m_diagramRow)
+            ? OutOfRangeText(m_params, sheet(), m_diagramRow)
+            : m_document.hint();
     m_diagramma->setView(std::move(view));
 }
 

@@ -328,6 +328,12 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         }
         DiagramView view = ViewOfRow(params, sheet, document->typology(), typologyName, request.row,
                                      document->settings());
+        if (!view.diagram && sheet.isOutOfRange(request.row)) {
+            err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
+                "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
+                "\n");
+            return kFileError;
+        }
         if (!view.diagram) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è incompleta: senza risultati non c'è diagramma.\n");

@@ -171,6 +171,18 @@ TEST_F(DiagramCommand, RefusesRowsWithoutADiagramInOneSentence) {
                          "\" è incompleta: senza risultati non c'è diagramma.\n");
     EXPECT_EQ(r.out, "");
 
+    // A row outside its field of use: the reason; a point load on a support is inside.
+    const QString field = beams("4,2\n\"6\",\"2000\"\n\"8\"\n\"6\",\"1000\"\n\"0\"\n");
+    r = ponteluma({"diagram", field, "--row", "1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err,
+              "La riga 1 del file \"" + field +
+                  "\" è fuori dal campo d'uso delle formule: la distanza a supera la luce.\n");
+    r = ponteluma({"diagram", field, "--row", "2"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(lines(r).mid(1, 3),
+              QStringList({"0,000;0,0;0,0", "0,000;1000,0;0,0", "0,000;0,0;0,0"}));
+
     const QString sections = example("Ponteluma-sez-rettangoli.txt");
     r = ponteluma({"diagram", sections, "--row", "1"});
     EXPECT_EQ(r.status, 2);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -16,7 +18,7 @@ struct WindowCase {
 };
 
 const WindowCase kWindows[] = {
-    {"sezioni", {"20", "30", "4", "4"}}, {"travi", {"6", "500", "2"}},
+    {"sezioni", {"30", "20", "4", "4"}}, {"travi", {"6", "500", "2"}},
     {"continue", {"5", "1000"}},         {"archi", {"10", "1000", "3", "2", "2"}},
     {"piastre", {"4", "5", "500"}},
 };
@@ -80,32 +82,161 @@ TEST(SheetRows, AZeroFirstDatumIsIncompleteInEveryWindow) {
     }
 }
 
-TEST(SheetRows, ResultsOutOfRangeAreNamedByTheHintAndTheCheck) {
-    // A datum that leaves a divisor at zero, in each window that has one.
+// Every typology of every window, one row just inside its field of use and one just
+// outside: the outside row shows nothing, the rows around it are computed, and the hint,
+// the check and the tables name the row with the reason. The shapes of one dimension
+// have no field but their first datum, which leaves the row incomplete when not above 0.
+TEST(SheetRows, EveryTypologyHasItsFieldOfUse) {
     struct Case {
         const char* kind;
         int typology;
-        std::vector<const char*> row;
+        std::vector<const char*> inside, outside;
+        const char* reason;
     };
+    const char* const firstDatum = "- digitare il dato della prima colonna.";
+    const char* const noHeight = "- l'altezza H è nulla.";
+    const char* const tallWeb = "- l'altezza h supera l'altezza H.";
+    const char* const innerSide = "- il lato b non è minore del lato B.";
+    const char* const beyondSpan = "- la distanza a supera la luce.";
+    const char* const pZero = "- il carico p è nullo.";
+    const char* const PZero = "- il carico P è nullo.";
+    const char* const leftHalf = "- la distanza a supera metà della luce (l/2).";
+    const char* const aboveRise = "- l'altezza h supera la freccia f.";
+    const char* const noRise = "- la freccia f è minore di 0,01 m.";
+    const char* const noLoad = "- il carico è nullo.";
+    const std::vector<const char*> oneDimIn{"0,01"}, oneDimOut{"0"};
+    const std::vector<const char*> riseIn{"10", "1000", "", "", "0,01"},
+        riseOut{"10", "1000", "", "", "0,009"};
+    const std::vector<const char*> uniformIn{"6", "0,01"}, uniformOut{"6", "0"};
     const Case cases[] = {
-        {"sezioni", 17, {"20", "4", "0", "0"}},    // a T of no area
-        {"travi", 6, {"6", "0", "2"}},             // a load of 0 divides
-        {"archi", 4, {"10", "1000", "", "", "0"}}, // no rise
-        {"piastre", 1, {"4", "0", "500"}},         // no long side
+        {"sezioni", 1, {"20", "0,01"}, {"20", "0"}, noHeight},
+        {"sezioni",
+         2,
+         {"20", "30", "29,99"},
+         {"20", "30", "30"},
+         "- l'altezza h non è minore dell'altezza H."},
+        {"sezioni", 3, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni", 4, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni", 5, {"20", "19,99"}, {"20", "20"}, innerSide},
+        {"sezioni", 6, {"20", "0"}, {"20", "20,5"}, innerSide},
+        {"sezioni", 7, {"20", "0,01"}, {"20", "0"}, noHeight},
+        {"sezioni", 8, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni", 9, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni", 10, {"20", "0,01", "5"}, {"20", "0", "5"}, noHeight},
+        {"sezioni", 11, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni",
+         12,
+         {"500", "499,9"},
+         {"500", "1000"},
+         "- il diametro interno non è minore di quello esterno."},
+        {"sezioni", 13, oneDimIn, oneDimOut, firstDatum},
+        {"sezioni", 14, {"20", "0,01"}, {"20", "0"}, noHeight},
+        {"sezioni",
+         15,
+         {"20", "30", "20", "29,99"},
+         {"20", "30", "20,01", "10"},
+         "- la larghezza b supera la larghezza B."},
+        // Whatever the shape, a section of no area is none.
+        {"sezioni",
+         15,
+         {"20", "30", "19,99", "30"},
+         {"20", "30", "20", "30"},
+         "- l'area o il momento d'inerzia non è maggiore di zero."},
+        {"sezioni", 16, {"20", "0,01", "4", "30"}, {"20", "0", "4", "30"}, noHeight},
+        {"sezioni", 17, {"20", "30", "4", "30"}, {"20", "30", "4", "30,01"}, tallWeb},
+        {"travi", 1, {"6", "0,01"}, {"6", "0"}, PZero},
+        {"travi", 2, uniformIn, uniformOut, pZero},
+        {"travi", 3, uniformIn, uniformOut, pZero},
+        {"travi", 4, {"6", "2000", "6"}, {"6", "2000", "8"}, beyondSpan},
+        {"travi", 5, uniformIn, uniformOut, pZero},
+        {"travi", 6, {"6", "1000", "6"}, {"6", "1000", "6,01"}, beyondSpan},
+        {"travi", 7, uniformIn, uniformOut, pZero},
+        {"travi", 8, uniformIn, uniformOut, pZero},
+        {"travi", 9, {"6", "0,01", "500"}, {"6", "0", "500"}, "- il carico pa è nullo."},
+        {"travi", 10, {"6", "2000", "6"}, {"6", "2000", "8"}, beyondSpan},
+        {"travi", 11, uniformIn, uniformOut, pZero},
+        {"travi", 12, {"6", "1000", "6"}, {"6", "1000", "6,01"}, beyondSpan},
+        {"travi", 13, uniformIn, uniformOut, pZero},
+        {"travi", 14, uniformIn, uniformOut, pZero},
+        {"travi", 15, {"6", "500", "0,01"}, {"6", "500", "0"}, "- il carico pb è nullo."},
+        {"travi", 16, {"6", "2000", "6"}, {"6", "2000", "8"}, beyondSpan},
+        {"travi", 17, uniformIn, uniformOut, pZero},
+        {"travi", 18, {"6", "1000", "6"}, {"6", "1000", "6,01"}, beyondSpan},
+        {"travi", 19, uniformIn, uniformOut, pZero},
+        {"travi", 20, uniformIn, uniformOut, pZero},
+        {"archi", 1, {"10", "1000", "5", "", "2"}, {"10", "1000", "5,01", "", "2"}, leftHalf},
+        {"archi", 2, {"10", "1000", "", "2", "2"}, {"10", "1000", "", "2,01", "2"}, aboveRise},
+        {"archi", 3, riseIn, riseOut, noRise},
+        {"archi",
+         4,
+         {"0,01", "1000", "", "", "2"},
+         {"0,009", "1000", "", "", "2"},
+         "- la luce l è minore di 0,01 m."},
+        {"archi",
+         5,
+         {"10", "0,01", "", "", "2"},
+         {"10", "0,009", "", "", "2"},
+         "- il carico è minore di 0,01."},
+        {"archi", 6, {"10", "1000", "5", "", "2"}, {"10", "1000", "5,01", "", "2"}, leftHalf},
+        {"archi", 7, {"10", "1000", "10", "2", "2"}, {"10", "1000", "10,01", "2", "2"}, beyondSpan},
+        {"archi", 8, riseIn, riseOut, noRise},
+        {"archi", 9, riseIn, riseOut, noRise},
+        {"archi", 10, riseIn, riseOut, noRise},
+        {"archi", 11, {"10", "1000", "5", "", "2"}, {"10", "1000", "5,01", "", "2"}, leftHalf},
+        {"archi", 12, {"10", "1000", "3", "2", "2"}, {"10", "1000", "3", "2,01", "2"}, aboveRise},
+        {"archi", 13, riseIn, riseOut, noRise},
+        {"archi", 14, riseIn, riseOut, noRise},
+        {"archi", 15, riseIn, riseOut, noRise},
+        {"piastre", 1, {"4", "4", "500"}, {"4,01", "4", "500"}, "- il lato lx supera il lato ly."},
+        {"piastre", 2, {"4", "4", "500"}, {"4", "0", "500"}, "- il lato ly è nullo."},
+        {"piastre", 3, {"2", "", "0,01"}, {"2", "", "0"}, noLoad},
+        {"piastre", 4, {"2", "", "0,01"}, {"2", "", "0"}, noLoad},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    for (int typology = 1; typology <= 10; ++typology)
+        all.push_back({"continue", typology, {"5", "0,01"}, {"5", "0"}, noLoad});
+
+    std::map<std::string, std::set<int>> covered;
+    for (const Case& c : all) {
         const SheetParams& params = windowParams(c.kind);
-        const std::string context = params.name.toStdString();
-        const auto& good = kWindows[size_t(WindowIndex(c.kind))].good;
-        const Sheet sheet = ComputedSheet(params, c.typology, {good, c.row, good});
+        const std::string context =
+            params.name.toStdString() + " typology " + std::to_string(c.typology);
+        covered[c.kind].insert(c.typology);
+        const Sheet sheet = ComputedSheet(params, c.typology, {c.inside, c.outside, c.inside});
+        ASSERT_EQ(sheet.n(), 3) << context;
+        EXPECT_TRUE(hasResults(sheet, 1)) << context;
         EXPECT_FALSE(hasResults(sheet, 2)) << context;
         EXPECT_TRUE(hasResults(sheet, 3)) << context;
-        const QString line =
-            QStringLiteral(" n. 2 (vedi grafico):\r- dati fuori dal campo di calcolo.");
-        EXPECT_TRUE(HintText(params, sheet, c.typology).endsWith(line)) << context;
+        const QString line = " n. 2 (vedi grafico):\r" + QString::fromUtf8(c.reason);
+        EXPECT_TRUE(HintText(params, sheet, c.typology).endsWith(line))
+            << context << ": " << HintText(params, sheet, c.typology).toStdString();
         const CheckReport report = Check(params, sheet, c.typology);
-        EXPECT_FALSE(report.complete) << context;
         EXPECT_TRUE(report.text.endsWith(line)) << context;
         EXPECT_EQ(report.row, 2) << context;
+        if (c.reason != firstDatum) {
+            EXPECT_TRUE(sheet.isOutOfRange(2)) << context;
+            EXPECT_EQ(sheet.outOfRangeReason(2), QString::fromUtf8(c.reason)) << context;
+        }
     }
+    for (const SheetParams* params : allWindows()) {
+        EXPECT_EQ(covered[params->name.toStdString()].size(), size_t(params->typologies.size()))
+            << params->name.toStdString();
+    }
+}
+
+// Data that the field admits at its edges: a point load at a support, a partial load of
+// length 0, a hollow of 0. They are computed, and the beams draw their diagram.
+TEST(SheetRows, TheEdgesOfTheFieldAreComputed) {
+    const SheetParams& beams = windowParams("travi");
+    for (int typology : {4, 6, 10, 12, 16, 18}) {
+        for (const char* a : {"0", "6"}) {
+            const Sheet sheet = ComputedSheet(beams, typology, {{"6", "1000", a}});
+            const std::string context = "typology " + std::to_string(typology) + " a " + a;
+            EXPECT_TRUE(hasResults(sheet, 1)) << context;
+            EXPECT_FALSE(sheet.isOutOfRange(1)) << context;
+            EXPECT_TRUE(beams.diagram(sheet, typology, 1, {}).has_value()) << context;
+        }
+    }
+    const Sheet tube = ComputedSheet(windowParams("sezioni"), 12, {{"20", "0"}});
+    EXPECT_TRUE(hasResults(tube, 1));
 }
