@@ -176,7 +176,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
         20,
         QRect(472, 27, 162, 0),
-        "Finestra Archi",
+        "Finestra &Archi",
         "A",
         "visualizza finestra 'Archi'",
         " Finestra Archi"};

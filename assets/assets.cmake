@@ -4,7 +4,12 @@
 
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
-target_link_libraries(ponteluma_shell PUBLIC PkgConfig::FLUIDSYNTH)
+# The synthesiser is a module beside the program, loaded when the splash plays; the
+# tests drive its player directly.
+add_library(ponteluma_music MODULE ${CMAKE_SOURCE_DIR}/shell/fluidmusic.cpp)
+target_include_directories(ponteluma_music PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(ponteluma_music PRIVATE Qt6::Core PkgConfig::FLUIDSYNTH)
+add_dependencies(ponteluma ponteluma_music)
 
 set(PONTELUMA_ASSETS ${CMAKE_SOURCE_DIR}/assets)
 
@@ -68,4 +73,6 @@ add_dependencies(ponteluma ponteluma_assets)
 add_dependencies(ponteluma_tests ponteluma_assets)
 
 file(GLOB PONTELUMA_ASSET_TESTS CONFIGURE_DEPENDS ${PONTELUMA_ASSETS}/*_test.cpp)
-target_sources(ponteluma_tests PRIVATE ${PONTELUMA_ASSET_TESTS})
+target_sources(ponteluma_tests PRIVATE ${PONTELUMA_ASSET_TESTS}
+                                       ${CMAKE_SOURCE_DIR}/shell/fluidmusic.cpp)
+target_link_libraries(ponteluma_tests PRIVATE PkgConfig::FLUIDSYNTH)

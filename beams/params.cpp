@@ -149,7 +149,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
         20,
         QRect(156, 27, 156, 0),
-        "Finestra Travi semplici",
+        "Finestra &Travi semplici",
         "T",
         "visualizza finestra 'Travi semplici'",
         " Finestra Travi semplici"};

@@ -18,7 +18,8 @@ const char* const kResultNames[] = {"A-B", "mom.B", "B-C", "mom.C", "C-D", "mom.
 
 std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typology, int row,
                                                  const CalcSettings& settings) {
-    if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row))
+    if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row) ||
+        sheet.isOutOfRange(row))
         return std::nullopt;
     const double l = sheet.number(Luce, row);
     const double q = sheet.number(Carico, row);

@@ -9,6 +9,7 @@
 #include <optional>
 
 // The diagram of `row`; its check compares the results of the settings' method, as the
-// grid shows them, with the exact ones. Nothing when the row lacks its span or load.
+// grid shows them, with the exact ones. Nothing when the row lacks its span or load or lies outside
+// its field of use.
 std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typology, int row,
                                                  const CalcSettings& settings);

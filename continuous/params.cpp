@@ -111,7 +111,7 @@ SheetParams make() {
                       "vincolari in travi continue.",
                       10,
                       QRect(318, 27, 148, 0),
-                      "Finestra Travi continue",
+                      "Finestra Travi &continue",
                       "C",
                       "visualizza finestra 'Travi continue'",
                       " Finestra Travi continue"};

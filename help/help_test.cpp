@@ -280,7 +280,7 @@ TEST(HelpTexts, EveryPageHasItsTitleAndALengthWorthReading) {
         const qsizetype words =
             page.text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts).size();
         EXPECT_GE(words, 150) << kPages[i].name;
-        EXPECT_LE(words, 500) << kPages[i].name;
+        EXPECT_LE(words, 700) << kPages[i].name;
     }
     EXPECT_EQ(helpText("nessuna"), nullptr);
 }

@@ -83,7 +83,7 @@ TEST(HelpOpeners, OwnWindowItemAsksAndOpensTheWindowsPage) {
         EXPECT_TRUE(shown(row.helpPage)) << row.helpPage;
 
         ASSERT_EQ(dialogs.messages.size(), 2u);
-        EXPECT_EQ(dialogs.messages[1].text, QString("E' questa la finestra '%1': si vuole la "
+        EXPECT_EQ(dialogs.messages[1].text, QString("È questa la finestra '%1': si vuole la "
                                                     "guida della finestra?")
                                                 .arg(row.title));
         EXPECT_EQ(dialogs.messages[1].title, "Ponteluma: aiuto in linea");

@@ -14,12 +14,17 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 file(MAKE_DIRECTORY ${PONTELUMA_PACKAGING_OUT}/bin)
 
 # The program and what lies beside it.
-install(TARGETS ponteluma RUNTIME DESTINATION ${PONTELUMA_APPDIR})
+install(TARGETS ponteluma ponteluma_core ponteluma_list ponteluma_shell ponteluma_music
+    RUNTIME DESTINATION ${PONTELUMA_APPDIR}
+    LIBRARY DESTINATION ${PONTELUMA_APPDIR})
 # A stripped install (the package's) also drops the compiler's notes, as dh_strip does.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PONTELUMA_APPDIR}/ponteluma\")
+        foreach(file ponteluma libponteluma_core.so libponteluma_list.so libponteluma_shell.so
+                     libponteluma_music.so)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PONTELUMA_APPDIR}/\${file}\")
+        endforeach()
     endif()")
 if(TARGET ponteluma_assets)
     set(PONTELUMA_ASSETS_OPTIONAL "")

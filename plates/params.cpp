@@ -99,7 +99,7 @@ SheetParams make() {
         "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
         8,
         QRect(318, 228, 148, 0),
-        "Finestra Piastre",
+        "Finestra &Piastre",
         "P",
         "visualizza finestra 'Piastre'",
         " Finestra Piastre"};

@@ -41,6 +41,21 @@ ponteluma_italian_locale() {
 ponteluma_build() {
     local root
     root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null ||
+        return 1
     cmake --build "$root/build" -j"$(nproc)" >&2
+}
+
+# The build as ./run does it: its log goes to build/compilazione.log and is shown only
+# when the build fails.
+ponteluma_build_quietly() {
+    local root log
+    root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+    mkdir -p "$root/build"
+    log="$root/build/compilazione.log"
+    if ! ponteluma_build >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "Compilazione non riuscita: il registro completo è in $log" >&2
+        return 1
+    fi
 }

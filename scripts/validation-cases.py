@@ -86,7 +86,7 @@ class Case:
         self.typology = typology
         self.title = title
         self.source = None
-        self.method = None
+        self.option = None
         self.rows = []       # data texts per row, one list per row (columns 1..k, "" unused)
         self.text = []       # the solution, line by line
         self.expected = []   # (row, item, value text, tolerance text or None)
@@ -161,9 +161,18 @@ def write(case):
            "titolo " + case.title]
     if case.source:
         out.append("fonte " + case.source)
-    if case.method:
-        out.append("metodo " + case.method)
+    if case.option:
+        out.append("opzione " + case.option)
+    # A step of the solution is one record: a line that goes on with a lower-case word
+    # continues the sentence of the line before.
+    steps = []
     for line in case.text:
+        if steps and steps[-1] and line.strip()[:1].islower() and \
+                not steps[-1].rstrip().endswith((".", ":", ";", ")")):
+            steps[-1] = steps[-1].rstrip() + " " + line.strip()
+        else:
+            steps.append(line.strip())
+    for line in steps:
         out.append(("testo " + line).rstrip())
     for row, item, value, tol in case.expected:
         out.append("atteso %d %s = %s" % (row, item, value) + ("" if tol is None else " ± " + tol))
@@ -1007,8 +1016,52 @@ def continuous_benchmarks(with_exact):
         c.expect(1, item, vals.get(item))
     out.append(c)
     out += aisc_continuous()
-    if not with_exact:
-        return out
+    if with_exact:
+        out += hicks_exact()
+    return out
+
+
+def hicks_exact():
+    """The handbook's coefficients of the exact theory, against the exact method of the
+    window: support moments and reactions as fractions, span moments to four decimals."""
+    out = []
+    for ident, t, spans, l, q, moments, reactions in (
+            ("4.14", 1, 2, 5.0, 1200.0, {"A-B": 0.0703, "mom.B": (-1, 8), "B-C": 0.0703},
+             {"Ra": (3, 8), "Rb": (10, 8), "Rc": (3, 8)}),
+            ("4.15", 7, 4, 5.5, 1200.0,
+             {"A-B": 0.0772, "mom.B": (-3, 28), "B-C": 0.0364, "mom.C": (-2, 28), "C-D": 0.0364,
+              "mom.D": (-3, 28), "D-E": 0.0772},
+             {"Ra": (11, 28), "Rb": (32, 28), "Rc": (26, 28), "Rd": (32, 28), "Re": (11, 28)})):
+        ql, ql2 = q * l, q * l * l
+        c = Case(ident, "continue", t, "%d campate uguali caricate, metodo esatto: l = %s m, "
+                 "q = %s kg/m" % (spans, it(l), it(q)))
+        c.source = HICKS
+        c.option = "--exact"
+        c.rows.append([it(l), it(q)])
+        tol = math.ceil(0.00005 * ql2 + 1)
+        c.say("Il caso usa la soluzione esatta della finestra (opzione --exact). Tabella, %d "
+              "appoggi: momenti sugli appoggi e reazioni come frazioni esatte, momenti massimi "
+              "di campata a quattro decimali. q·l = %s kg, q·l² = %s kgm." % (spans + 1, num(ql), num(ql2)))
+        vals = {}
+        for item, k in moments.items():
+            if isinstance(k, tuple):
+                vals[item] = (k[0] / k[1] * ql2, None)
+                c.say("%s = −%d/%d·q·l² = %s kgm" % (item, -k[0], k[1], num(vals[item][0])))
+            else:
+                vals[item] = (k * ql2, tol)
+                c.say("%s = %s·q·l² = %s kgm" % (item, it(k), num(vals[item][0])))
+        for item, k in reactions.items():
+            vals[item] = (k[0] / k[1] * ql, None)
+            c.say("%s = %d/%d·q·l = %s kg" % (item, k[0], k[1], num(vals[item][0])))
+        c.say("I momenti di campata a quattro decimali valgono ±0,00005·q·l²: tolleranza %d kgm "
+              "con l'arrotondamento all'unità; le frazioni esatte nessuna." % tol)
+        for item in WINDOWS["continue"][1]:
+            if not beam_has(spans, item):
+                c.expect(1, item, None)
+            else:
+                value, tolerance = vals[item]
+                c.expect(1, item, value, 0, tolerance)
+        out.append(c)
     return out
 
 
@@ -1303,15 +1356,27 @@ def arches():
          "(metodo del centro elastico). Per l'arco parabolico: H = (15/4)·(P·a/f)·α·β² = %s kg," % num(H),
          "MA = −(P·a/2)·β²·(5β − 3) = %s kgm, MB = −(P·(l − a)/2)·α²·(5α − 3) = %s kgm," % (num(Ma), num(Mb)),
          "ya = P·β − (MA − MB)/l = %s kg, yb = P − ya = %s kg;" % (num(P * be - (Ma - Mb) / l), num(P - P * be + (Ma - Mb) / l)),
-         "in chiave (a ≤ l/2): Mc = MB + yb·l/2 − H·f."])
+         "in chiave (a ≤ l/2): Mc = MB + yb·l/2 − H·f = %s + %s − %s = %s kgm."
+         % (num(Mb), num((P - P * be + (Ma - Mb) / l) * l / 2), num(H * f),
+            num(Mb + (P - P * be + (Ma - Mb) / l) * l / 2 - H * f))])
     l, F, f, a = 12.0, 800.0, 3.0, 3.0
     h = y(l, f, a)
+    al, be = a / l, 1 - a / l
+    xa = F * be * (1 + al - 14 * al ** 2 + 36 * al ** 3 - 24 * al ** 4)
+    Ma = -2 * F * f * al * be ** 2 * (3 - 9 * be + 8 * be ** 2)
+    Mb = 2 * F * f * al ** 2 * be * (3 - 9 * al + 8 * al ** 2)
+    ya = (F * h + Ma - Mb) / l
     add(12, "Arco incastrato, l = 12 m, f = 3 m, F = 800 kg orizzontale nel punto a 3 m da A",
         l, F, a, h, f, [("H", a, F)],
         ["F verso B nel punto dell'asse a 3 m da A (h = 2,25 m, α = 0,25, β = 0,75).",
-         "Centro elastico: xa = F·β·(1 + α − 14α² + 36α³ − 24α⁴), xb = F − xa,",
-         "MA = −2·F·f·α·β²·(3 − 9β + 8β²), MB = 2·F·f·α²·β·(3 − 9α + 8α²),",
-         "y = (F·h + MA − MB)/l, Mc = y·l/2 − xb·f + MB."])
+         "Centro elastico: xa = F·β·(1 + α − 14α² + 36α³ − 24α⁴) = 600·0,84375 = %s kg," % num(xa),
+         "xb = F − xa = %s kg;" % num(F - xa),
+         "MA = −2·F·f·α·β²·(3 − 9β + 8β²) = −675·0,75 = %s kgm," % num(Ma),
+         "MB = 2·F·f·α²·β·(3 − 9α + 8α²) = 225·1,25 = %s kgm;" % num(Mb),
+         "y = (F·h + MA − MB)/l = (1800 %s %s)/12 = %s kg;"
+         % (num(Ma).replace("−", "− "), ("− " + num(Mb)), num(ya)),
+         "Mc = y·l/2 − xb·f + MB = %s − %s + %s = %s kgm."
+         % (num(ya * l / 2), num((F - xa) * f), num(Mb), num(ya * l / 2 - (F - xa) * f + Mb))])
     l, p, f = 12.0, 1000.0, 3.0
     add(13, "Arco incastrato, l = 12 m, f = 3 m, p = 1000 kg/m sulla metà sinistra", l, p, None,
         None, f, [("v", 0.0, l / 2, p)],

@@ -151,7 +151,7 @@ SheetParams make() {
                       "resistenza in sezioni regolari.",
                       20,
                       QRect(6, 27, 144, 0),
-                      "Finestra Sezioni",
+                      "Finestra &Sezioni",
                       "S",
                       "visualizza finestra 'Sezioni'",
                       " Finestra Sezioni"};

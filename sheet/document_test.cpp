@@ -39,7 +39,7 @@ TEST(Document, TypingStoresTheDatumAndComputesEveryRow) {
 
     // A wrong key empties the datum and the box, with the input rules' message.
     const Effect wrong = document.type(2, 1, "30a");
-    expectMessage(wrong, "Attenzione! il dato digitato non è corretto", Icon::Stop);
+    expectMessage(wrong, "Attenzione! Il dato digitato non è corretto", Icon::Stop);
     EXPECT_EQ(wrong.boxText, QString());
     EXPECT_TRUE(document.sheet().isEmpty(2, 1));
     EXPECT_EQ(document.sheet().resultText(1, 1), ""); // an incomplete row shows nothing

@@ -199,6 +199,71 @@ Block chapterHead(const QString& title) {
     return block;
 }
 
+// The field of use of every typology, read from the window's declarations: one line per
+// typology with the conditions its data must meet and the line that names each one.
+Block fieldBlock(const SheetParams& params) {
+    Block block;
+    block.lines = {{kTextSize, QStringLiteral("CAMPO DI VALIDITÀ DELLE TIPOLOGIE")},
+                   {kTextSize, QString()}};
+    addText(block, QStringLiteral("Le condizioni che i dati di una riga devono rispettare "
+                                  "perché valgano le formule della tipologia, come la cartella "
+                                  "della finestra le dichiara; fra parentesi la riga con cui il "
+                                  "suggerimento e il controllo dei dati ne dicono la violazione."));
+    block.lines.push_back({kTextSize, QString()});
+    for (int typology = 1; typology <= int(params.typologies.size()); ++typology) {
+        Sheet sheet = newSheet(params);
+        layOut(params, sheet, typology);
+        const auto head = [&](int column) {
+            const QString text = sheet.dataHead(column).simplified();
+            return text.isEmpty() || text == QLatin1String("vedi disegno")
+                       ? params.data[size_t(column) - 1].computeHead
+                       : text;
+        };
+        QStringList conditions;
+        if (params.field) {
+            for (const FieldRule& rule : params.field(typology)) {
+                QString condition = head(rule.column);
+                switch (rule.test) {
+                case FieldTest::Positive:
+                    condition += " > 0";
+                    break;
+                case FieldTest::AtLeast:
+                    condition += " ≥ " + QString::number(rule.factor).replace('.', ',');
+                    break;
+                case FieldTest::NotAbove:
+                    condition +=
+                        " ≤ " +
+                        (rule.factor == 1 ? QString()
+                                          : QString::number(rule.factor).replace('.', ',') + "·") +
+                        head(rule.other);
+                    break;
+                case FieldTest::Below:
+                    condition += " < " + head(rule.other);
+                    break;
+                case FieldTest::Different:
+                    condition += " ≠ " + head(rule.other);
+                    break;
+                }
+                QString reason = QString::fromUtf8(rule.reason);
+                if (reason.startsWith(QLatin1String("- ")))
+                    reason = reason.mid(2);
+                if (reason.endsWith('.'))
+                    reason.chop(1);
+                conditions << condition + " (" + reason + ")";
+            }
+        }
+        addText(block,
+                "Tipologia " + QString::number(typology) + " \"" +
+                    params.typologies.value(typology - 1) + "\": " +
+                    (conditions.isEmpty() ? QStringLiteral("basta che i dati ci siano")
+                                          : conditions.join("; ")) +
+                    ".",
+                2, 4);
+    }
+    block.lines.push_back({kTextSize, QString()});
+    return block;
+}
+
 // A window's chapter heading: "3. Travi semplici".
 QString windowTitle(int chapter, const SheetParams& params) {
     QString name = params.presentation.viewCaption;
@@ -238,7 +303,23 @@ Block resultsBlock(const std::vector<ValidationResult>& results,
     for (const QString& missing : UncoveredTypologies(results, windows))
         addText(block, missing + ": nessun caso prova", 2);
     block.lines.push_back({kTextSize, QString()});
-    addText(block, ValidationSummary(results), 2);
+    // Per window: its typologies, its cases, those against published values, the verdicts.
+    for (const SheetParams* params : windows) {
+        int cases = 0, benchmarks = 0, conforming = 0;
+        for (const ValidationResult& result : results) {
+            if (result.item.window != params->name)
+                continue;
+            ++cases;
+            benchmarks += result.item.source.isEmpty() ? 0 : 1;
+            conforming += result.conforms() ? 1 : 0;
+        }
+        addText(block,
+                params->name + ": " + QString::number(params->typologies.size()) + " tipologie, " +
+                    QString::number(cases) + " casi prova (" + QString::number(benchmarks) +
+                    " di confronto), " + QString::number(conforming) + " conformi",
+                2, 4);
+    }
+    addText(block, "In tutto: " + ValidationSummary(results), 2);
     return block;
 }
 
@@ -305,12 +386,16 @@ bool ComposeDossier(const std::vector<ValidationResult>& results,
         for (Block& block :
              chapterText(readText(folder, "capitolo-" + params.name + QStringLiteral(".txt"))))
             blocks.push_back(block);
-        Block head;
-        head.lines = {{kTextSize, QStringLiteral("CASI PROVA")}, {kTextSize, QString()}};
-        blocks.push_back(head);
+        blocks.push_back(fieldBlock(params));
+        // The heading of the cases stays on the page of the first one.
+        std::vector<Line> head{{kTextSize, QStringLiteral("CASI PROVA")}, {kTextSize, QString()}};
         for (const ValidationResult& result : results) {
-            if (result.item.window == params.name)
-                blocks.push_back(caseBlock(result));
+            if (result.item.window != params.name)
+                continue;
+            Block block = caseBlock(result);
+            block.lines.insert(block.lines.begin(), head.begin(), head.end());
+            head.clear();
+            blocks.push_back(block);
         }
     }
     // The contents take one line per chapter: lay out once with them blank, then write

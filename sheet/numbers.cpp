@@ -65,7 +65,7 @@ Typed ValidateTyping(const QString& text) {
     Typed typed;
     typed.accepted = FilterTyping(text, &wrongKey);
     if (wrongKey)
-        typed.refusal = QStringLiteral("Attenzione! il dato digitato non è corretto: usare solo "
+        typed.refusal = QStringLiteral("Attenzione! Il dato digitato non è corretto: usare solo "
                                        "numeri e la virgola per i decimali.");
     return typed;
 }

@@ -9,7 +9,7 @@
 
 using namespace ModPonteluma;
 
-const QString kWrongKey = "Attenzione! il dato digitato non è corretto: usare solo numeri e la "
+const QString kWrongKey = "Attenzione! Il dato digitato non è corretto: usare solo numeri e la "
                           "virgola per i decimali.";
 
 TEST(InputRules, KeystrokesOfADecimalNumberAreStoredInTurn) {

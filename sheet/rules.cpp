@@ -98,7 +98,7 @@ QString HelpMessage(const SheetParams& params) {
 }
 
 QString OwnWindowQuestion(const SheetParams& params) {
-    return "E' questa la finestra '" + params.words.windowName +
+    return "È questa la finestra '" + params.words.windowName +
            "': si vuole la guida della finestra?";
 }
 

@@ -193,7 +193,16 @@ ValidationResult RunValidationCase(const ValidationCase& item,
     QStringList lines = ComputeTable(*document).split('\n', Qt::SkipEmptyParts);
     const QStringList heads = lines.takeFirst().split(';');
     const int dataColumns = int(params.data.size());
-    result.dataHeads = heads.mid(1, dataColumns);
+    // The data are named as the window heads them for the typology ("carico p, kg/m").
+    const Sheet& sheet = document->sheet();
+    for (int c = 1; c <= dataColumns; ++c) {
+        const QString head = sheet.dataHead(c).simplified();
+        const QString unit = sheet.dataUnit(c).simplified();
+        result.dataHeads << (head.isEmpty() || head == QLatin1String("vedi disegno")
+                                 ? heads.value(c)
+                                 : head) +
+                                (unit.isEmpty() ? QString() : " (" + unit + ")");
+    }
     std::vector<QStringList> rows;
     for (const QString& line : lines) {
         const QStringList fields = line.split(';');

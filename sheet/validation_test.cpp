@@ -159,6 +159,27 @@ TEST(Validation, DossierHoldsEveryCaseAndNumbersItsPages) {
             << c.id.toStdString();
     }
     EXPECT_EQ(text.count("Esito del caso: conforme"), int(results.size()));
+
+    // The field of use of every typology, read from the windows' declarations: one line
+    // each, every kind of rule written as its condition with the line that names it.
+    QString joined = text;
+    joined.replace(QRegularExpression(QStringLiteral("\n {6}")), QStringLiteral(" "));
+    for (const SheetParams* params : allWindows()) {
+        for (int t = 1; t <= int(params->typologies.size()); ++t) {
+            EXPECT_TRUE(joined.contains("\n  Tipologia " + QString::number(t) + " \"" +
+                                        params->typologies[t - 1] + "\": "))
+                << params->name.toStdString() << " " << t;
+        }
+    }
+    for (const char* condition : {
+             "Tipologia 4 \"appoggio + concentrato\": carico P > 0 (il carico P è nullo); dist. a "
+             "≤ luce (la distanza a supera la luce).",
+             "Tipologia 12 \"tubo\": diam. d < diam. D (il diametro interno non è minore di "
+             "quello esterno).",
+             "dist. a ≤ 0,5·luce l (la distanza a supera metà della luce (l/2))",
+             "luce l ≥ 0,01 (la luce l è minore di 0,01 m)",
+         })
+        EXPECT_TRUE(joined.contains(QString::fromUtf8(condition))) << condition;
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 #include <QToolBar>
 
 using ModPonteluma::texts;
@@ -85,7 +86,7 @@ void SheetWindow::buildMenus() {
     add(file, "salva", "&Salva", &SheetWindow::salva);
     add(file, "salvanome", "Salva con &nome...", &SheetWindow::salvanome);
     add(file, "elimina", "&Elimina...", &SheetWindow::elimina);
-    add(file, "esporta", "&Esporta tabella...", &SheetWindow::esporta);
+    add(file, "esporta", "Es&porta tabella...", &SheetWindow::esporta);
     file->addSeparator();
     add(file, "stampa", "S&tampa", &SheetWindow::stampa);
     if (m_params.diagram)
@@ -98,11 +99,16 @@ void SheetWindow::buildMenus() {
     m_annulla = add(modif, "annulla", "&Annulla", &SheetWindow::annulla);
     m_ripristina = add(modif, "ripristina", "&Ripristina", &SheetWindow::ripristina);
     modif->addSeparator();
+    m_inserisci = add(modif, "inserisci", "I&nserisci copia della riga", &SheetWindow::inserisci);
+    m_eliminariga = add(modif, "eliminariga", "&Elimina riga", &SheetWindow::eliminariga);
+    // The menu names the row its two commands act on in the status bar.
+    connect(modif, &QMenu::aboutToShow, this, &SheetWindow::updateRowCommands);
+    modif->addSeparator();
     add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
     add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
     add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
     modif->addSeparator();
-    add(modif, "copia", "&Copia tabella", &SheetWindow::copia);
+    add(modif, "copia", "Co&pia tabella", &SheetWindow::copia);
     add(modif, "incolla", "&Incolla righe", &SheetWindow::incolla);
 
     QMenu* visu = menuBar()->addMenu("&Visualizza");
@@ -112,7 +118,7 @@ void SheetWindow::buildMenus() {
     for (int position = 1; position <= int(windows.size()) + 1; ++position) {
         const QByteArray name = "fin" + QByteArray::number(position);
         add(visu, name.constData(),
-            position == 1 ? QStringLiteral("Finestra Menu")
+            position == 1 ? QStringLiteral("Finestra &Menu")
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
@@ -120,9 +126,11 @@ void SheetWindow::buildMenus() {
 
     QMenu* interr = menuBar()->addMenu("&?");
     interr->setObjectName("interr");
+    // The item opens this window's help page, and says which of the six windows it is.
     add(interr, "finestra",
-        "Fi&nestra n." + QString::number(position()) + " di " +
-            QString::number(sheetHost().windows.size() + 1),
+        "Guida della fi&nestra " + m_params.words.windowName + " (n." +
+            QString::number(position()) + " di " + QString::number(sheetHost().windows.size() + 1) +
+            ")",
         &SheetWindow::finestra);
     add(interr, "guida", "&Guida in linea", [] { callHost(sheetHost().showHelpContents); });
     add(interr, "suggerimenti", "&Suggerimenti...", [] { callHost(sheetHost().showTips); });
@@ -141,7 +149,7 @@ void SheetWindow::addMethodMenu(QMenu* visu) {
     if (methods.size() < 2)
         return;
     visu->addSeparator();
-    QMenu* menu = visu->addMenu("&Metodo");
+    QMenu* menu = visu->addMenu("M&etodo");
     menu->setObjectName("metodo");
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
@@ -177,6 +185,8 @@ void SheetWindow::addShortcuts() {
     m_annulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_ripristina->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_inserisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    m_eliminariga->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     updateHistoryActions();
 }
 
@@ -192,6 +202,7 @@ void SheetWindow::buildToolbar() {
         QAction* action = m_toolbar->addAction(glyphIcon(glyph, QColor(colour)), tip);
         action->setObjectName("Toolbar1_" + QString::number(++index));
         action->setToolTip(tip);
+        action->setProperty("command", command); // the menu item it stands for
         auto* target = findChild<QAction*>(command);
         connect(action, &QAction::triggered, this, [target] {
             if (target)
@@ -213,6 +224,44 @@ void SheetWindow::buildToolbar() {
             addButton("fin" + QString::number(w + 2), windows[w]->presentation.toolTip,
                       windows[w]->presentation.glyph, button.colour);
     }
+}
+
+// The row of the box with the focus, or of the box that had it last.
+int SheetWindow::focusedRow() const {
+    return firstVisibleRow() + m_focusedBox - 1;
+}
+
+void SheetWindow::inserisci() {
+    const int row = focusedRow();
+    if (row > m_document.sheet().n()) {
+        statusBar()->showMessage("La riga " + QString::number(row) +
+                                 " è vuota: non c'è nulla da copiare.");
+        return;
+    }
+    const int before = m_document.sheet().n();
+    apply(m_document.insertRow(row));
+    if (m_document.sheet().n() > before)
+        statusBar()->showMessage("Inserita alla riga " + QString::number(row) +
+                                 " una copia della riga; quella di prima ora è la riga " +
+                                 QString::number(row + 1) + ".");
+}
+
+void SheetWindow::eliminariga() {
+    const int row = focusedRow();
+    const int before = m_document.sheet().n();
+    apply(m_document.deleteRow(row));
+    if (m_document.sheet().n() < before)
+        statusBar()->showMessage("Eliminata la riga " + QString::number(row) + ".");
+}
+
+void SheetWindow::updateRowCommands() {
+    const QString row = QString::number(focusedRow());
+    const auto key = [](const QAction* action) {
+        return action->shortcut().toString(QKeySequence::NativeText);
+    };
+    m_inserisci->setStatusTip("Inserisce sopra la riga " + row + " una sua copia (" +
+                              key(m_inserisci) + ").");
+    m_eliminariga->setStatusTip("Elimina la riga " + row + " (" + key(m_eliminariga) + ").");
 }
 
 void SheetWindow::cancella() {
@@ -247,6 +296,8 @@ void SheetWindow::typologyChosen(int chosen) {
         return; // the entry already shown
     m_document.endTyping();
     apply(m_document.chooseTypology(chosen));
+    // The hint starts again from row 1: the grid shows it.
+    setFirstVisibleRow(1);
     sistema();
 }
 

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <functional>
@@ -227,6 +228,22 @@ TEST_F(Commands, PrintingScrollsThroughTheRowsAndACancelSaysNothing) {
     dialogs.pdfPath = folder.filePath("relazione.pdf");
     window->stampa();
     EXPECT_TRUE(read(dialogs.pdfPath).startsWith("%PDF"));
+}
+
+// The print dialog proposes the archive's name, with .pdf, in the archive's folder.
+TEST_F(Commands, PrintingProposesAPdfNamedAfterTheArchive) {
+    open("travi", 5);
+    const QString archive = folder.filePath("Ponteluma-trav-solaio2");
+    ASSERT_TRUE(QFile::copy(PONTELUMA_SOURCE_DIR "/examples/Ponteluma-trav-sbalzo.txt", archive));
+    dialogs.paths = {archive};
+    window->apri();
+    ASSERT_EQ(window->document().file(), archive);
+    dialogs.printerAccepted = false;
+    window->stampa();
+    EXPECT_EQ(dialogs.printerDocName, "Ponteluma-trav-solaio2");
+    if (QPrinterInfo::availablePrinters().isEmpty()) { // no printer: it prints to a file
+        EXPECT_EQ(dialogs.printerFile, folder.filePath("Ponteluma-trav-solaio2.pdf"));
+    }
 }
 
 TEST_F(Commands, BeamsHoverShowsThePositionOfTheLargestMoment) {

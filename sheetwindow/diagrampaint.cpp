@@ -5,9 +5,7 @@
 #include "sheetwindow/diagramdrawing.h"
 
 #include <QFontMetricsF>
-#include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -52,8 +50,9 @@ void paintSupport(QPainter& p, const DrawingMark& mark, double size, bool atLeft
 
 void paintArrow(QPainter& p, const DrawingArrow& arrow, double head) {
     p.setPen(QPen(Qt::black, std::max(1.0, head / 4)));
-    p.drawLine(arrow.tail, arrow.head);
     const double dir = arrow.head.y() >= arrow.tail.y() ? 1 : -1;
+    p.drawLine(arrow.tail, arrow.head - QPointF(0, dir * head * 0.5));
+    p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
     p.drawPolygon(QPolygonF({arrow.head, arrow.head + QPointF(-head / 2, -dir * head),
                              arrow.head + QPointF(head / 2, -dir * head)}));
@@ -65,72 +64,21 @@ void paintArea(QPainter& p, const std::vector<QPointF>& outline, const QColor& f
         return;
     p.setPen(QPen(line, 1.2));
     p.setBrush(fill);
-    p.drawPolygon(QPolygonF(QVector<QPointF>(outline.begin(), outline.end())));
+    p.drawPolygon(outline.data(), int(outline.size()));
 }
 
-// A value written next to its point, on the side away from the axis, kept inside the
-// frame; labels that would overlap one already written move further out.
-class LabelWriter {
-public:
-    LabelWriter(QPainter& p, const QRectF& frame) : m_p(p), m_frame(frame) {}
-
-    void write(const QPointF& at, const QString& text, double axisY) {
-        const QFontMetricsF metrics(m_p.font());
-        const double w = metrics.horizontalAdvance(text) + 2;
-        const double h = metrics.height();
-        const bool above = at.y() <= axisY;
-        QRectF box(at.x() - w / 2, above ? at.y() - h - 1 : at.y() + 1, w, h);
-        keepInside(box);
-        if (overlaps(box)) {
-            // Over the point's own area, towards the axis, before further out.
-            QRectF inward = box;
-            inward.moveTop(above ? at.y() + 1 : at.y() - h - 1);
-            keepInside(inward);
-            if (!overlaps(inward))
-                box = inward;
-        }
-        for (int tries = 0; tries < 4 && overlaps(box); ++tries)
-            box.translate(0, above ? -h * 0.9 : h * 0.9);
-        keepInside(box);
-        m_taken.push_back(box);
-        m_p.drawText(box, Qt::AlignCenter, text);
-    }
-    // Room already written on by something else.
-    void reserve(const QRectF& box) { m_taken.push_back(box); }
-
-private:
-    void keepInside(QRectF& box) const {
-        box.moveLeft(std::clamp(box.left(), m_frame.left(), m_frame.right() - box.width()));
-        box.moveTop(std::clamp(box.top(), m_frame.top(), m_frame.bottom() - box.height()));
-    }
-    bool overlaps(const QRectF& box) const {
-        return std::any_of(m_taken.begin(), m_taken.end(),
-                           [&](const QRectF& taken) { return taken.intersects(box); });
-    }
-    QPainter& m_p;
-    QRectF m_frame;
-    std::vector<QRectF> m_taken;
-};
-
-// The axis a label belongs to: the beam for the loads, else the diagram of its unit.
-double axisOf(const DiagramDrawing& d, const DrawingLabel& label) {
-    if (label.at.y() <= d.beamY)
-        return d.beamY;
-    return label.text.contains(QLatin1String("kgm")) ? d.momentAxisY : d.shearAxisY;
-}
-
-void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, double text) {
-    const DiagramDrawing d = LayOutDiagram(diagram, area.width(), area.height());
+void paintDrawing(QPainter& p, const DiagramPicture& picture) {
+    const DiagramDrawing& d = picture.drawing;
     if (d.beam.size() < 2)
         return;
     p.save();
-    p.translate(area.topLeft());
+    p.translate(picture.drawingArea.topLeft());
     const double left = d.beam.front().x(), right = d.beam.back().x();
 
     for (const auto& outline : d.loadAreas)
         paintArea(p, outline, kLoadFill, kLoadLine);
     for (const DrawingArrow& arrow : d.loadArrows)
-        paintArrow(p, arrow, text * 0.8);
+        paintArrow(p, arrow, d.arrowHead);
 
     paintArea(p, d.shearArea, kShearFill, kShearLine);
     paintArea(p, d.momentArea, kMomentFill, kMomentLine);
@@ -140,56 +88,32 @@ void paintDrawing(QPainter& p, const QRectF& area, const BeamDiagram& diagram, d
     // Thin lines down from every support through both diagrams.
     p.setPen(QPen(Qt::lightGray, 1, Qt::DotLine));
     for (const DrawingMark& mark : d.supports)
-        p.drawLine(QPointF(mark.at.x(), d.beamY), QPointF(mark.at.x(), area.height()));
+        p.drawLine(QPointF(mark.at.x(), d.shearAxisY - d.supportSize),
+                   QPointF(mark.at.x(), d.height));
 
-    p.setPen(QPen(Qt::black, std::max(2.0, text / 4)));
+    p.setPen(QPen(Qt::black, std::max(2.0, d.supportSize / 5)));
     p.drawLine(d.beam.front(), d.beam.back());
-    const double size = std::clamp(area.height() * 0.06, 5.0, text * 1.4);
-    const QFont base = p.font();
-    p.setFont(fontOfHeight(base, text * 0.85));
-    LabelWriter labels(p, QRectF(0, 0, area.width(), area.height()));
-    p.setFont(fontOfHeight(base, text * 0.9, true));
-    for (const DrawingMark& mark : d.supports) {
-        paintSupport(p, mark, size, std::abs(mark.at.x() - left) < 1e-6);
-        const double below = mark.kind == SupportKind::Pinned ? size * 1.1 : size * 0.3;
-        p.setPen(Qt::black);
-        const double beside = mark.kind == SupportKind::Clamped ? size * 0.5 : size * 0.7;
-        const double x = std::abs(mark.at.x() - left) < 1e-6 ? mark.at.x() + beside
-                                                             : mark.at.x() - beside - text;
-        const QRectF letter(x, mark.at.y() + below * 0.2, text, text * 1.2);
-        p.drawText(letter, Qt::AlignCenter, mark.name);
-        labels.reserve(letter);
-    }
-    p.drawText(QRectF(0, d.shearAxisY - text, left - 2, text * 2), Qt::AlignCenter, "V");
-    p.drawText(QRectF(0, d.momentAxisY - text, left - 2, text * 2), Qt::AlignCenter, "M");
+    for (const DrawingMark& mark : d.supports)
+        paintSupport(p, mark, d.supportSize, std::abs(mark.at.x() - left) < 1e-6);
+    for (const DrawingArrow& arrow : d.reactionArrows)
+        paintArrow(p, arrow, d.arrowHead);
 
-    p.setFont(fontOfHeight(base, text * 0.85));
+    p.setFont(picture.bold);
     p.setPen(Qt::black);
-    // The intensity at both ends of every distributed load, once where two loads meet.
-    std::vector<DrawingLabel> intensities;
-    for (size_t i = 0; i < diagram.linearLoads.size() && i < d.loadAreas.size(); ++i) {
-        const LinearLoad& load = diagram.linearLoads[i];
-        const auto& outline = d.loadAreas[i];
-        std::vector<std::pair<QPointF, double>> ends{{outline[1], load.p0}, {outline[2], load.p1}};
-        if (load.p0 == load.p1) // a uniform load: once, over its middle
-            ends = {{(outline[1] + outline[2]) / 2, load.p0}};
-        for (const auto& [at, value] : ends) {
-            const DrawingLabel label{at, oneDecimal(value) + " kg/m"};
-            const bool repeated =
-                std::any_of(intensities.begin(), intensities.end(), [&](const DrawingLabel& other) {
-                    return other.text == label.text && QLineF(other.at, label.at).length() < 1;
-                });
-            if (value != 0 && !repeated)
-                intensities.push_back(label);
-        }
-    }
-    for (const DrawingLabel& label : intensities)
-        labels.write(label.at, label.text, d.beamY);
-    // A nil shear at a free end says nothing.
-    for (const DrawingLabel& label : d.labels) {
-        if (label.text != QLatin1String("0,0 kg"))
-            labels.write(label.at, label.text, axisOf(d, label));
-    }
+    const auto write = [&](const QRectF& box, const QString& text) {
+        p.drawText(QPointF(box.left() + d.textInset, box.top() + d.textAscent), text);
+    };
+    for (const DrawingMark& mark : d.supports)
+        write(mark.letter, mark.name);
+    write(d.shearLetter, QStringLiteral("V"));
+    write(d.momentLetter, QStringLiteral("M"));
+
+    // Each value on its own white box, over the dotted lines and the axes it may cross.
+    p.setFont(picture.font);
+    for (const DrawingLabel& label : d.labels)
+        p.fillRect(label.box, Qt::white);
+    for (const DrawingLabel& label : d.labels)
+        write(label.box, label.text);
     p.restore();
 }
 
@@ -247,52 +171,94 @@ QColor DiagramCheckColour(const StaticsCheck& check) {
     return kOrange;
 }
 
-void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setClipRect(frame);
-    const QFont base = p.font();
-    // Text height: a nineteenth of the frame's height, less in a narrow frame.
-    const double text = std::min(frame.height() / 19, frame.width() / 70);
+DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const QFont& base,
+                             double textPixels) {
+    DiagramPicture out;
+    out.frame = frame;
+    // Without a size of its own, text is a nineteenth of the frame's height, less in a
+    // narrow frame.
+    const double text =
+        textPixels > 0 ? textPixels : std::min(frame.height() / 19, frame.width() / 70);
+    out.font = fontOfHeight(base, text);
+    out.bold = fontOfHeight(base, text, true);
     const double margin = text * 0.5;
     const QRectF inner = frame.adjusted(margin, margin / 2, -margin, -margin / 2);
+    out.empty = !view.diagram;
+    if (out.empty) {
+        out.emptyText = QString(view.emptyText).replace("\r\n", "\n").replace('\r', '\n');
+        out.drawingArea = inner;
+        return out;
+    }
 
-    if (!view.diagram) {
+    const QFontMetricsF metrics(out.bold);
+    const double line = metrics.height() * 1.15;
+    const double baseline = (line - metrics.height()) / 2 + metrics.ascent();
+    out.heading = DiagramHeading(view);
+    out.check = DiagramCheckText(view.diagram->check);
+    out.checkColour = DiagramCheckColour(view.diagram->check);
+    const double gap = text * 2;
+    const double headingWidth = metrics.horizontalAdvance(out.heading);
+    const auto besideHeading = [&](const QString& check) {
+        return headingWidth + gap + metrics.horizontalAdvance(check) <= inner.width();
+    };
+    // A frame with room for two lines of heading and the legend: the printed page and
+    // the SVG drawing; the panel keeps one line and its tip tells the rest.
+    const bool roomy = inner.height() >= line * 18;
+    int lines = 1;
+    if (!besideHeading(out.check)) {
+        if (roomy) {
+            lines = 2;
+        } else {
+            const int detail = out.check.indexOf(QLatin1String(" ("));
+            if (detail > 0)
+                out.check.truncate(detail);
+            out.check = metrics.elidedText(out.check, Qt::ElideRight,
+                                           std::max(0.0, inner.width() - headingWidth - gap));
+        }
+    }
+    out.headingAt = QPointF(inner.left(), inner.top() + baseline);
+    out.checkAt = lines == 1 ? QPointF(inner.right() - metrics.horizontalAdvance(out.check),
+                                       inner.top() + baseline)
+                             : QPointF(inner.left(), inner.top() + line + baseline);
+    if (roomy) {
+        out.legend = DiagramLegend();
+        out.legendAt = QPointF(inner.left(), inner.top() + lines * line + baseline);
+        ++lines;
+    }
+    const double top = lines * line + text * 0.3;
+    out.drawingArea = QRectF(inner.left(), inner.top() + top, inner.width(), inner.height() - top);
+    out.drawing =
+        LayOutDiagram(*view.diagram, out.drawingArea.width(), out.drawingArea.height(), out.font);
+    return out;
+}
+
+void PaintPicture(QPainter& p, const DiagramPicture& picture) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(picture.frame);
+    if (picture.empty) {
+        const QRectF& inner = picture.drawingArea;
         p.setPen(Qt::darkGray);
-        p.setFont(fontOfHeight(base, text * 1.1));
+        p.setFont(picture.font);
         p.drawText(inner.adjusted(inner.width() * 0.1, 0, -inner.width() * 0.1, 0),
-                   Qt::AlignCenter | Qt::TextWordWrap,
-                   QString(view.emptyText).replace("\r\n", "\n").replace('\r', '\n'));
+                   Qt::AlignCenter | Qt::TextWordWrap, picture.emptyText);
         p.restore();
         return;
     }
-
-    const double line = text * 1.3;
-    const QFont bold = fontOfHeight(base, text, true);
-    const QString heading = DiagramHeading(view);
-    const QString check = DiagramCheckText(view.diagram->check);
-    // The check goes beside the heading when both fit on one line, else under it.
-    const QFontMetricsF metrics(bold, p.device());
-    const double gap = text * 3;
-    const bool oneLine =
-        metrics.horizontalAdvance(heading) + gap + metrics.horizontalAdvance(check) <=
-        inner.width();
     p.setPen(Qt::black);
-    p.setFont(bold);
-    p.drawText(QRectF(inner.left(), inner.top(), inner.width(), line),
-               Qt::AlignLeft | Qt::AlignVCenter, heading);
-    p.setPen(DiagramCheckColour(view.diagram->check));
-    p.drawText(QRectF(inner.left(), inner.top() + (oneLine ? 0 : line), inner.width(), line),
-               (oneLine ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, check);
-    const double textLines = oneLine ? 2 : 3;
-    p.setPen(Qt::black);
-    p.setFont(fontOfHeight(base, text * 0.9));
-    p.drawText(QRectF(inner.left(), inner.top() + (textLines - 1) * line, inner.width(), line),
-               Qt::AlignLeft | Qt::AlignVCenter, DiagramLegend());
-
-    const QRectF area(inner.left(), inner.top() + textLines * line, inner.width(),
-                      inner.height() - textLines * line);
-    p.setFont(base);
-    paintDrawing(p, area, *view.diagram, text);
+    p.setFont(picture.bold);
+    p.drawText(picture.headingAt, picture.heading);
+    p.setPen(picture.checkColour);
+    p.drawText(picture.checkAt, picture.check);
+    if (!picture.legend.isEmpty()) {
+        p.setPen(Qt::black);
+        p.setFont(picture.font);
+        p.drawText(picture.legendAt, picture.legend);
+    }
+    paintDrawing(p, picture);
     p.restore();
+}
+
+void PaintDiagram(QPainter& p, const QRectF& frame, const DiagramView& view, double textPixels) {
+    PaintPicture(p, LayOutPicture(view, frame, p.font(), textPixels));
 }

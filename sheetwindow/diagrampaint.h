@@ -3,8 +3,10 @@
 // typology), the legend, the equilibrium check and the drawing of LayOutDiagram. The
 // panel under the grid, the printed pages and the SVG file all paint through here.
 #include "sheet/diagram.h"
+#include "sheetwindow/diagramdrawing.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
 #include <QString>
 #include <optional>
@@ -39,5 +41,29 @@ QString DiagramCheckText(const StaticsCheck& check);
 // (against theory: a value on the unsafe side), black for safe approximations.
 QColor DiagramCheckColour(const StaticsCheck& check);
 
-// Paints the view in the frame; text sizes follow the frame's height.
-void PaintDiagram(QPainter& painter, const QRectF& frame, const DiagramView& view);
+// A view laid out in a frame, every text measured and placed: painted as often as
+// needed without being laid out again.
+struct DiagramPicture {
+    QRectF frame;
+    QFont font; // the values' font; the heading's is its bold
+    QFont bold;
+    bool empty = true; // no diagram: the view's empty text instead
+    QString emptyText;
+    QString heading, check, legend;
+    QColor checkColour;
+    QPointF headingAt, checkAt, legendAt; // baselines
+    QRectF drawingArea;
+    DiagramDrawing drawing; // in the coordinates of drawingArea
+};
+
+// Lays the view out in the frame in a font of `textPixels` pixels (0: a size that
+// follows the frame), of the family of `base`. The heading and the check share a line
+// when they fit (the check's detail dropped first in a low frame); the legend shows in a
+// frame tall enough for it.
+DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const QFont& base,
+                             double textPixels = 0);
+void PaintPicture(QPainter& painter, const DiagramPicture& picture);
+
+// Lays out and paints the view in the frame at once.
+void PaintDiagram(QPainter& painter, const QRectF& frame, const DiagramView& view,
+                  double textPixels = 0);

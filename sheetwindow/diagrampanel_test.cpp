@@ -115,6 +115,23 @@ TEST_F(DiagramWindow, FollowsTheRowTypedInAndTheRowNumberUnderThePointer) {
     EXPECT_FALSE(panel->view().diagram);
 }
 
+// A row outside its field of use: the panel names that row and its reason, even when the
+// hint names an earlier row.
+TEST_F(DiagramWindow, ARowOutsideItsFieldSaysWhyInThePanel) {
+    open("travi", 4);
+    type("dat1_1", "6"), type("dat2_1", "2000"), type("dat3_1", "8");
+    type("dat1_2", "6"), type("dat2_2", "2000"), type("dat3_2", "9");
+    EXPECT_FALSE(panel->view().diagram);
+    EXPECT_EQ(panel->view().emptyText,
+              "Trave n. 2 (vedi grafico):\r- la distanza a supera la luce.");
+    EXPECT_TRUE(window->findChild<QLabel*>("passo")->text().startsWith("Trave n. 1"));
+    EXPECT_EQ(colouredPixels(), 0);
+    auto* distance = window->findChild<QLineEdit*>("dat3_2");
+    distance->selectAll();
+    distance->insert("6"); // a load on support B is inside
+    EXPECT_TRUE(panel->view().diagram);
+}
+
 TEST_F(DiagramWindow, ContinuousBeamsChooseTheirMethodAndThePanelChecksItAgainstTheory) {
     // The other windows compute one way only.
     open("travi", 1);

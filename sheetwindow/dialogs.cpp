@@ -22,7 +22,7 @@ public:
         box.setText(shown);
         box.setIcon(qtIcon(icon));
         // The box is at least as wide as its title, which says what the message is about
-        // ("Attenzione: i dati non archiviati andranno persi !").
+        // ("Attenzione: i dati non archiviati andranno persi!").
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
             const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 120;
             grid->addItem(

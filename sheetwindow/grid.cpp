@@ -3,11 +3,12 @@
 // that move through it.
 #include "sheetwindow/window.h"
 
+#include "sheet/numbers.h"
 #include "sheetwindow/cellfit.h"
 #include "sheetwindow/columnwidths.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/windowlook.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,8 +179,10 @@ bool SheetWindow::scrollByKey(QKeyEvent* key) {
 }
 
 // Where the arrows and Tab lead from a data box: Up and Down to the same column of
-// the row above or below, scrolling at the edges of the ten rows; Tab past the last
-// box of the last visible row (and Shift+Tab before the first) scrolls by one row.
+// the row above or below, scrolling at the edges of the ten rows. Tab past the last
+// box of the last visible row scrolls by one row while there are rows in use below
+// (down to the first empty one), and Shift+Tab before the first box scrolls back to
+// row 1; beyond those Tab leaves the grid for the type chooser and the buttons.
 bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
     int column = 0, visibleRow = 0;
     for (int r = 1; r <= kVisibleRows && !visibleRow; ++r) {
@@ -217,7 +220,7 @@ bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
         return true;
     case Qt::Key_Tab:
         if (visibleRow == kVisibleRows && column == enabledColumns(visibleRow).back() &&
-            t < kLastFirstRow) {
+            t < kLastFirstRow && t + kVisibleRows - 1 <= m_document.sheet().n()) {
             setFirstVisibleRow(t + 1);
             focusBox(1, visibleRow);
             return true;
@@ -233,6 +236,24 @@ bool SheetWindow::moveFromBox(QLineEdit* from, QKeyEvent* key) {
     default:
         return false;
     }
+}
+
+// Tab walks the grid's boxes row by row, then the type chooser and the buttons, and
+// comes back to the first box; Shift+Tab walks the same loop backwards.
+void SheetWindow::chainTabOrder() {
+    std::vector<QWidget*> chain;
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        for (int c = 1; c <= int(m_params.data.size()); ++c)
+            chain.push_back(box(c, r));
+    }
+    chain.push_back(m_tipocalcolo);
+    for (const char* name : {"men", "aiuto", "guidainlinea", "esco"}) {
+        if (auto* button = findChild<QPushButton*>(name))
+            chain.push_back(button);
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // the keys of the boxes scroll the grid
 }
 
 int SheetWindow::firstVisibleRow() const {

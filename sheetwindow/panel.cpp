@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <functional>
 
 namespace G = SheetGeometry;
@@ -42,12 +43,20 @@ void SheetWindow::buildBottom(QWidget* area) {
     m_tipocalcolo->setObjectName("tipocalcolo");
     m_tipocalcolo->setGeometry(184, top, 270, 22);
     m_tipocalcolo->addItems(m_params.typologies);
-    // The open list is dark on light, whatever the closed box looks like.
+    // The open list is dark on light, whatever the closed box, the desktop's style and its
+    // palette look like. Some styles paint the list's entries as menu items in the closed
+    // box's colours (white on the list's white): a plain item delegate makes the list draw
+    // them in its own.
+    m_tipocalcolo->setItemDelegate(new QStyledItemDelegate(m_tipocalcolo));
     m_tipocalcolo->setStyleSheet(
         "QComboBox { background-color: rgb(120, 72, 32); color: white; "
         "font-weight: bold; padding-left: 4px; }"
         "QComboBox QAbstractItemView { background-color: white; color: black; "
-        "selection-background-color: rgb(120, 72, 32); selection-color: white; }");
+        "selection-background-color: rgb(120, 72, 32); selection-color: white; "
+        "outline: 0; }"
+        "QComboBox QAbstractItemView::item { color: black; background-color: white; }"
+        "QComboBox QAbstractItemView::item:selected { color: white; "
+        "background-color: rgb(120, 72, 32); }");
     m_tipocalcolo->installEventFilter(this); // no wheel
     connect(m_tipocalcolo, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { typologyChosen(index + 1); });

@@ -5,11 +5,13 @@
 #include "sheetwindow/dialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <map>
 
@@ -155,6 +157,20 @@ bool PrinterReport::endDoc() {
     return m_painter->end();
 }
 
+void ProposePdfName(QPrinter& printer, const QString& archive) {
+    if (archive.isEmpty())
+        return;
+    const QFileInfo info(archive);
+    const QString name =
+        info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
+    printer.setDocName(name);
+    // The dialog proposes a file in the working folder from the document's name; a printer
+    // given a file name proposes that one, but then prints to the file first: it is given
+    // one only when there is no printer to print on.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(info.dir().filePath(name + QStringLiteral(".pdf")));
+}
+
 bool PrintReport(const Document& document, const ExtraPages& extraPages) {
     const SheetParams& params = document.params();
     const QString title = ModPonteluma::texts().checkTitle;
@@ -164,6 +180,7 @@ bool PrintReport(const Document& document, const ExtraPages& extraPages) {
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
+    ProposePdfName(printer, document.file());
     if (!dialogs().choosePrinter(printer))
         return false;
     PrinterReport report(printer);

@@ -52,6 +52,9 @@ private:
     ExtraPages m_extraPages;
 };
 
+// Proposes to the print dialog the archive's name with ".pdf", in the archive's folder.
+void ProposePdfName(QPrinter& printer, const QString& archive);
+
 // The print command: asks for a printer and prints. A cancelled dialog ends it
 // silently; a printer that fails gets a message (stop icon, check title).
 // True when the report was printed.

@@ -1,7 +1,7 @@
 // Copy, paste and export of the table in every calculation window, through the menus and
 // the real widgets; the table is the one the command line's `compute` prints.
-#include "sheetwindow/dialogs.h"
 #include "sheet/table.h"
+#include "sheetwindow/dialogs.h"
 #include "sheetwindow/window.h"
 #include "tests/files.h"
 #include "tests/scripteddialogs.h"
@@ -107,9 +107,9 @@ TEST_F(TableCommands, MenusAndKeysLeadToTheCommands) {
         QKeySequence key;
     };
     const Entry entries[] = {
-        {"modif", "copia", "&Copia tabella", QKeySequence("Ctrl+Shift+C")},
+        {"modif", "copia", "Co&pia tabella", QKeySequence("Ctrl+Shift+C")},
         {"modif", "incolla", "&Incolla righe", QKeySequence("Ctrl+Shift+V")},
-        {"file", "esporta", "&Esporta tabella...", QKeySequence()},
+        {"file", "esporta", "Es&porta tabella...", QKeySequence()},
     };
     for (const Entry& entry : entries) {
         auto* menu = window->findChild<QMenu*>(entry.menu);

@@ -1,15 +1,15 @@
 #include "sheetwindow/window.h"
 
 #include "sheet/archive.h"
+#include "sheet/numbers.h"
+#include "sheet/rules.h"
 #include "sheetwindow/cellfit.h"
-#include "sheetwindow/rescale.h"
 #include "sheetwindow/columnwidths.h"
 #include "sheetwindow/diagrampanel.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
-#include "sheet/numbers.h"
 #include "sheetwindow/printer.h"
-#include "sheet/rules.h"
+#include "sheetwindow/rescale.h"
 #include "sheetwindow/windowlook.h"
 
 #include <QAccessible>
@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <functional>
 
@@ -56,9 +57,11 @@ SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
     setCentralWidget(area);
     buildMenus();
     buildToolbar();
+    statusBar()->setObjectName("StatusBar1");
     buildGrid(area);
     buildBottom(area);
     buildDiagramPanel(area);
+    chainTabOrder();
     watchCells();
     // Installed before the resizer's filter, so it runs after the controls moved.
     area->installEventFilter(this);
@@ -188,9 +191,10 @@ QLabel* SheetWindow::label(const QString& name) const {
 }
 
 QSize SheetWindow::designSize() const {
-    // 15 twips a design pixel: the diagram panel adds its own height.
+    // 15 twips a design pixel: the diagram panel and the status bar add their own height.
     return QSize(ClsResize::twipsToPixels(9600 * m_designWidth / G::kWidth, this),
-                 ClsResize::twipsToPixels(6825 + 15 * (m_designHeight - G::kHeight), this));
+                 ClsResize::twipsToPixels(6825 + 15 * (m_designHeight - G::kHeight), this) +
+                     statusBar()->sizeHint().height());
 }
 
 // Text grows and shrinks with the window: the fonts follow the smaller of the two
@@ -291,15 +295,24 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
+    if (type == QEvent::FocusIn && qobject_cast<QLineEdit*>(watched)) {
+        for (int r = 1; r <= kVisibleRows; ++r) {
+            for (QLineEdit* rowBox : m_rows[r - 1].boxes) {
+                if (rowBox == watched)
+                    m_focusedBox = r; // the row that Ctrl+Ins and Ctrl+Del act on
+            }
+        }
+        return false;
+    }
     if (type == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
         m_document.endTyping(); // the next keystroke in a box is a new step
         return false;
     }
     if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
-        // Undo and redo are the sheet's, not the box's own.
+        // Undo and redo, and the row keys, are the sheet's, not the box's own.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : {m_annulla, m_ripristina}) {
+        for (const QAction* action : {m_annulla, m_ripristina, m_inserisci, m_eliminariga}) {
             if (action->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;

@@ -61,6 +61,11 @@ public:
     // Take back the last change of the sheet, or do again the last one taken back.
     void annulla();
     void ripristina();
+    // Ctrl+Ins and Ctrl+Del: a copy of the row of the focused box inserted above it, that
+    // row deleted. Undone as a click on the row number or on the cross.
+    void inserisci();
+    void eliminariga();
+    int focusedRow() const;
     void aiuto();
     void finestra();
     // fin1, fin2, ...: 1 the main window, then the calculation windows in the list's order.
@@ -110,6 +115,7 @@ private:
     // Undo or redo: the layout follows a typology that changed.
     void applyHistory(Effect (Document::*step)());
     void updateHistoryActions();
+    void updateRowCommands();
     // The window's caption names the file that "Salva" writes.
     void updateCaption();
 
@@ -143,6 +149,7 @@ private:
     void applyRowColours(int visibleRow, bool highlighted);
     void focusBox(int column, int visibleRow);
     bool moveFromBox(QLineEdit* from, QKeyEvent* key);
+    void chainTabOrder();
     void updateAccessibleNames();
     void setBox(QLineEdit* target, const QString& text);
     bool saveRoutine(QString path);
@@ -174,10 +181,13 @@ private:
     QToolBar* m_toolbar = nullptr;
     QAction* m_annulla = nullptr;
     QAction* m_ripristina = nullptr;
-    QHash<QString, QLabel*> m_named;            // heads, units and the window's own labels
-    QSet<QLabel*> m_heads;                      // column heads and units, fitted to their width
-    int m_namedFrom = 0;                        // first row of the accessible names given
-    int m_highlighted = 0;                      // highlighted visible row (0: none)
+    QAction* m_inserisci = nullptr;
+    QAction* m_eliminariga = nullptr;
+    int m_focusedBox = 1;            // visible row of the box with the focus, or of the last one
+    QHash<QString, QLabel*> m_named; // heads, units and the window's own labels
+    QSet<QLabel*> m_heads;           // column heads and units, fitted to their width
+    int m_namedFrom = 0;             // first row of the accessible names given
+    int m_highlighted = 0;           // highlighted visible row (0: none)
     std::array<bool, kVisibleRows> m_painted{}; // rows not in their normal colours
     bool m_filling = false;                     // boxes being filled by Refresh: not typing
     QString m_lastSaveName;                     // the save dialog starts with the last name chosen

@@ -332,7 +332,9 @@ TEST_F(SectionsWindow, CheckReportsTheFirstIncompleteRowAndFocusesIt) {
 
 TEST_F(SectionsWindow, TypologyChoiceClearsTheSheetAndGreysUnusedColumns) {
     typeRow(1, {"20", "30"});
+    window->setFirstVisibleRow(2);
     emit window->tipocalcolo()->activated(2); // "quadrato"
+    EXPECT_EQ(window->firstVisibleRow(), 1);  // where the hint says to start
     EXPECT_EQ(window->typology(), 3);
     EXPECT_EQ(window->sheet().n(), 0);
     EXPECT_EQ(text("B_1"), "");
@@ -379,10 +381,10 @@ TEST_F(SectionsWindow, HelpMessageAndMenus) {
     EXPECT_EQ(dialogs.messages[0].title, "Ponteluma: aiuto in linea");
     auto* finestra = window->findChild<QAction*>("finestra");
     ASSERT_NE(finestra, nullptr);
-    EXPECT_EQ(finestra->text(), "Fi&nestra n.2 di 6");
+    EXPECT_EQ(finestra->text(), "Guida della fi&nestra Sezioni (n.2 di 6)");
     dialogs.answers = {Answer::No};
     window->findChild<QAction*>("fin2")->trigger();
     EXPECT_EQ(dialogs.lastText(),
-              "E' questa la finestra 'Sezioni': si vuole la guida della finestra?");
+              "È questa la finestra 'Sezioni': si vuole la guida della finestra?");
     EXPECT_EQ(window->findChildren<QAction*>(QRegularExpression("^Toolbar1_")).size(), 19);
 }

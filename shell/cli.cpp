@@ -1,20 +1,20 @@
 #include "shell/cli.h"
 
 #include "sheet/archive.h"
+#include "sheet/diagram.h"
 #include "sheet/document.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
+#include "sheet/report.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
-#include "sheetwindow/diagramprint.h"
-#include "sheetwindow/printer.h"
-#include "shell/translations.h"
-#include "shell/validation.h"
+#include "sheet/validation.h"
+#include "shell/programlibrary.h"
 #include "shell/windows.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -211,17 +211,16 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     return QString();
 }
 
-// The printer back-end needs a GUI application; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "ponteluma";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+// The window layer's printing, loaded the first time a command draws; null, with the
+// reason, when its library is missing.
+const CommandLinePrinting* printing(QString* problem) {
+    static const CommandLinePrinting* loaded = nullptr;
+    if (!loaded) {
+        if (auto entry = reinterpret_cast<PrintingEntry>(
+                ProgramLibrarySymbol("ponteluma_shell.so", kPrintingSymbol, problem)))
+            loaded = entry();
+    }
+    return loaded;
 }
 
 int runFileCommand(const QList<QByteArray>& arguments) {
@@ -317,7 +316,6 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
-    const QString typologyName = document->typologyName();
 
     if (isDiagram) {
         const Sheet& sheet = document->sheet();
@@ -326,25 +324,26 @@ int runFileCommand(const QList<QByteArray>& arguments) {
                 request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
             return kFileError;
         }
-        DiagramView view = ViewOfRow(params, sheet, document->typology(), typologyName, request.row,
-                                     document->settings());
-        if (!view.diagram && sheet.isOutOfRange(request.row)) {
+        const std::optional<BeamDiagram> diagram =
+            params.diagram(sheet, document->typology(), request.row, document->settings());
+        if (!diagram && sheet.isOutOfRange(request.row)) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
                 "\n");
             return kFileError;
         }
-        if (!view.diagram) {
+        if (!diagram) {
             err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
                 "\" è incompleta: senza risultati non c'è diagramma.\n");
             return kFileError;
         }
         if (!request.svg)
-            return print(DiagramTable(*view.diagram), "Il diagramma della riga " +
-                                                          QString::number(request.row) +
-                                                          " non può essere scritto");
-        const auto app = ensureGuiApplication();
-        if (!WriteDiagramSvg(view, request.svgPath, &problem))
+            return print(DiagramTable(*diagram), "Il diagramma della riga " +
+                                                     QString::number(request.row) +
+                                                     " non può essere scritto");
+        const CommandLinePrinting* drawing = printing(&problem);
+        if (!drawing ||
+            !drawing->writeDiagramSvg(*document, request.row, request.svgPath, &problem))
             return svgFailure(problem);
         return 0;
     }
@@ -354,12 +353,9 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     if (request.text)
         return print(ReportText(*document),
                      "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
-    const auto app = ensureGuiApplication();
-    InstallItalianTranslations(QCoreApplication::instance());
-    ExtraPages diagramPages;
-    if (request.diagrams)
-        diagramPages = DiagramPages(*document);
-    if (!WriteReportPdf(*document, request.pdfPath, &problem, diagramPages))
+    const CommandLinePrinting* drawing = printing(&problem);
+    if (!drawing ||
+        !drawing->writeReportPdf(*document, request.pdfPath, request.diagrams, &problem))
         return pdfFailure(problem);
     return 0;
 }
@@ -384,16 +380,22 @@ int runValidation(const QList<QByteArray>& arguments) {
             pdfPath = FilePath::fromNative(arguments[++i]);
         }
     }
-    // The folder beside the program is found through the application object.
+    // The folder beside the program is found through the application object, a GUI one
+    // when the dossier is painted.
+    QString problem;
+    const CommandLinePrinting* drawing = pdf ? printing(&problem) : nullptr;
+    if (pdf && !drawing) {
+        err("Il file PDF \"" + pdfPath.shown + "\" non può essere scritto: " + problem + ".\n");
+        return kFileError;
+    }
     static int argc = 1;
     static char name[] = "ponteluma";
     static char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> core;
-    std::unique_ptr<QGuiApplication> gui;
-    if (pdf)
-        gui = ensureGuiApplication();
+    std::unique_ptr<QCoreApplication> app;
+    if (drawing)
+        app.reset(drawing->makeApplication());
     else if (!QCoreApplication::instance())
-        core = std::make_unique<QCoreApplication>(argc, argv);
+        app = std::make_unique<QCoreApplication>(argc, argv);
     if (folder.isEmpty())
         folder = ValidationFolder();
     if (pdf) {
@@ -404,7 +406,6 @@ int runValidation(const QList<QByteArray>& arguments) {
             return kFileError;
         }
     }
-    QString problem;
     const std::vector<ValidationResult> results = RunValidation(CalcWindows(), folder, &problem);
     if (results.empty()) {
         err("I casi prova della validazione non possono essere letti: " + problem + ".\n");
@@ -419,9 +420,8 @@ int runValidation(const QList<QByteArray>& arguments) {
     if (const int status = print(text, QStringLiteral("L'esito della validazione non può essere "
                                                       "scritto")))
         return status;
-    if (pdf) {
-        InstallItalianTranslations(QCoreApplication::instance());
-        if (!WriteDossierPdf(results, folder, pdfPath, &problem)) {
+    if (drawing) {
+        if (!drawing->writeDossierPdf(results, folder, pdfPath, &problem)) {
             err("Il file PDF \"" + pdfPath.shown + "\" non può essere scritto: " + problem + ".\n");
             return kFileError;
         }

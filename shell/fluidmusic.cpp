@@ -251,6 +251,7 @@ std::unique_ptr<MusicBackend> makeFluidBackend(const QString& soundFont,
     return std::make_unique<FluidBackend>(soundFont, drivers);
 }
 
-std::unique_ptr<MusicBackend> makeMusicBackend() {
-    return makeFluidBackend(DefaultSoundFont(), DefaultAudioDrivers());
+// The module's entry point, found by name when the splash first opens its music.
+extern "C" __attribute__((visibility("default"))) MusicBackend* ponteluma_music_backend() {
+    return makeFluidBackend(DefaultSoundFont(), DefaultAudioDrivers()).release();
 }

@@ -44,7 +44,7 @@ private:
 };
 
 const QString kCheckTitle = "Ponteluma: controllo dati immessi nella finestra attiva";
-const QString kExitTitle = "Attenzione: i dati non archiviati andranno persi !";
+const QString kExitTitle = "Attenzione: i dati non archiviati andranno persi!";
 
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

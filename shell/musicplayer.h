@@ -28,5 +28,6 @@ private:
     bool m_open = false;
 };
 
-// The player the program uses: the real one when the build has it, else silent.
+// The player the program uses: FluidSynth, loaded on the first "open"; silent when it
+// cannot be loaded.
 std::unique_ptr<MusicBackend> makeMusicBackend();

@@ -89,7 +89,7 @@ void UnloadProgramWindows() {
 
 void ConfirmExit() {
     const QString question = "Vuoi uscire da " + ModPonteluma::identity().product + "?";
-    if (MsgBox(question, Icon::Question, "Attenzione: i dati non archiviati andranno persi !",
+    if (MsgBox(question, Icon::Question, "Attenzione: i dati non archiviati andranno persi!",
                Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     UnloadProgramWindows();

@@ -35,3 +35,15 @@ add_test(NAME layers_core_links_qt_core_only
         $<TARGET_FILE:ponteluma_core_tests>)
 set_tests_properties(layers_core_links_qt_core_only PROPERTIES
     PASS_REGULAR_EXPRESSION "^Qt: libQt6Core\n$")
+
+# `compute` and the `diagram` table load the core alone: no Qt library but Qt Core, no
+# audio library (the windows, printing and music are loaded only by what uses them).
+add_test(NAME layers_compute_loads_core_only
+    COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=files \"$0\" compute \"$1\" 2>&1 >/dev/null |
+                   grep -o 'file=[^ ]*' | sort -u | grep -E 'Qt6|fluidsynth|ponteluma_shell|ponteluma_music'
+                   env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=files \"$0\" diagram \"$2\" --row 1 2>&1 >/dev/null |
+                   grep -o 'file=[^ ]*' | sort -u | grep -E 'Qt6|fluidsynth|ponteluma_shell|ponteluma_music'"
+        $<TARGET_FILE:ponteluma> ${CMAKE_SOURCE_DIR}/examples/Ponteluma-sez-rettangoli.txt
+        ${CMAKE_SOURCE_DIR}/examples/Ponteluma-trav-sbalzo.txt)
+set_tests_properties(layers_compute_loads_core_only PROPERTIES
+    PASS_REGULAR_EXPRESSION "^file=libQt6Core.so.6\nfile=libQt6Core.so.6\n$")

@@ -39,6 +39,8 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
 
 bool ScriptedDialogs::choosePrinter(QPrinter& printer) {
     ++printerRequests;
+    printerDocName = printer.docName();
+    printerFile = printer.outputFileName();
     if (printerAccepted && !pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

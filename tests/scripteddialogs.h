@@ -44,6 +44,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     int colorRequests = 0;
     int printerRequests = 0;
+    QString printerDocName, printerFile; // what the printer proposed when the dialog opened
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
     void clear() {
