@@ -8,13 +8,9 @@ using ModPonteluma::Str;
 
 namespace Beams {
 
-namespace {
-
 int normalised(int typology) {
     return typology >= 1 && typology <= 20 ? typology : 1;
 }
-
-} // namespace
 
 bool UsesDato3(int typology) {
     switch (normalised(typology)) {
@@ -258,7 +254,7 @@ QString uniformLoadRefusal(int typology) {
 } // namespace
 
 CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
-    typology = typology >= 1 && typology <= 20 ? typology : 1;
+    typology = normalised(typology);
     CalcOutcome outcome;
     sheet.clearResults();
     const bool needsDato3 = UsesDato3(typology);
@@ -297,7 +293,7 @@ CalcOutcome CalculateBeams(Sheet& sheet, int typology) {
 }
 
 std::optional<Forces> Beams::RowForces(const Sheet& sheet, int typology, int row) {
-    typology = typology >= 1 && typology <= 20 ? typology : 1;
+    typology = normalised(typology);
     if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Dato2, row))
         return std::nullopt;
     if (UsesDato3(typology) && sheet.isEmpty(Dato3, row))
@@ -316,7 +312,7 @@ std::optional<Forces> Beams::RowForces(const Sheet& sheet, int typology, int row
 }
 
 std::optional<double> BeamMaxMomentX(const Sheet& sheet, int typology, int row) {
-    typology = typology >= 1 && typology <= 20 ? typology : 1;
+    typology = normalised(typology);
     if (!HasMaxMomentX(typology) || row < 1 || row > kMaxRows || !sheet.result(TaglioA, row))
         return std::nullopt; // a row without results has no largest moment
     const bool hasL = !sheet.isEmpty(Luce, row);

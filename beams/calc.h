@@ -13,6 +13,9 @@ namespace Beams {
 enum Datum { Luce = 1, Dato2, Dato3 };
 enum Output { MomA = 1, MomB, MomC, TaglioA, TaglioB };
 
+// Typology N itself when it is one of 1..20, else 1.
+int normalised(int typology);
+
 // Whether typology N (1..20; others read as 1) takes a third datum.
 bool UsesDato3(int typology);
 // The field of use of typology N (1..20; others read as 1): a complete row outside it

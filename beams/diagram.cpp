@@ -68,7 +68,7 @@ bool placeLoads(BeamDiagram& d, int typology, double l, double d2, double d3) {
 } // namespace
 
 std::optional<BeamDiagram> SimpleBeamDiagram(const Sheet& sheet, int typology, int row) {
-    typology = typology >= 1 && typology <= 20 ? typology : 1;
+    typology = normalised(typology);
     const std::optional<Forces> forces = RowForces(sheet, typology, row);
     if (!forces)
         return std::nullopt;

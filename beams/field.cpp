@@ -40,5 +40,5 @@ const FieldOfUse kFields[] = {
 } // namespace
 
 const FieldOfUse& Beams::FieldOf(int typology) {
-    return kFields[(typology >= 1 && typology <= 20 ? typology : 1) - 1];
+    return kFields[normalised(typology) - 1];
 }

@@ -29,7 +29,7 @@ const DatumHeads kDatumHeads[] = {
 };
 
 const DatumHeads& datumHeads(int typology) {
-    return kDatumHeads[(typology >= 1 && typology <= 20 ? typology : 1) - 1];
+    return kDatumHeads[Beams::normalised(typology) - 1];
 }
 
 SheetParams make() {

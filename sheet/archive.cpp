@@ -294,6 +294,10 @@ QString ArchiveWriteMessage(const QString& path, const QString& problem) {
     return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato salvato: " + problem + ".";
 }
 
+QString ArchiveDeleteMessage(const QString& path, const QString& problem) {
+    return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato eliminato: " + problem + ".";
+}
+
 QString ForeignArchiveMessage(const SheetParams& params,
                               const std::vector<const SheetParams*>& windows, const QString& path) {
     const QString name = QFileInfo(path).fileName();

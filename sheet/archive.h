@@ -53,6 +53,7 @@ QString ForeignArchiveMessage(const SheetParams& params,
 // One sentence for the window's message box (stop icon, check title).
 QString ArchiveReadMessage(const QString& path, const QString& problem);
 QString ArchiveWriteMessage(const QString& path, const QString& problem);
+QString ArchiveDeleteMessage(const QString& path, const QString& problem);
 
 // The file dialogs of the archive commands, built from the window's prefix.
 FileDialogRequest OpenRequest(const SheetParams& params);

@@ -4,6 +4,7 @@
 
 #include "sheet/archive.h"
 #include "sheet/numbers.h"
+#include "sheetwindow/diagramprint.h"
 #include "sheetwindow/dialogs.h"
 #include "sheetwindow/host.h"
 #include "sheetwindow/printer.h"
@@ -118,7 +119,7 @@ void SheetWindow::buildMenus() {
     for (int position = 1; position <= int(windows.size()) + 1; ++position) {
         const QByteArray name = "fin" + QByteArray::number(position);
         add(visu, name.constData(),
-            position == 1 ? QStringLiteral("Finestra &Menu")
+            position == 1 ? QStringLiteral("Finestra M&enu")
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
@@ -149,7 +150,7 @@ void SheetWindow::addMethodMenu(QMenu* visu) {
     if (methods.size() < 2)
         return;
     visu->addSeparator();
-    QMenu* menu = visu->addMenu("M&etodo");
+    QMenu* menu = visu->addMenu("&Metodo");
     menu->setObjectName("metodo");
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
@@ -242,7 +243,7 @@ void SheetWindow::inserisci() {
     apply(m_document.insertRow(row));
     if (m_document.sheet().n() > before)
         statusBar()->showMessage("Inserita alla riga " + QString::number(row) +
-                                 " una copia della riga; quella di prima ora è la riga " +
+                                 " una copia della riga: l'originale ora è la riga " +
                                  QString::number(row + 1) + ".");
 }
 
@@ -285,7 +286,13 @@ void SheetWindow::applyHistory(Effect (Document::*step)()) {
     apply(effect);
 }
 
+// The items name what they take back or do again: "Annulla digitazione".
 void SheetWindow::updateHistoryActions() {
+    const auto name = [](const char* verb, const QString& step) {
+        return step.isEmpty() ? QString::fromUtf8(verb) : QString::fromUtf8(verb) + ' ' + step;
+    };
+    m_annulla->setText(name("&Annulla", m_document.undoName()));
+    m_ripristina->setText(name("&Ripristina", m_document.redoName()));
     m_annulla->setEnabled(m_document.canUndo());
     m_ripristina->setEnabled(m_document.canRedo());
 }
@@ -367,19 +374,19 @@ void SheetWindow::apri() {
     if (path.isEmpty())
         return; // cancelled: the sheet stays as it was
     m_lastSaveName = path;
-    openArchive(path);
+    openArchive(FilePath::located(path));
 }
 
-bool SheetWindow::openArchive(const QString& path) {
+bool SheetWindow::openArchive(const FilePath& path) {
     // Another window's file would read as plausible data of this one: it is refused.
-    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path);
+    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path.shown);
     if (!foreign.isEmpty()) {
         MsgBox(foreign, Icon::Stop, texts().checkTitle);
         return false;
     }
     QString problem;
     if (!m_document.open(path, &problem)) {
-        MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
+        MsgBox(ArchiveReadMessage(path.shown, problem), Icon::Stop, texts().checkTitle);
         return false; // the sheet is untouched until a file is read whole
     }
     updateCaption();
@@ -397,18 +404,19 @@ void SheetWindow::salvanome() {
 }
 
 // Writes to the path, or to the file chosen in the save dialog when there is none.
-bool SheetWindow::saveRoutine(QString path) {
+bool SheetWindow::saveRoutine(FilePath path) {
     // Only complete data are saved: the check's own message is all the user sees.
     const CheckReport report = m_document.check();
     if (!report.complete) {
         apply(Document::checkEffect(report));
         return false;
     }
-    if (path.isEmpty()) {
-        path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
-        if (path.isEmpty())
+    if (path.native.isEmpty()) {
+        const QString chosen = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
+        if (chosen.isEmpty())
             return false;
-        m_lastSaveName = path;
+        m_lastSaveName = chosen;
+        path = FilePath::located(chosen);
     }
     if (!writeArchive(path))
         return false;
@@ -418,24 +426,28 @@ bool SheetWindow::saveRoutine(QString path) {
 }
 
 void SheetWindow::updateCaption() {
-    const QString file = m_document.file();
+    const QString file = m_document.file().shown;
     setWindowTitle(file.isEmpty() ? m_params.caption
                                   : m_params.caption + " - " + QFileInfo(file).fileName());
 }
 
-bool SheetWindow::writeArchive(const QString& path) {
+bool SheetWindow::writeArchive(const FilePath& path) {
     QString problem;
     if (!m_document.write(path, &problem)) {
-        MsgBox(ArchiveWriteMessage(path, problem), Icon::Stop, texts().checkTitle);
+        MsgBox(ArchiveWriteMessage(path.shown, problem), Icon::Stop, texts().checkTitle);
         return false;
     }
     return true;
 }
 
 void SheetWindow::elimina() {
-    const QString path = dialogs().openFile(DeleteRequest(m_params));
-    if (!path.isEmpty())
-        QFile::remove(path); // the sheet is not touched
+    const QString chosen = dialogs().openFile(DeleteRequest(m_params));
+    if (chosen.isEmpty())
+        return; // cancelled
+    // The sheet is not touched, whatever happens to the file.
+    QString problem;
+    if (!RemoveFile(FilePath::located(chosen), &problem))
+        MsgBox(ArchiveDeleteMessage(chosen, problem), Icon::Stop, texts().checkTitle);
 }
 
 void SheetWindow::stampa() {
@@ -443,4 +455,10 @@ void SheetWindow::stampa() {
     for (int first = 11; first <= m_document.sheet().n(); first += 10)
         setFirstVisibleRow(first);
     PrintReport(m_document);
+}
+
+void SheetWindow::stampadiagrammi() {
+    for (int first = 11; first <= m_document.sheet().n(); first += 10)
+        setFirstVisibleRow(first);
+    PrintReport(m_document, DiagramPages(m_document));
 }

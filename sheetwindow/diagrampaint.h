@@ -50,6 +50,7 @@ struct DiagramPicture {
     bool empty = true; // no diagram: the view's empty text instead
     QString emptyText;
     QString heading, check, legend;
+    QGlyphRun headingGlyphs, checkGlyphs;
     QColor checkColour;
     QPointF headingAt, checkAt, legendAt; // baselines
     QRectF drawingArea;

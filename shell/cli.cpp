@@ -223,43 +223,133 @@ const CommandLinePrinting* printing(QString* problem) {
     return loaded;
 }
 
+// The options that do not go together, or that the command does not take: the sentence
+// that says so, else an empty string.
+QString optionsMismatch(const Request& request) {
+    const bool isReport = request.command == "report";
+    if (isReport && request.text == request.pdf)
+        return QStringLiteral("Il comando report vuole una delle opzioni --text o "
+                              "--pdf FILE.pdf.");
+    if (!isReport && (request.text || request.pdf))
+        return QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
+                              "report.");
+    if (request.diagrams && !request.pdf)
+        return QStringLiteral("L'opzione --diagrams vale solo con report FILE --pdf "
+                              "OUT.");
+    const bool isDiagram = request.command == "diagram";
+    if (isDiagram && request.row == 0)
+        return QStringLiteral("Il comando diagram vuole l'opzione --row N.");
+    if (!isDiagram && (request.row > 0 || request.svg))
+        return QStringLiteral("Le opzioni --row e --svg valgono solo per il comando "
+                              "diagram.");
+    return QString();
+}
+
+// The window named by --window, else the one the file's name belongs to; null, with the
+// sentence that says why, when there is none.
+const SheetParams* requestedWindow(const Request& request, QString* wrong) {
+    if (!request.window.isEmpty()) {
+        const SheetParams* window = windowByName(request.window);
+        if (!window)
+            *wrong = "Finestra sconosciuta: \"" + request.window + "\" (usare " +
+                     windowNames(", ", " o ") + ").";
+        return window;
+    }
+    const SheetParams* window = windowByFileName(request.file.shown);
+    if (!window)
+        *wrong = "Dal nome del file \"" + request.file.shown +
+                 "\" non si ricava la finestra: indicarla con --window " + windowNames("|", "|") +
+                 ".";
+    return window;
+}
+
+// An output file (the PDF, the SVG): one sentence when it cannot be written.
+int outputFailure(const char* kind, const FilePath& path, const QString& problem) {
+    err(QString("Il file ") + kind + " \"" + path.shown + "\" non può essere scritto: " + problem +
+        ".\n");
+    return kFileError;
+}
+
+// The archive itself is refused as output; so are a FIFO or a device, before anything is
+// read or drawn. The exit status of the refusal, 0 when the outputs may be written.
+int refusedOutputs(const Request& request) {
+    for (const auto& [wanted, kind, path] : {std::tuple(request.pdf, "PDF", &request.pdfPath),
+                                             std::tuple(request.svg, "SVG", &request.svgPath)}) {
+        if (!wanted)
+            continue;
+        if (SameFile(request.file, *path)) {
+            err(QString("Il file ") + kind + " \"" + path->shown +
+                "\" è il file archiviato da elaborare: indicare un altro nome.\n");
+            return kUsageError;
+        }
+        const QString notRegular = NotRegularFile(*path);
+        if (!notRegular.isEmpty())
+            return outputFailure(kind, *path, notRegular);
+    }
+    return 0;
+}
+
+// `diagram`: the table of the row's diagram, or its drawing as SVG.
+int runDiagram(const Request& request, const SheetParams& params, const Document& document) {
+    const Sheet& sheet = document.sheet();
+    if (request.row > sheet.n()) {
+        err("La riga " + QString::number(request.row) + " non esiste: il file \"" +
+            request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
+        return kFileError;
+    }
+    const std::optional<BeamDiagram> diagram =
+        params.diagram(sheet, document.typology(), request.row, document.settings());
+    if (!diagram && sheet.isOutOfRange(request.row)) {
+        err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
+            "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
+            "\n");
+        return kFileError;
+    }
+    if (!diagram) {
+        err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
+            "\" è incompleta: senza risultati non c'è diagramma.\n");
+        return kFileError;
+    }
+    if (!request.svg)
+        return print(DiagramTable(*diagram), "Il diagramma della riga " +
+                                                 QString::number(request.row) +
+                                                 " non può essere scritto");
+    QString problem;
+    const CommandLinePrinting* drawing = printing(&problem);
+    if (!drawing || !drawing->writeDiagramSvg(document, request.row, request.svgPath, &problem))
+        return outputFailure("SVG", request.svgPath, problem);
+    return 0;
+}
+
+// `compute` and `report`: the table, the report as text or the report as PDF.
+int runTableOrReport(const Request& request, const Document& document) {
+    if (request.command != "report")
+        return print(ComputeTable(document),
+                     "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
+    if (request.text)
+        return print(ReportText(document),
+                     "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
+    QString problem;
+    const CommandLinePrinting* drawing = printing(&problem);
+    if (!drawing || !drawing->writeReportPdf(document, request.pdfPath, request.diagrams, &problem))
+        return outputFailure("PDF", request.pdfPath, problem);
+    return 0;
+}
+
 int runFileCommand(const QList<QByteArray>& arguments) {
     Request request;
     request.command = QFile::decodeName(arguments.first());
-    const QString wrong = parseOptions(arguments, &request);
+    QString wrong = parseOptions(arguments, &request);
+    if (wrong.isEmpty())
+        wrong = optionsMismatch(request);
     if (!wrong.isEmpty())
         return usageError(wrong);
-    const bool isReport = request.command == "report";
-    if (isReport && request.text == request.pdf)
-        return usageError(QStringLiteral("Il comando report vuole una delle opzioni --text o "
-                                         "--pdf FILE.pdf."));
-    if (!isReport && (request.text || request.pdf))
-        return usageError(QStringLiteral("Le opzioni --text e --pdf valgono solo per il comando "
-                                         "report."));
-    if (request.diagrams && !request.pdf)
-        return usageError(QStringLiteral("L'opzione --diagrams vale solo con report FILE --pdf "
-                                         "OUT."));
-    const bool isDiagram = request.command == "diagram";
-    if (isDiagram && request.row == 0)
-        return usageError(QStringLiteral("Il comando diagram vuole l'opzione --row N."));
-    if (!isDiagram && (request.row > 0 || request.svg))
-        return usageError(QStringLiteral("Le opzioni --row e --svg valgono solo per il comando "
-                                         "diagram."));
-
-    const SheetParams* window = nullptr;
-    if (!request.window.isEmpty()) {
-        window = windowByName(request.window);
-        if (!window)
-            return usageError("Finestra sconosciuta: \"" + request.window + "\" (usare " +
-                              windowNames(", ", " o ") + ").");
-    } else {
-        window = windowByFileName(request.file.shown);
-        if (!window)
-            return usageError("Dal nome del file \"" + request.file.shown +
-                              "\" non si ricava la finestra: indicarla con --window " +
-                              windowNames("|", "|") + ".");
-    }
+    const SheetParams* window = requestedWindow(request, &wrong);
+    if (!window)
+        return usageError(wrong);
     const SheetParams& params = *window;
+    const bool isReport = request.command == "report";
+    const bool isDiagram = request.command == "diagram";
     const bool available =
         ArchiveAvailable(params) && params.calculate && (!isReport || ReportAvailable(params));
     if (!available) {
@@ -279,33 +369,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             ": i diagrammi si tracciano solo per " + diagramWindowNames() + ".\n");
         return kFileError;
     }
-    // An output file (the PDF, the SVG): one sentence when it cannot be written.
-    const auto outputFailure = [&](const char* kind, const FilePath& path, const QString& problem) {
-        err(QString("Il file ") + kind + " \"" + path.shown +
-            "\" non può essere scritto: " + problem + ".\n");
-        return kFileError;
-    };
-    const auto pdfFailure = [&](const QString& problem) {
-        return outputFailure("PDF", request.pdfPath, problem);
-    };
-    const auto svgFailure = [&](const QString& problem) {
-        return outputFailure("SVG", request.svgPath, problem);
-    };
-    // The archive itself is refused as output; so are a FIFO or a device, before anything
-    // is read or drawn.
-    for (const auto& [wanted, kind, path] : {std::tuple(request.pdf, "PDF", &request.pdfPath),
-                                             std::tuple(request.svg, "SVG", &request.svgPath)}) {
-        if (!wanted)
-            continue;
-        if (SameFile(request.file, *path)) {
-            err(QString("Il file ") + kind + " \"" + path->shown +
-                "\" è il file archiviato da elaborare: indicare un altro nome.\n");
-            return kUsageError;
-        }
-        const QString notRegular = NotRegularFile(*path);
-        if (!notRegular.isEmpty())
-            return outputFailure(kind, *path, notRegular);
-    }
+    if (const int refused = refusedOutputs(request))
+        return refused;
 
     QString problem, refusal;
     const std::optional<Document> document =
@@ -316,48 +381,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
-
-    if (isDiagram) {
-        const Sheet& sheet = document->sheet();
-        if (request.row > sheet.n()) {
-            err("La riga " + QString::number(request.row) + " non esiste: il file \"" +
-                request.file.shown + "\" ha " + QString::number(sheet.n()) + " righe.\n");
-            return kFileError;
-        }
-        const std::optional<BeamDiagram> diagram =
-            params.diagram(sheet, document->typology(), request.row, document->settings());
-        if (!diagram && sheet.isOutOfRange(request.row)) {
-            err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
-                "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
-                "\n");
-            return kFileError;
-        }
-        if (!diagram) {
-            err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
-                "\" è incompleta: senza risultati non c'è diagramma.\n");
-            return kFileError;
-        }
-        if (!request.svg)
-            return print(DiagramTable(*diagram), "Il diagramma della riga " +
-                                                     QString::number(request.row) +
-                                                     " non può essere scritto");
-        const CommandLinePrinting* drawing = printing(&problem);
-        if (!drawing ||
-            !drawing->writeDiagramSvg(*document, request.row, request.svgPath, &problem))
-            return svgFailure(problem);
-        return 0;
-    }
-    if (!isReport)
-        return print(ComputeTable(*document),
-                     "La tabella del file \"" + request.file.shown + "\" non può essere scritta");
-    if (request.text)
-        return print(ReportText(*document),
-                     "La relazione del file \"" + request.file.shown + "\" non può essere scritta");
-    const CommandLinePrinting* drawing = printing(&problem);
-    if (!drawing ||
-        !drawing->writeReportPdf(*document, request.pdfPath, request.diagrams, &problem))
-        return pdfFailure(problem);
-    return 0;
+    return isDiagram ? runDiagram(request, params, *document)
+                     : runTableOrReport(request, *document);
 }
 
 // `validazione`: every case beside the program (or in --dir) rerun as `compute` runs it,

@@ -2,10 +2,16 @@
 
 #include "tests/files.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <stdio_ext.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +53,39 @@ Outcome run(const QStringList& arguments, const char* device = nullptr) {
     close(savedOut);
     close(savedErr);
     result.out = device ? (std::fclose(out), QString()) : slurp(out);
+    result.err = slurp(err);
+    return result;
+}
+
+// Runs the command line with standard output closed, or into a pipe whose reader has gone
+// with SIGPIPE ignored (as a shell may leave it), standard error caught.
+enum class Output { Closed, ReaderGone };
+Outcome runWithout(const QStringList& arguments, Output output) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    FILE* err = std::tmpfile();
+    const int savedOut = dup(1), savedErr = dup(2);
+    dup2(fileno(err), 2);
+    void (*handler)(int) = std::signal(SIGPIPE, SIG_IGN);
+    if (output == Output::Closed) {
+        close(1);
+    } else {
+        int ends[2];
+        EXPECT_EQ(pipe(ends), 0);
+        close(ends[0]);
+        dup2(ends[1], 1);
+        close(ends[1]);
+    }
+    Outcome result;
+    result.status = RunCommandLine(arguments);
+    __fpurge(stdout); // what could not be written goes
+    std::clearerr(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, 1);
+    dup2(savedErr, 2);
+    close(savedOut);
+    close(savedErr);
+    std::signal(SIGPIPE, handler);
     result.err = slurp(err);
     return result;
 }
@@ -206,6 +245,88 @@ TEST(CommandLine, OutputThatCannotBeWrittenIsAFileError) {
         << cut.err.toStdString();
     EXPECT_EQ(ReadFile(pdf), good);
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{"relazione.pdf"});
+}
+
+// The errors of the system that the command line meets, each told in a phrase of its own.
+TEST(CommandLine, SystemErrorsAreToldInItalian) {
+    const QString rect = example("Ponteluma-sez-rettangoli.txt");
+    const QString table = "La tabella del file \"" + rect +
+                          "\" non può essere scritta sull'uscita "
+                          "standard: ";
+    const Outcome closed = runWithout({"compute", rect}, Output::Closed);
+    EXPECT_EQ(closed.status, 2);
+    EXPECT_EQ(closed.err, table + "l'uscita è chiusa.\n");
+    const Outcome broken = runWithout({"compute", rect}, Output::ReaderGone);
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_EQ(broken.err, table + "chi riceveva i dati ha chiuso il collegamento prima della "
+                                  "fine.\n");
+
+    QTemporaryDir dir;
+    const QString longName = dir.filePath(QString(252, 'r') + ".pdf");
+    const Outcome tooLong = run({"report", rect, "--pdf", longName});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_EQ(tooLong.err, "Il file PDF \"" + longName +
+                               "\" non può essere scritto: il nome del file o del percorso è "
+                               "troppo lungo.\n");
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+}
+
+// Another user's link planted at the name of the report, in a folder open to everybody,
+// does not lead the report onto the file it points to.
+TEST(CommandLine, APdfIsNotWrittenThroughAnotherUsersLink) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a link to a second user; not run";
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("tmp");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString secret = dir.filePath("privato.txt");
+    WriteFile(secret, "dati riservati");
+    const QString pdf = shared + "/relazione.pdf";
+    ASSERT_TRUE(QFile::link(secret, pdf));
+    ASSERT_EQ(lchown(QFile::encodeName(pdf).constData(), 65534, 65534), 0);
+    const Outcome r = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--pdf", pdf});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Il file PDF \"" + pdf +
+                         "\" non può essere scritto: il nome indica un collegamento simbolico di "
+                         "un altro utente, che potrebbe portare a un file qualsiasi: nessun file "
+                         "è stato scritto.\n");
+    EXPECT_EQ(ReadFile(secret), "dati riservati");
+    EXPECT_EQ(FolderEntries(shared), QStringList{"relazione.pdf"});
+}
+
+// A report killed while it writes its PDF leaves at most its scratch copy beside the
+// target, and nothing in the temporary folder; the next report of the same name clears it.
+TEST(CommandLine, AKilledPdfLeavesNothingBehindTheNextReport) {
+    QTemporaryDir dir, temporary, runtime;
+    const QString pdf = dir.filePath("relazione.pdf");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temporary.path());
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QStringList arguments{"report", example("Ponteluma-trav-incastri.txt"), "--pdf", pdf,
+                                "--diagrams"};
+    for (int delay : {40, 80, 120, 160, 200, 260}) {
+        QProcess report;
+        report.setProcessEnvironment(environment);
+        report.start(PONTELUMA_BINARY_DIR "/ponteluma", arguments);
+        ASSERT_TRUE(report.waitForStarted());
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < delay && report.state() == QProcess::Running)
+            report.waitForFinished(5);
+        report.kill();
+        report.waitForFinished();
+    }
+    // As a kill at the worst moment leaves it, whatever the timings above did.
+    WriteFile(dir.filePath(".relazione.pdf.ponteluma-Ab12Cd"), "%PDF-1.4 interrotto");
+    QProcess report;
+    report.setProcessEnvironment(environment);
+    report.start(PONTELUMA_BINARY_DIR "/ponteluma", arguments);
+    ASSERT_TRUE(report.waitForFinished());
+    EXPECT_EQ(report.exitCode(), 0) << report.readAllStandardError().toStdString();
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"relazione.pdf"});
+    EXPECT_TRUE(FolderEntries(temporary.path()).isEmpty());
 }
 
 // The input archive is never overwritten by the report, whatever the spelling of its name.

@@ -29,6 +29,8 @@ QString plain(QString caption) {
     caption.remove('&');
     if (caption.endsWith("..."))
         caption.chop(3);
+    else if (caption.endsWith(QChar(0x2026))) // …
+        caption.chop(1);
     return caption;
 }
 
