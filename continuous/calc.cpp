@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-using ModPonteluma::RoundHalfUp;
 using ModPonteluma::Str;
 
 namespace {
@@ -164,7 +163,7 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology, const CalcSettings& 
         for (int column = MomAB; column <= Re; ++column) {
             if (!ContinuousHasResult(t, column))
                 continue; // a span or support the beam does not have
-            sheet.setResult(column, row, RoundHalfUp(values[size_t(column - 1)]));
+            sheet.setResult(column, row, sheet.rounded(column, values[size_t(column - 1)]));
         }
     }
     return {};

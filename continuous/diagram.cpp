@@ -29,6 +29,7 @@ std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typolog
     const int spans = exact.spans;
 
     BeamDiagram d;
+    d.units = d.check.units = sheet.units(); // the sheet computes in its own units
     d.length = spans * l;
     for (int j = 0; j <= spans; ++j) {
         d.spanEnds.push_back(j * l);
@@ -58,9 +59,11 @@ std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typolog
         if (!MethodGives(typology, settings.method, column))
             continue;
         const size_t k = size_t(column - 1);
-        check.sumReactions += column >= Ra ? ModPonteluma::RoundHalfUp(grid[k]) : 0;
-        AddTheoryItem(check, kResultNames[k], column >= Ra ? "kg" : "kgm",
-                      ModPonteluma::RoundHalfUp(grid[k]), theory[k]);
+        const double shown = sheet.rounded(column, grid[k]);
+        check.sumReactions += column >= Ra ? shown : 0;
+        AddTheoryItem(check, kResultNames[k],
+                      UnitName(column >= Ra ? Quantity::Force : Quantity::Moment, d.units), shown,
+                      theory[k], sheet.resultDecimals(column));
     }
     return d;
 }

@@ -140,7 +140,12 @@ bool ArchiveAvailable(const SheetParams& params) {
 }
 
 QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology) {
-    QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n()) + "\r\n";
+    QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n());
+    // A sheet in "tecniche" writes no marker: its files are those the program always wrote.
+    const QString marker = UnitsMarker(sheet.units());
+    if (!marker.isEmpty())
+        out += ",\"" + marker.toUtf8() + '"';
+    out += "\r\n";
     std::vector<std::vector<int>> records;
     if (!recordsOf(params, typology, &records))
         return out;
@@ -176,13 +181,28 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
         text.remove(0, 3);
     const QList<QByteArray> lines = splitLines(text);
 
-    // Line 1: typology and row count.
+    // Line 1: typology and row count, then the units' marker of a file not in "tecniche".
     const QList<QByteArray> header = lines.isEmpty() ? QList<QByteArray>() : lines[0].split(',');
     qint64 typology = 0, n = 0;
-    if (header.size() != 2 || !parseWhole(header[0], &typology) || !parseWhole(header[1], &n)) {
+    std::vector<Field> marker;
+    if (header.size() == 3)
+        marker = splitRecord(header[2]);
+    const bool markerIsText = marker.size() == 1 && marker.front().quoted;
+    if (header.size() < 2 || header.size() > 3 || (header.size() == 3 && !markerIsText) ||
+        !parseWhole(header[0], &typology) || !parseWhole(header[1], &n)) {
         setProblem(problem, QStringLiteral("la prima riga non contiene la tipologia e il numero "
                                            "dei dati"));
         return false;
+    }
+    Units units = Units::Tecniche;
+    if (markerIsText) {
+        const QString name = QString::fromUtf8(marker.front().text);
+        if (name.isEmpty() || !UnitsFromMarker(name, &units)) {
+            setProblem(problem, "le unità di misura \"" + name +
+                                    "\" non sono conosciute (il programma conosce \"" +
+                                    UnitsMarker(Units::SI) + "\" per il sistema SI)");
+            return false;
+        }
     }
     const int typologies = int(params.typologies.size());
     if (typology < 1 || typology > typologies) {
@@ -212,6 +232,7 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
     ArchiveContent result;
     result.typology = int(typology);
     result.n = int(n);
+    result.units = units;
     result.rows.assign(size_t(n), std::vector<QString>(params.data.size()));
     int lineIndex = 1;
     for (int row = 0; row < n; ++row) {
@@ -277,6 +298,7 @@ bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, c
 
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet) {
     sheet.clear();
+    sheet.setUnits(content.units);
     const int columns = sheet.dataColumns();
     for (int row = 1; row <= content.n && row <= kMaxRows; ++row) {
         const auto& values = content.rows[size_t(row - 1)];

@@ -291,15 +291,19 @@ void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit
 }
 
 void AddTheoryItem(StaticsCheck& check, const QString& label, const QString& unit, double grid,
-                   double exact) {
+                   double exact, int decimals) {
     CheckItem item;
     item.label = label;
     item.unit = unit;
     item.tabulated = grid;
     item.statics = exact;
     item.difference = grid - exact;
-    // Half a unit is the grid's rounding; a hair more allows for the last bit of an exact half.
-    const bool exactToRounding = std::abs(item.difference) <= 0.5 + 1e-9 * (1 + std::abs(exact));
+    item.decimals = decimals;
+    // Half the last digit is the grid's rounding; a hair more allows for the last bit of an
+    // exact half.
+    const double halfStep = 0.5 * std::pow(10.0, -decimals);
+    const bool exactToRounding =
+        std::abs(item.difference) <= halfStep + 1e-9 * (1 + std::abs(exact));
     if (!exactToRounding) {
         if (exact == 0)
             item.percent = 100;
@@ -339,9 +343,10 @@ QString signedPercent(double percent) {
 // "mom.C 7092 kgm, esatto 7143 kgm, −0,7 % (lato non cautelativo)": sizes, as the
 // signs are the grid's own.
 QString theoryItemText(const CheckItem& item) {
-    return item.label + " " + fixed(std::abs(item.tabulated), 0) + " " + item.unit + ", esatto " +
-           fixed(ModPonteluma::RoundHalfUp(std::abs(item.statics)), 0) + " " + item.unit + ", " +
-           signedPercent(item.percent);
+    return item.label + " " + ResultText(std::abs(item.tabulated), item.decimals) + " " +
+           item.unit + ", esatto " +
+           ResultText(RoundResult(std::abs(item.statics), item.decimals), item.decimals) + " " +
+           item.unit + ", " + signedPercent(item.percent);
 }
 
 } // namespace
@@ -370,13 +375,22 @@ CheckTone ToneOf(const StaticsCheck& check) {
     return check.worstPercent == 0 ? CheckTone::Agrees : CheckTone::Safe;
 }
 
+QString DiagramNumber(double value, Units units) {
+    const int decimals = units == Units::SI ? 2 : 1;
+    return fixed(RoundResult(value, decimals), decimals);
+}
+
+QString DiagramValue(double value, Quantity quantity, Units units) {
+    return DiagramNumber(value, units) + ' ' + UnitName(quantity, units);
+}
+
 QString DiagramTable(const BeamDiagram& diagram) {
-    using ModPonteluma::RoundHalfUp1;
-    QString text = QStringLiteral("x;V;M\n");
+    const Units units = diagram.units;
+    QString text = "x (m);V (" + UnitName(Quantity::Force, units) + ");M (" +
+                   UnitName(Quantity::Moment, units) + ")\n";
     auto line = [&](double x, double v, double m) {
         const double x3 = std::floor(x * 1000 + 0.5) / 1000;
-        text +=
-            fixed(x3, 3) + ';' + fixed(RoundHalfUp1(v), 1) + ';' + fixed(RoundHalfUp1(m), 1) + '\n';
+        text += fixed(x3, 3) + ';' + DiagramNumber(v, units) + ';' + DiagramNumber(m, units) + '\n';
     };
     for (const Station& s : diagram.stations) {
         line(s.x, s.vLeft, s.m);

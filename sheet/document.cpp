@@ -9,6 +9,16 @@ Message checkMessage(const QString& text, Icon icon) {
     return {text, icon, ModPonteluma::texts().checkTitle};
 }
 
+bool hasData(const Sheet& sheet) {
+    for (int column = 1; column <= sheet.dataColumns(); ++column) {
+        for (int row = 1; row <= kMaxRows; ++row) {
+            if (!sheet.isEmpty(column, row))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 QString StepName(StepKind kind) {
@@ -27,13 +37,56 @@ QString StepName(StepKind kind) {
         return QStringLiteral("apri file");
     case StepKind::Paste:
         return QStringLiteral("incolla righe");
+    case StepKind::Units:
+        return QStringLiteral("converti unità");
     case StepKind::Change:
         break;
     }
     return QStringLiteral("modifica");
 }
 
-Document::Document(const SheetParams& params) : m_params(&params), m_sheet(newSheet(params)) {}
+Document::Document(const SheetParams& params, Units units)
+    : m_params(&params), m_sheet(newSheet(params, units)) {}
+
+Effect Document::convertUnits(Units units) {
+    if (units == m_sheet.units())
+        return {};
+    std::vector<std::vector<QString>> converted(size_t(m_sheet.dataColumns()));
+    for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
+        const Quantity quantity = m_sheet.dataQuantity(column);
+        auto& texts = converted[size_t(column - 1)];
+        texts.resize(size_t(kMaxRows + 1));
+        for (int row = 1; row <= kMaxRows; ++row) {
+            const QString& datum = m_sheet.datum(column, row);
+            QString text = ConvertDatum(datum, quantity, m_sheet.units(), units);
+            if (text.isEmpty() != datum.isEmpty()) {
+                Effect refused;
+                refused.messages.push_back(checkMessage(
+                    UnitsTooLongMessage(*m_params, row, column, UnitName(quantity, units)),
+                    Icon::Stop));
+                refused.firstVisibleRow = row;
+                return refused;
+            }
+            texts[size_t(row)] = std::move(text);
+        }
+    }
+    const UndoStep step(*this, 1, StepKind::Units);
+    m_sheet.setUnits(units);
+    for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
+        for (int row = 1; row <= kMaxRows; ++row) {
+            if (!m_sheet.isEmpty(column, row))
+                m_sheet.setDatum(column, row, converted[size_t(column - 1)][size_t(row)]);
+        }
+    }
+    return calculate();
+}
+
+bool Document::adoptUnits(Units units) {
+    if (hasData(m_sheet))
+        return units == m_sheet.units();
+    m_sheet.setUnits(units);
+    return true;
+}
 
 void Document::setTypology(int typology) {
     if (typology == m_typology)
@@ -228,7 +281,7 @@ void Document::endStep() {
 }
 
 bool Document::sameData(const State& other) const {
-    if (other.typology != m_typology)
+    if (other.typology != m_typology || other.sheet.units() != m_sheet.units())
         return false;
     for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
         for (int row = 1; row <= kMaxRows; ++row) {

@@ -22,7 +22,7 @@ constexpr int kHistorySteps = 200;
 
 // The kinds of step of the history, named by the menu items that take them back
 // ("Annulla digitazione").
-enum class StepKind { Change, Typing, Insert, Delete, Clear, Typology, Open, Paste };
+enum class StepKind { Change, Typing, Insert, Delete, Clear, Typology, Open, Paste, Units };
 QString StepName(StepKind kind);
 
 // What the window shows after an operation, besides the document itself.
@@ -39,8 +39,9 @@ struct Effect {
 
 class Document {
 public:
-    // An empty sheet of the window, typology 1, the captions the window starts with.
-    explicit Document(const SheetParams& params);
+    // An empty sheet of the window, typology 1, the captions the window starts with, its
+    // data to be typed in `units`.
+    explicit Document(const SheetParams& params, Units units = Units::Tecniche);
 
     const SheetParams& params() const { return *m_params; }
     Sheet& sheet() { return m_sheet; }
@@ -60,6 +61,16 @@ public:
     Effect setMethod(int method);
     // The name of the method in use; empty for a window with one method.
     QString methodName() const { return MethodName(*m_params, m_settings); }
+    // The units the sheet's data are typed in and its results shown in.
+    Units units() const { return m_sheet.units(); }
+    // Converts every datum to `units` (the value times the exact factor, as text) and
+    // computes the sheet, as one step; the other system's units already: nothing. A
+    // datum whose converted value would not fit in its box refuses the whole conversion,
+    // nothing changed, with the message that names it.
+    Effect convertUnits(Units units);
+    // A sheet without data takes `units` for what will be typed (no step); false, nothing
+    // changed, for a sheet with data.
+    bool adoptUnits(Units units);
 
     // Sets the captions of the typology's layout.
     void layOut();

@@ -196,12 +196,11 @@ void SheetWindow::buildToolbar() {
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(20, 20));
-    // Buttons and separators are numbered together: Toolbar1_1 .. Toolbar1_24.
-    int index = 0;
-    auto addButton = [this, &index](const QString& command, const QString& tip,
-                                    const QString& glyph, QRgb colour) {
+    // Each button is named after what it does: "Toolbar1_apri", "Toolbar1_travi".
+    auto addButton = [this](const QString& name, const QString& command, const QString& tip,
+                            const QString& glyph, QRgb colour) {
         QAction* action = m_toolbar->addAction(glyphIcon(glyph, QColor(colour)), tip);
-        action->setObjectName("Toolbar1_" + QString::number(++index));
+        action->setObjectName("Toolbar1_" + name);
         action->setToolTip(tip);
         action->setProperty("command", command); // the menu item it stands for
         auto* target = findChild<QAction*>(command);
@@ -211,19 +210,18 @@ void SheetWindow::buildToolbar() {
         });
     };
     for (const ToolButton& button : kToolButtons) {
-        if (button.separatorBefore) {
+        if (button.separatorBefore)
             m_toolbar->addSeparator();
-            ++index;
-        }
         if (QLatin1String(button.command) != QLatin1String("windows")) {
-            addButton(button.command, QString::fromUtf8(button.tip),
+            addButton(button.command, button.command, QString::fromUtf8(button.tip),
                       QString::fromUtf8(button.glyph), button.colour);
             continue;
         }
         const auto& windows = sheetHost().windows;
         for (size_t w = 0; w < windows.size(); ++w)
-            addButton("fin" + QString::number(w + 2), windows[w]->presentation.toolTip,
-                      windows[w]->presentation.glyph, button.colour);
+            addButton(windows[w]->name, "fin" + QString::number(w + 2),
+                      windows[w]->presentation.toolTip, windows[w]->presentation.glyph,
+                      button.colour);
     }
 }
 

@@ -11,18 +11,13 @@
 
 namespace {
 
-QString value(double v, const char* unit) {
-    return QString::number(ModPonteluma::RoundHalfUp1(v) + 0.0, 'f', 1).replace('.', ',') + ' ' +
-           unit;
-}
-
 QString metres(double x) {
     return QString::number(std::floor(x * 100 + 0.5) / 100 + 0.0, 'f', 2).replace('.', ',') + " m";
 }
 
-// A value that rounds to 0,0 says nothing on the drawing.
-bool shown(double v) {
-    return std::abs(v) >= 0.05;
+// A value that rounds to nothing (0,0 kg, 0,00 kN) says nothing on the drawing.
+bool shown(double v, Units units) {
+    return std::abs(v) >= (units == Units::SI ? 0.005 : 0.05);
 }
 
 using Outline = std::vector<QPointF>;
@@ -229,26 +224,27 @@ Values valuesOf(const BeamDiagram& d) {
                                            [&](double s) { return std::abs(s - x) <= near; });
         const bool repeated = !atSupport && !out.shear.empty() &&
                               out.shear.back().align == Align::RightOf &&
-                              out.shear.back().text == value(vl, "kg");
-        if (x > near && shown(vl) && !repeated)
+                              out.shear.back().text == DiagramValue(vl, Quantity::Force, d.units);
+        if (x > near && shown(vl, d.units) && !repeated)
             out.shear.push_back({{x, vl},
-                                 value(vl, "kg"),
+                                 DiagramValue(vl, Quantity::Force, d.units),
                                  LabelKind::Shear,
                                  Align::LeftOf,
                                  vl > 0 ? Side::Up : Side::Down,
                                  vl > 0 ? ShearUp : ShearDown});
-        if (x < d.length - near && shown(vr))
+        if (x < d.length - near && shown(vr, d.units))
             out.shear.push_back({{x, vr},
-                                 value(vr, "kg"),
+                                 DiagramValue(vr, Quantity::Force, d.units),
                                  LabelKind::Shear,
                                  Align::RightOf,
                                  vr > 0 ? Side::Up : Side::Down,
                                  vr > 0 ? ShearUp : ShearDown});
     }
     for (const DiagramSupport& s : d.supports) {
-        if (s.kind != SupportKind::Free && shown(s.reaction))
+        if (s.kind != SupportKind::Free && shown(s.reaction, d.units))
             out.reactions.push_back({{s.x, s.reaction},
-                                     "R" + s.name.toLower() + " = " + value(s.reaction, "kg"),
+                                     "R" + s.name.toLower() + " = " +
+                                         DiagramValue(s.reaction, Quantity::Force, d.units),
                                      LabelKind::Reaction,
                                      Align::Centre,
                                      Side::Down,
@@ -277,11 +273,13 @@ Values valuesOf(const BeamDiagram& d) {
         marked.push_back(p.x);
     for (double x : marked) {
         const double m = MomentAt(d, x);
-        if (shown(m) && !isPeak(x))
-            moment(x, m, value(m, "kgm"));
+        if (shown(m, d.units) && !isPeak(x))
+            moment(x, m, DiagramValue(m, Quantity::Moment, d.units));
     }
     for (const SpanPeak& p : d.peaks)
-        moment(p.x, p.m, value(p.m, "kgm") + QStringLiteral(" a x = ") + metres(p.x));
+        moment(p.x, p.m,
+               DiagramValue(p.m, Quantity::Moment, d.units) + QStringLiteral(" a x = ") +
+                   metres(p.x));
 
     // Loads: the intensity at both ends of every distributed load, once where two meet
     // and once over the middle of a uniform one; every point load.
@@ -290,21 +288,19 @@ Values valuesOf(const BeamDiagram& d) {
         if (l.p0 == l.p1)
             ends = {{(l.x0 + l.x1) / 2, l.p0}};
         for (const auto& [x, p] : ends) {
-            const QString text =
-                QString::number(ModPonteluma::RoundHalfUp1(p) + 0.0, 'f', 1).replace('.', ',') +
-                " kg/m";
+            const QString text = DiagramValue(p, Quantity::LineLoad, d.units);
             const bool repeated =
                 std::any_of(out.loads.begin(), out.loads.end(), [&](const Pending& other) {
                     return other.text == text && std::abs(other.at.x() - x) <= near;
                 });
-            if (shown(p) && !repeated)
+            if (shown(p, d.units) && !repeated)
                 out.loads.push_back(
                     {{x, p}, text, LabelKind::Load, Align::Centre, Side::Up, LoadsUp});
         }
     }
     for (const PointLoad& p : d.pointLoads)
         out.forces.push_back({{p.x, p.force},
-                              value(p.force, "kg"),
+                              DiagramValue(p.force, Quantity::Force, d.units),
                               LabelKind::Load,
                               Align::Centre,
                               Side::Up,
@@ -452,7 +448,7 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
                              out.beamY + g, w, line);
         placer.reserve(mark.letter);
         out.supports.push_back(mark);
-        if (support.kind == SupportKind::Free || !shown(support.reaction))
+        if (support.kind == SupportKind::Free || !shown(support.reaction, d.units))
             continue;
         const QPointF top(mark.at.x(), arrowTop), bottom(mark.at.x(), arrowTop + arrowLength);
         // The arrow points the way the support pushes the beam.

@@ -22,10 +22,6 @@ const QColor kMomentLine(160, 50, 30);
 const QColor kGreen(0, 130, 0);
 const QColor kOrange(225, 115, 0);
 
-QString oneDecimal(double value) {
-    return QString::number(ModPonteluma::RoundHalfUp1(value) + 0.0, 'f', 1).replace('.', ',');
-}
-
 QFont fontOfHeight(const QFont& base, double pixels, bool bold = false) {
     QFont font = base;
     font.setPixelSize(std::max(4, int(std::lround(pixels))));
@@ -162,9 +158,10 @@ QString DiagramHeading(const DiagramView& view) {
            " (tipologia " + QString::number(view.typology) + ")";
 }
 
-QString DiagramLegend() {
-    return QStringLiteral("x in m da A, V in kg, M in kgm; il momento è disegnato dalla parte "
-                          "delle fibre tese (positivo sotto l'asse)");
+QString DiagramLegend(Units units) {
+    return "x in m da A, V in " + UnitName(Quantity::Force, units) + ", M in " +
+           UnitName(Quantity::Moment, units) +
+           "; il momento è disegnato dalla parte delle fibre tese (positivo sotto l'asse)";
 }
 
 QString DiagramCheckText(const StaticsCheck& check) {
@@ -177,10 +174,10 @@ QString DiagramCheckText(const StaticsCheck& check) {
             worst = &item;
     }
     if (worst)
-        text += " (" + worst->label + ": " + oneDecimal(worst->tabulated) + " " + worst->unit +
-                " in tabella, " + oneDecimal(worst->statics) + " " + worst->unit +
-                " per statica, differenza " + oneDecimal(worst->difference) + " " + worst->unit +
-                ")";
+        text += " (" + worst->label + ": " + DiagramNumber(worst->tabulated, check.units) + " " +
+                worst->unit + " in tabella, " + DiagramNumber(worst->statics, check.units) + " " +
+                worst->unit + " per statica, differenza " +
+                DiagramNumber(worst->difference, check.units) + " " + worst->unit + ")";
     return text;
 }
 
@@ -245,7 +242,7 @@ DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const
     out.checkAt = lines == 1 ? QPointF(inner.right() - checkWidth, inner.top() + baseline)
                              : QPointF(inner.left(), inner.top() + line + baseline);
     if (roomy) {
-        out.legend = DiagramLegend();
+        out.legend = DiagramLegend(view.diagram->units);
         out.legendAt = QPointF(inner.left(), inner.top() + lines * line + baseline);
         ++lines;
     }

@@ -33,7 +33,7 @@ DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typolog
 // "Trave n.3 - appoggio + trapezio (tipologia 9)".
 QString DiagramHeading(const DiagramView& view);
 // Units and the side the moment is drawn on.
-QString DiagramLegend();
+QString DiagramLegend(Units units);
 // "controllo di equilibrio: scarto 0,3 %" and the item that differs most, in its unit; a
 // check against theory reads as its summary.
 QString DiagramCheckText(const StaticsCheck& check);

@@ -98,7 +98,8 @@ TEST(CommandLine, ComputePrintsTheTable) {
     const Outcome r = run({"compute", example("Ponteluma-sez-rettangoli.txt")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+    EXPECT_EQ(r.out, "sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I (cm4);E (cm);W "
+                     "(cm3);E' (cm);W' (cm3);A (cm2)\n"
                      "1;20;30;;;45000;15;3000;;;600\n"
                      "2;12,5;40;;;66667;20;3333;;;500\n"
                      "3;8;10,25;;;718;5,1;140;;;82\n");
@@ -117,7 +118,8 @@ TEST(CommandLine, ComputeShowsIncompleteRowsWithoutResults) {
     file.close();
     const Outcome r = run({"compute", "--window", "sezioni", path});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+    EXPECT_EQ(r.out, "sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I (cm4);E (cm);W "
+                     "(cm3);E' (cm);W' (cm3);A (cm2)\n"
                      "1;20;30;10;;43333;15;2889;;;400\n"
                      "2;12;;;;;;;;;\n");
 }
@@ -354,7 +356,7 @@ TEST(CommandLine, WindowOptionOverridesThePrefix) {
     ASSERT_TRUE(QFile::copy(example("Ponteluma-sez-rettangoli.txt"), path));
     const Outcome r = run({"compute", path, "--window", "sezioni"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith("sezione;dato 1;"));
+    EXPECT_TRUE(r.out.startsWith("sezione;dato 1 (cm);"));
 }
 
 TEST(CommandLine, WindowFromTheFileNamePrefix) {
