@@ -10,6 +10,8 @@
 #include "sheetwindow/printer.h"
 #include "sheetwindow/windowlook.h"
 
+#include "sheetwindow/unitspreference.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QFile>
@@ -108,6 +110,7 @@ void SheetWindow::buildMenus() {
     add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
     add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
     add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
+    add(modif, "convertiunita", "Converti &unità", &SheetWindow::convertiunita);
     modif->addSeparator();
     add(modif, "copia", "Co&pia tabella", &SheetWindow::copia);
     add(modif, "incolla", "&Incolla righe", &SheetWindow::incolla);
@@ -123,6 +126,19 @@ void SheetWindow::buildMenus() {
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
+    visu->addSeparator();
+    QMenu* units = visu->addMenu("&Unità di misura");
+    units->setObjectName("unita");
+    auto* group = new QActionGroup(units);
+    m_unitaTecniche = add(units, "unitatecniche", "Unità &tecniche (kg, kg/m, kgm, cm)",
+                          [this] { preferUnits(Units::Tecniche); });
+    m_unitaSi =
+        add(units, "unitasi", "Unità &SI (kN, kN/m, kNm, mm)", [this] { preferUnits(Units::SI); });
+    for (QAction* action : {m_unitaTecniche, m_unitaSi}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    (PreferredUnits() == Units::SI ? m_unitaSi : m_unitaTecniche)->setChecked(true);
     addMethodMenu(visu);
 
     QMenu* interr = menuBar()->addMenu("&?");
@@ -265,6 +281,33 @@ void SheetWindow::updateRowCommands() {
 
 void SheetWindow::cancella() {
     apply(m_document.clear());
+}
+
+void SheetWindow::convertiunita() {
+    apply(m_document.convertUnits(m_document.units() == Units::SI ? Units::Tecniche : Units::SI));
+}
+
+void SheetWindow::preferUnits(Units units) {
+    SetPreferredUnits(units);
+    bool listed = false;
+    for (int index = 0; index < int(sheetHost().windows.size()); ++index) {
+        if (SheetWindow* window = sheetHost().window ? sheetHost().window(index) : nullptr) {
+            window->followPreferredUnits();
+            listed = listed || window == this;
+        }
+    }
+    if (!listed)
+        followPreferredUnits();
+}
+
+void SheetWindow::followPreferredUnits() {
+    const Units units = PreferredUnits();
+    (units == Units::SI ? m_unitaSi : m_unitaTecniche)->setChecked(true);
+    if (m_document.units() != units && m_document.adoptUnits(units)) {
+        Effect shown;
+        shown.changed = true;
+        apply(shown);
+    }
 }
 
 void SheetWindow::annulla() {

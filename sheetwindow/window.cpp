@@ -35,11 +35,13 @@
 #include <QToolBar>
 #include <functional>
 
+#include "sheetwindow/unitspreference.h"
+
 using ModPonteluma::texts;
 namespace G = SheetGeometry;
 
 SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
-    : QMainWindow(parent), m_params(params), m_document(params) {
+    : QMainWindow(parent), m_params(params), m_document(params, PreferredUnits()) {
     setObjectName(params.name);
     setWindowTitle(params.caption);
     setAttribute(Qt::WA_QuitOnClose, false);

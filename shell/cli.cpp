@@ -130,6 +130,11 @@ QString usage() {
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
            "(altrimenti la dice il prefisso del nome del file).\n"
+           "Opzione: --units si|tecniche converte ciò che compute, report e diagram stampano\n"
+           "(kN, kN/m, kNm, mm oppure kg, kg/m, kgm, cm); il file non cambia. Senza, si\n"
+           "stampa nelle unità del file: un file con il contrassegno \"SI\" in SI, gli altri\n"
+           "in unità tecniche.\n"
+
            "Opzione di compute, report e diagram: --exact calcola le travi continue con la\n"
            "soluzione esatta invece dei coefficienti tabellati.\n";
 }
@@ -157,7 +162,8 @@ struct Request {
     bool pdf = false;
     FilePath pdfPath{QString()};
     bool diagrams = false;
-    int row = 0; // --row N; 0 when not given
+    int row = 0;                // --row N; 0 when not given
+    std::optional<Units> units; // --units: what is printed is converted to them
     bool svg = false;
     FilePath svgPath{QString()};
     QString methodOption; // "--exact": a method other than the window's default
@@ -171,12 +177,20 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString argument = QFile::decodeName(arguments[i]);
         if (argument == "--window" || argument == "--pdf" || argument == "--row" ||
-            argument == "--svg") {
+            argument == "--svg" || argument == "--units") {
             if (i + 1 >= arguments.size())
                 return "Manca il valore dell'opzione " + argument + ".";
             const QByteArray& value = arguments[++i];
             if (argument == "--window") {
                 request->window = QFile::decodeName(value);
+            } else if (argument == "--units") {
+                const QString name = QFile::decodeName(value);
+                if (name == "si")
+                    request->units = Units::SI;
+                else if (name == "tecniche")
+                    request->units = Units::Tecniche;
+                else
+                    return "Il valore di --units deve essere si o tecniche, non \"" + name + "\".";
             } else if (argument == "--row") {
                 bool number = false;
                 request->row = QFile::decodeName(value).toInt(&number);
@@ -373,7 +387,7 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         return refused;
 
     QString problem, refusal;
-    const std::optional<Document> document =
+    std::optional<Document> document =
         OpenDocument(params, request.file, &problem, &refusal, settings);
     if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
@@ -381,6 +395,16 @@ int runFileCommand(const QList<QByteArray>& arguments) {
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
+    if (request.units) {
+        // What is printed is converted; the file stays as it is.
+        const Effect converted = document->convertUnits(*request.units);
+        if (!converted.changed && !converted.messages.empty()) {
+            err("Il file \"" + request.file.shown +
+                "\" non può essere convertito: " + converted.messages.front().text + "\n");
+            return kFileError;
+        }
+    }
+
     return isDiagram ? runDiagram(request, params, *document)
                      : runTableOrReport(request, *document);
 }

@@ -370,3 +370,31 @@ TEST(CommandLine, WindowFromTheFileNamePrefix) {
 }
 
 } // namespace
+
+// --units converts what compute prints, for every example, and leaves the file as it is;
+// converting back gives the table the file's own units give.
+TEST(CommandLine, TheUnitsOptionConvertsWhatIsPrintedOfEveryExample) {
+    const QDir folder(QStringLiteral(PONTELUMA_SOURCE_DIR "/examples"));
+    for (const QString& name : folder.entryList({"Ponteluma-*.txt"}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = folder.filePath(name);
+        const QByteArray bytes = ReadFile(path);
+        const Outcome plain = run({"compute", path});
+        const Outcome si = run({"compute", path, "--units", "si"});
+        const Outcome tecniche = run({"compute", path, "--units", "tecniche"});
+        ASSERT_EQ(si.status, 0) << si.err.toStdString();
+        ASSERT_EQ(tecniche.status, 0) << tecniche.err.toStdString();
+        const QString siHead = si.out.section('\n', 0, 0);
+        const QString tecnicheHead = tecniche.out.section('\n', 0, 0);
+        EXPECT_TRUE(siHead.contains("kN") || siHead.contains("(mm)")) << siHead.toStdString();
+        EXPECT_FALSE(siHead.contains("kg") || siHead.contains("cm")) << siHead.toStdString();
+        EXPECT_FALSE(tecnicheHead.contains("kN") || tecnicheHead.contains("mm"));
+        EXPECT_EQ(name.contains("-SI-") ? si.out : tecniche.out, plain.out);
+        EXPECT_EQ(si.out.count('\n'), plain.out.count('\n'));
+        EXPECT_EQ(ReadFile(path), bytes);
+    }
+    const Outcome wrong =
+        run({"compute", example("Ponteluma-sez-rettangoli.txt"), "--units", "kg"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("--units")) << wrong.err.toStdString();
+}
