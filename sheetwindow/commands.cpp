@@ -142,6 +142,7 @@ void SheetWindow::buildMenus() {
         group->addAction(action);
     }
     (PreferredUnits() == Units::SI ? m_unitaSi : m_unitaTecniche)->setChecked(true);
+    addMethodMenu(visu);
 
     QMenu* interr = menuBar()->addMenu("&?");
     interr->setObjectName("interr");
@@ -159,6 +160,30 @@ void SheetWindow::buildMenus() {
     add(interr, "informazioni", "&Informazioni su Ponteluma",
         [] { callHost(sheetHost().showAbout); });
     addShortcuts();
+}
+
+// "Visualizza > Metodo": one checkable entry per method of the window (metodo_1, ...),
+// the one in use checked; the choice holds for the window until the program ends.
+void SheetWindow::addMethodMenu(QMenu* visu) {
+    const std::vector<CalcMethod>& methods = m_params.methods;
+    if (methods.size() < 2)
+        return;
+    visu->addSeparator();
+    QMenu* menu = visu->addMenu("&Metodo");
+    menu->setObjectName("metodo");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (int k = 0; k < int(methods.size()); ++k) {
+        QAction* action = menu->addAction(methods[size_t(k)].name);
+        action->setObjectName("metodo_" + QString::number(k + 1));
+        action->setCheckable(true);
+        action->setChecked(k == m_document.settings().method);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_document.endTyping();
+            apply(m_document.setMethod(k));
+        });
+    }
 }
 
 // The usual keys of a desktop program lead to the commands of the menus.

@@ -19,6 +19,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
@@ -141,6 +142,7 @@ private:
     };
 
     void buildMenus();
+    void addMethodMenu(QMenu* visu);
     void addShortcuts();
     bool scrollByKey(QKeyEvent* key);
     void buildToolbar();

@@ -87,6 +87,24 @@ QString diagramWindowNames() {
     return names.isEmpty() ? tail : names.join(", ") + " e " + tail;
 }
 
+// The windows that offer the method chosen by a command-line option ("--exact"), and
+// the method's index in the window, -1 when it has none.
+int methodOfOption(const SheetParams& params, const QString& option) {
+    for (size_t k = 0; k < params.methods.size(); ++k) {
+        if (!option.isEmpty() && params.methods[k].option == option)
+            return int(k);
+    }
+    return -1;
+}
+QStringList windowsWithOption(const QString& option) {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows()) {
+        if (methodOfOption(*window, option) >= 0)
+            names << window->name;
+    }
+    return names;
+}
+
 QString usage() {
     return QStringLiteral(
                "Uso:\n"
@@ -119,7 +137,10 @@ QString usage() {
            "Opzione: --units si|tecniche converte ciò che compute, report e diagram stampano\n"
            "(kN, kN/m, kNm, mm oppure kg, kg/m, kgm, cm); il file non cambia. Senza, si\n"
            "stampa nelle unità del file: un file con il contrassegno \"SI\" in SI, gli altri\n"
-           "in unità tecniche.\n";
+           "in unità tecniche.\n"
+
+           "Opzione di compute, report e diagram: --exact calcola le travi continue con la\n"
+           "soluzione esatta invece dei coefficienti tabellati.\n";
 }
 
 int usageError(const QString& sentence) {
@@ -150,6 +171,7 @@ struct Request {
     std::optional<Units> units; // --units: what is printed is converted to them
     bool svg = false;
     FilePath svgPath{QString()};
+    QString methodOption; // "--exact": a method other than the window's default
 };
 
 // Reads the arguments after the command; an empty string on success, else the sentence
@@ -194,6 +216,8 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
             request->diagrams = true;
         } else if (argument == "--semplice") {
             request->simple = true;
+        } else if (!windowsWithOption(argument).isEmpty()) {
+            request->methodOption = argument;
         } else if (argument.startsWith("--")) {
             return "Opzione non riconosciuta: " + argument + ".";
         } else if (haveFile) {
@@ -297,7 +321,7 @@ int runDiagram(const Request& request, const SheetParams& params, const Document
         return kFileError;
     }
     const std::optional<BeamDiagram> diagram =
-        params.diagram(sheet, document.typology(), request.row);
+        params.diagram(sheet, document.typology(), request.row, document.settings());
     if (!diagram && sheet.isOutOfRange(request.row)) {
         err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
             "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
@@ -365,6 +389,13 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             request.file.shown + "\" non può essere elaborato.\n");
         return kUsageError;
     }
+    CalcSettings settings;
+    if (!request.methodOption.isEmpty()) {
+        settings.method = methodOfOption(params, request.methodOption);
+        if (settings.method < 0)
+            return usageError("L'opzione " + request.methodOption + " vale solo per la finestra " +
+                              windowsWithOption(request.methodOption).join(", ") + ".");
+    }
     if ((isDiagram || request.diagrams) && !params.diagram) {
         err("Il file \"" + request.file.shown + "\" è della finestra " + params.name +
             ": i diagrammi si tracciano solo per " + diagramWindowNames() + ".\n");
@@ -374,7 +405,8 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         return refused;
 
     QString problem, refusal;
-    std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    std::optional<Document> document =
+        OpenDocument(params, request.file, &problem, &refusal, settings);
     if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;

@@ -162,6 +162,25 @@ TEST(CommandLine, ReportAsText) {
     EXPECT_TRUE(r.out.endsWith("\npagina 1\n"));
 }
 
+// --exact computes continuous beams with the exact solution; the report names the method
+// under its title either way.
+TEST(CommandLine, ContinuousBeamsWithTheExactMethod) {
+    const QString beams = example("Ponteluma-cont-quattro-campate.txt");
+    const Outcome tabulated = run({"report", beams, "--text"});
+    const Outcome exact = run({"report", "--exact", beams, "--text"});
+    ASSERT_EQ(tabulated.status, 0);
+    ASSERT_EQ(exact.status, 0);
+    EXPECT_EQ(tabulated.out.split('\n').value(3),
+              "         Metodo di calcolo: coefficienti tabellati");
+    EXPECT_EQ(exact.out.split('\n').value(3), "         Metodo di calcolo: soluzione esatta");
+    EXPECT_TRUE(tabulated.out.contains(" -3887 "));
+    EXPECT_TRUE(exact.out.contains(" -3889 "));
+    const Outcome computed = run({"compute", beams, "--exact"});
+    EXPECT_EQ(computed.status, 0);
+    EXPECT_EQ(computed.out.split('\n').value(1),
+              "1;5,5;1200;2801;-3889;1320;-2593;1320;-3889;2801;2593;7543;6129;7543;2593");
+}
+
 TEST(CommandLine, ReportAsPdf) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("relazione.pdf");
@@ -200,6 +219,7 @@ TEST(CommandLine, ErrorsAndTheirStatus) {
         {{"compute", rect, rect}, 1, "un solo file"},
         {{"compute", rect, "--text"}, 1, "solo per il comando report"},
         {{"compute", rect, "--verbose"}, 1, "Opzione non riconosciuta: --verbose."},
+        {{"compute", rect, "--exact"}, 1, "L'opzione --exact vale solo per la finestra continue."},
         {{"report", rect}, 1, "--text o --pdf"},
         {{"report", rect, "--text", "--pdf", "x.pdf"}, 1, "--text o --pdf"},
         {{"compute", dir.filePath("Ponteluma-sez-manca.txt")},
