@@ -251,7 +251,9 @@ Equilibrium equilibrium(const Document& document) {
         DocTableRow line;
         line.cells << QString::number(row);
         const std::optional<BeamDiagram> diagram =
-            hasResults(sheet, row) ? params.diagram(sheet, document.typology(), row) : std::nullopt;
+            hasResults(sheet, row)
+                ? params.diagram(sheet, document.typology(), row, document.settings())
+                : std::nullopt;
         if (!diagram) {
             line.note = QStringLiteral("senza risultati: nessuna verifica");
             line.noteFrom = 1;
@@ -447,7 +449,8 @@ PageDocument CalculationReport(const Document& document, const PageHeading& page
         DocBlock frames;
         frames.kind = DocBlock::Frames;
         for (int row = 1; row <= sheet.n(); ++row) {
-            if (hasResults(sheet, row) && params.diagram(sheet, typology, row)) {
+            if (hasResults(sheet, row) &&
+                params.diagram(sheet, typology, row, document.settings())) {
                 frames.ids.push_back(row);
                 frames.lines << "diagramma del taglio e del momento della riga " +
                                     QString::number(row);

@@ -66,7 +66,7 @@ ExtraPages DiagramPages(const Document& document) {
 FramePainter DiagramFrames(const Document& document) {
     return [&document](QPainter& painter, const QRectF& frame, int row) {
         const DiagramView view = ViewOfRow(document.params(), document.sheet(), document.typology(),
-                                           document.typologyName(), row);
+                                           document.typologyName(), row, document.settings());
         if (!view.diagram)
             return;
         painter.setFont(QFont());
