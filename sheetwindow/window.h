@@ -5,11 +5,13 @@
 // behaviour comes from its parameter table and from the few hooks below.
 #include "sheet/document.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QSet>
 #include <array>
+#include <optional>
 #include <vector>
 
 class ClsResize;
@@ -105,6 +107,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps of eventFilter: the type chooser, a data box, the pointer over the grid.
+    bool chooserEvent(QEvent* event);
+    std::optional<bool> boxEvent(QLineEdit* edited, QEvent* event);
+    bool pointerEvent(QObject* watched, QEvent::Type type);
     // The pointer over a row number or a result: the window's hover displays.
     void numberHovered(int visibleRow);
     void resultHovered(int column, int visibleRow);
