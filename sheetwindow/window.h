@@ -142,6 +142,10 @@ private:
     bool scrollByKey(QKeyEvent* key);
     void buildToolbar();
     void buildGrid(QWidget* area);
+    struct GridColumns;
+    GridColumns gridColumns(const QFont& font) const;
+    void buildHeads(QWidget* area, const GridColumns& columns);
+    void buildRow(QWidget* area, const GridColumns& columns, int visibleRow);
     void buildBottom(QWidget* area);
     void buildDiagramPanel(QWidget* area);
     // Moves the window up and left as far as its size needs to stay on the screen.
