@@ -37,6 +37,10 @@ protected:
 
 private:
     void build();
+    void buildTitle();
+    void buildPanels();
+    void buildGroups();
+    void buildCommands();
     void load();
     void fillTypeChoosers();
     void showStatus(const QString& text);
