@@ -82,14 +82,14 @@ struct Field {
 // inside it belong to it), anything else runs to the next comma.
 std::vector<Field> splitRecord(const QByteArray& line) {
     std::vector<Field> fields;
-    int i = 0;
-    const int size = line.size();
+    qsizetype i = 0;
+    const qsizetype size = line.size();
     for (;;) {
         while (i < size && isBlank(line[i]))
             ++i;
         Field field;
         if (i < size && line[i] == '"') {
-            const int close = line.indexOf('"', i + 1);
+            const qsizetype close = line.indexOf('"', i + 1);
             if (close < 0) {
                 field.text = line.mid(i);
                 i = size;
@@ -101,14 +101,14 @@ std::vector<Field> splitRecord(const QByteArray& line) {
                     ++i;
                 if (i < size && line[i] != ',') {
                     // Text glued to the closing quote: the value is not a clean quoted text.
-                    const int comma = line.indexOf(',', i);
+                    const qsizetype comma = line.indexOf(',', i);
                     field.quoted = false;
                     i = comma < 0 ? size : comma;
                 }
             }
         } else {
-            const int comma = line.indexOf(',', i);
-            const int end = comma < 0 ? size : comma;
+            const qsizetype comma = line.indexOf(',', i);
+            const qsizetype end = comma < 0 ? size : comma;
             field.text = line.mid(i, end - i).trimmed();
             i = end;
         }

@@ -161,9 +161,9 @@ Effect Document::pasteRows(int focusedRow, const QString& text) {
     shape.firstRow = focusedRow > 0 ? qMin(focusedRow, next) : next;
     shape.lastRow = kMaxRows;
     const PastedRows rows = ParsePastedRows(text, shape);
-    const auto refuse = [](const QString& text) {
+    const auto refuse = [](const QString& sentence) {
         Effect effect;
-        effect.messages.push_back({text, Icon::Stop, ModPonteluma::texts().checkTitle});
+        effect.messages.push_back({sentence, Icon::Stop, ModPonteluma::texts().checkTitle});
         return effect;
     };
     if (!rows.refusal.isEmpty())

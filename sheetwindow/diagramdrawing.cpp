@@ -307,9 +307,9 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     const double letterWidth = boldMetrics.horizontalAdvance(QStringLiteral("M")) + 2 * g;
     out.supportSize = std::max(4.0, line * 0.8);
     out.arrowHead = std::max(4.0, line * 0.45);
-    const double s = out.supportSize;
+    const double supportSize = out.supportSize;
     // Room at both ends for a support's letter beside it.
-    const double left = std::max(width * 0.03, letterWidth + 0.7 * s + 2 * g);
+    const double left = std::max(width * 0.03, letterWidth + 0.7 * supportSize + 2 * g);
     const double right = left;
     const double scaleX = (width - left - right) / d.length;
     auto px = [&](double x) { return left + x * scaleX; };
@@ -416,7 +416,8 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
         DrawingMark mark{{px(support.x), out.beamY}, support.kind, support.name, {}};
         const double w = boldMetrics.horizontalAdvance(support.name) + 2 * g;
         const bool atFarEnd = support.x >= d.length;
-        const double beside = support.kind == SupportKind::Clamped ? s * 0.4 + g : s * 0.7 + g;
+        const double beside =
+            support.kind == SupportKind::Clamped ? supportSize * 0.4 + g : supportSize * 0.7 + g;
         mark.letter = QRectF(atFarEnd ? mark.at.x() + beside : mark.at.x() - beside - w,
                              out.beamY + g, w, line);
         placer.reserve(mark.letter);

@@ -175,10 +175,10 @@ void SheetWindow::fitHead(QLabel* head) {
     const int room = head->width() - 2;
     const QStringList lines = head->text().split('\n');
     auto widest = [&] {
-        int widest = 0;
+        int most = 0;
         for (const QString& line : lines)
-            widest = qMax(widest, CellFit::textWidth(font, line));
-        return widest;
+            most = qMax(most, CellFit::textWidth(font, line));
+        return most;
     };
     while (font.pointSizeF() > 2 && widest() > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
