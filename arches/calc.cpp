@@ -185,14 +185,13 @@ bool allFinite(const Values& v) {
 }
 
 void store(Sheet& sheet, int row, const Values& v) {
-    using ModPonteluma::RoundHalfUp;
-    sheet.setResult(Ya, row, RoundHalfUp(v.ya));
-    sheet.setResult(Yb, row, RoundHalfUp(v.yb));
-    sheet.setResult(Xa, row, RoundHalfUp(v.xa));
-    sheet.setResult(Xb, row, RoundHalfUp(v.xb));
-    sheet.setResult(Ma, row, RoundHalfUp(v.ma));
-    sheet.setResult(Mb, row, RoundHalfUp(v.mb));
-    sheet.setResult(Mc, row, RoundHalfUp(v.mc));
+    sheet.setResult(Ya, row, sheet.rounded(Ya, v.ya));
+    sheet.setResult(Yb, row, sheet.rounded(Yb, v.yb));
+    sheet.setResult(Xa, row, sheet.rounded(Xa, v.xa));
+    sheet.setResult(Xb, row, sheet.rounded(Xb, v.xb));
+    sheet.setResult(Ma, row, sheet.rounded(Ma, v.ma));
+    sheet.setResult(Mb, row, sheet.rounded(Mb, v.mb));
+    sheet.setResult(Mc, row, sheet.rounded(Mc, v.mc));
 }
 
 void relabelHeads(Sheet& sheet, int typology, double span) {

@@ -9,7 +9,7 @@ namespace {
 // Caption and unit of the load column: a force P or F in kg, a load p or q per metre.
 struct Load {
     const char* caption;
-    const char* unit;
+    Quantity quantity;
 };
 
 Load loadOf(int typology) {
@@ -17,17 +17,17 @@ Load loadOf(int typology) {
     case 1:
     case 6:
     case 11:
-        return {"car. P", "kg"};
+        return {"car. P", Quantity::Force};
     case 2:
     case 7:
     case 12:
-        return {"car. F", "kg"};
+        return {"car. F", Quantity::Force};
     case 5:
     case 10:
     case 15:
-        return {"car. q", "kg/m"};
+        return {"car. q", Quantity::LineLoad};
     default:
-        return {"car. p", "kg/m"};
+        return {"car. p", Quantity::LineLoad};
     }
 }
 
@@ -51,25 +51,30 @@ SheetParams make() {
     p.resultGroupTip = "risultati di ogni singolo arco";
     p.figureTip = "schema della struttura da calcolare";
     p.data = {
-        {"luc", "label1", "luce l", "mis1", "m", "luce dell'arco (vedi disegno)", 1, "luce"},
-        {"car", "label2", "carico", "mis2", "kg", "carico concentrato o ripartito (vedi disegno)",
-         2, "carico"},
-        {"dist", "label3", "dist. a", "mis3", "m", "distanza del carico concentrato (vedi disegno)",
-         3, "dist."},
-        {"alt", "label4", "alt. h", "mis4", "m", "altezza del carico concentrato (vedi disegno)", 4,
-         "alt."},
-        {"frec", "label5", "frecc.f", "mis5", "m", "freccia f (vedi disegno)", 4, "frecc."},
+        {"luc", "label1", "luce l", "mis1", Quantity::Length, "luce dell'arco (vedi disegno)", 1,
+         "luce"},
+        {"car", "label2", "carico", "mis2", Quantity::Force,
+         "carico concentrato o ripartito (vedi disegno)", 2, "carico"},
+        {"dist", "label3", "dist. a", "mis3", Quantity::Length,
+         "distanza del carico concentrato (vedi disegno)", 3, "dist."},
+        {"alt", "label4", "alt. h", "mis4", Quantity::Length,
+         "altezza del carico concentrato (vedi disegno)", 4, "alt."},
+        {"frec", "label5", "frecc.f", "mis5", Quantity::Length, "freccia f (vedi disegno)", 4,
+         "frecc."},
     };
     p.results = {
-        {"ya", "lbya", "ya", "uya", "kg", "reazione ya o y (vedi disegno)", "ya"},
-        {"yb", "lbyb", "yb", "uyb", "kg", "reazione yb (vedi disegno)", "yb"},
+        {"ya", "lbya", "ya", "uya", "kg", "reazione ya o y (vedi disegno)", "ya", Quantity::Force},
+        {"yb", "lbyb", "yb", "uyb", "kg", "reazione yb (vedi disegno)", "yb", Quantity::Force},
         {"xa", "lbxa", "xa", "uxa", "kg",
-         "componente xa o x della reazione vincolare (vedi disegno)", "xa"},
+         "componente xa o x della reazione vincolare (vedi disegno)", "xa", Quantity::Force},
         {"xb", "lbxb", "xb", "uxb", "kg", "componente xb della reazione vincolare (vedi disegno)",
-         "xb"},
-        {"momA", "lbma", "Ma", "umomA", "kgm", "momento nel vincolo A (vedi disegno)", "Ma"},
-        {"momB", "lbmb", "Mb", "umomB", "kgm", "momento nel vincolo B (vedi disegno)", "Mb"},
-        {"momC", "lbmc", "Mc", "umomC", "kgm", "momento nel vincolo C (vedi disegno)", "Mc"},
+         "xb", Quantity::Force},
+        {"momA", "lbma", "Ma", "umomA", "kgm", "momento nel vincolo A (vedi disegno)", "Ma",
+         Quantity::Moment},
+        {"momB", "lbmb", "Mb", "umomB", "kgm", "momento nel vincolo B (vedi disegno)", "Mb",
+         Quantity::Moment},
+        {"momC", "lbmc", "Mc", "umomC", "kgm", "momento nel vincolo C (vedi disegno)", "Mc",
+         Quantity::Moment},
     };
     p.extras = {
         {"parabolica",
@@ -91,7 +96,7 @@ SheetParams make() {
     p.layout = [](int typology, Sheet& sheet) {
         const Load load = loadOf(typology);
         sheet.setDataHead(2, QString::fromLatin1(load.caption));
-        sheet.setDataUnit(2, QString::fromLatin1(load.unit));
+        sheet.setDataQuantity(2, load.quantity);
         // Heads relabelled for another typology must not outlive it.
         ResetArchesHeads(sheet);
     };
@@ -173,7 +178,7 @@ SheetParams make() {
         "Archi",
         "Apre una finestra per il calcolo dei momenti e delle reazioni vincolari in archi.",
         20,
-        QRect(472, 27, 162, 0),
+        162,
         "Finestra &Archi",
         "A",
         "visualizza finestra 'Archi'",

@@ -13,10 +13,14 @@ add_dependencies(ponteluma ponteluma_music)
 
 set(PONTELUMA_ASSETS ${CMAKE_SOURCE_DIR}/assets)
 
-# Typology figures: drawn with QPainter by our own generator.
+# Typology figures: drawn with QPainter by our own generator, each window's in its folder.
 file(GLOB PONTELUMA_FIGURE_SOURCES CONFIGURE_DEPENDS
     ${PONTELUMA_ASSETS}/figures/*.cpp ${PONTELUMA_ASSETS}/figures/*.h)
+foreach(folder ${PONTELUMA_WINDOW_FOLDERS})
+    list(APPEND PONTELUMA_FIGURE_SOURCES ${CMAKE_SOURCE_DIR}/${folder}/figures.cpp)
+endforeach()
 add_executable(ponteluma_figures ${PONTELUMA_FIGURE_SOURCES})
+target_include_directories(ponteluma_figures PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(ponteluma_figures PRIVATE Qt6::Gui)
 set(PONTELUMA_FIGURES_STAMP ${CMAKE_CURRENT_BINARY_DIR}/figurePonteluma.stamp)
 add_custom_command(

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-using ModPonteluma::RoundHalfUp;
 using ModPonteluma::Str;
 
 namespace Beams {
@@ -232,13 +231,13 @@ bool writesMomC(int typology) {
 }
 
 void storeRow(Sheet& sheet, int typology, int row, const Forces& f) {
-    sheet.setResult(MomA, row, RoundHalfUp(f.ma));
-    sheet.setResult(MomB, row, RoundHalfUp(f.mb));
+    sheet.setResult(MomA, row, sheet.rounded(MomA, f.ma));
+    sheet.setResult(MomB, row, sheet.rounded(MomB, f.mb));
     if (writesMomC(typology))
-        sheet.setResult(MomC, row, RoundHalfUp(f.mc));
-    sheet.setResult(TaglioA, row, RoundHalfUp(f.ta));
+        sheet.setResult(MomC, row, sheet.rounded(MomC, f.mc));
+    sheet.setResult(TaglioA, row, sheet.rounded(TaglioA, f.ta));
     // The shear at B is shown with its sign reversed: rounded first, then negated.
-    sheet.setResult(TaglioB, row, -RoundHalfUp(f.tb));
+    sheet.setResult(TaglioB, row, -sheet.rounded(TaglioB, f.tb));
 }
 
 // A uniform load belongs to the typology of the same supports: 5 for a simply

@@ -80,6 +80,7 @@ std::optional<BeamDiagram> SimpleBeamDiagram(const Sheet& sheet, int typology, i
     const double d3 = sheet.isEmpty(Dato3, row) ? 0.0 : sheet.number(Dato3, row);
 
     BeamDiagram d;
+    d.units = d.check.units = sheet.units();
     d.length = l;
     d.spanEnds = {0, l};
     d.startMoment = f.ma;
@@ -102,9 +103,11 @@ std::optional<BeamDiagram> SimpleBeamDiagram(const Sheet& sheet, int typology, i
     StaticsCheck& check = d.check;
     check.totalLoad = TotalLoad(d);
     check.sumReactions = f.ta + f.tb;
-    AddCheckItem(check, "somma reazioni", "kg", check.sumReactions, check.totalLoad);
-    AddCheckItem(check, "mom.B", "kgm", f.mb, MomentAt(d, l));
+    const QString force = UnitName(Quantity::Force, d.units);
+    const QString moment = UnitName(Quantity::Moment, d.units);
+    AddCheckItem(check, "somma reazioni", force, check.sumReactions, check.totalLoad);
+    AddCheckItem(check, "mom.B", moment, f.mb, MomentAt(d, l));
     if (hasPeak)
-        AddCheckItem(check, "mom.c", "kgm", f.mc, peak.m);
+        AddCheckItem(check, "mom.c", moment, f.mc, peak.m);
     return d;
 }

@@ -7,25 +7,29 @@
 
 namespace {
 
-// Heads and units of the second and third data columns; nullptr: not used.
+// Heads and quantities of the second and third data columns; nullptr: not used.
 struct DatumHeads {
     const char* label2;
-    const char* mis2;
+    Quantity mis2;
     const char* label3;
-    const char* mis3;
+    Quantity mis3;
 };
+constexpr Quantity point = Quantity::Force;
+constexpr Quantity line = Quantity::LineLoad;
+constexpr Quantity dist = Quantity::Length;
+constexpr Quantity none = Quantity::None;
 
 const DatumHeads kDatumHeads[] = {
-    {"carico P", "kg", nullptr, nullptr},       {"carico p", "kg/m", nullptr, nullptr},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico P", "kg", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
-    {"carico pa", "kg/m", "carico pb", "kg/m"}, {"carico P", "kg", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
-    {"carico pa", "kg/m", "carico pb", "kg/m"}, {"carico P", "kg", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", "dist. a", "m"},
-    {"carico p", "kg/m", nullptr, nullptr},     {"carico p", "kg/m", nullptr, nullptr},
+    {"carico P", point, nullptr, none},     {"carico p", line, nullptr, none},
+    {"carico p", line, nullptr, none},      {"carico P", point, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, nullptr, none},
+    {"carico pa", line, "carico pb", line}, {"carico P", point, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, nullptr, none},
+    {"carico pa", line, "carico pb", line}, {"carico P", point, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, "dist. a", dist},
+    {"carico p", line, nullptr, none},      {"carico p", line, nullptr, none},
 };
 
 const DatumHeads& datumHeads(int typology) {
@@ -54,18 +58,23 @@ SheetParams make() {
     p.resultGroupTip = "risultati di ogni singola trave";
     p.figureTip = "schema della struttura da calcolare";
     p.data = {
-        {"dat1", "label1", "luce", "mis1", "m", "luce della trave (vedi disegno)", 1, "luce"},
-        {"dat2", "label2", "", "mis2", "", "carico concentrato o ripartito (vedi disegno)", 2,
-         "dato 2"},
-        {"dat3", "label3", "", "mis3", "", "vedi disegno", 3, "dato 3"},
+        {"dat1", "label1", "luce", "mis1", Quantity::Length, "luce della trave (vedi disegno)", 1,
+         "luce"},
+        {"dat2", "label2", "", "mis2", Quantity::None,
+         "carico concentrato o ripartito (vedi disegno)", 2, "dato 2"},
+        {"dat3", "label3", "", "mis3", Quantity::None, "vedi disegno", 3, "dato 3"},
     };
     p.results = {
-        {"mom1", "labelA", "momento A", "umom1", "kgm", "momento nel vincolo A", "mom.A"},
-        {"mom2", "labelB", "momento B", "umom2", "kgm", "momento nel vincolo B", "mom.B"},
-        {"mommax", "labelM", "momento max", "umommax", "kgm", "momento massimo in campata",
-         "mom.c"},
-        {"tagl1", "labelTA", "taglio A", "utagl1", "kg", "taglio nel vincolo A", "taglio A"},
-        {"tagl2", "labelTB", "taglio B", "utagl2", "kg", "taglio nel vincolo B", "taglio B"},
+        {"mom1", "labelA", "momento A", "umom1", "kgm", "momento nel vincolo A", "mom.A",
+         Quantity::Moment},
+        {"mom2", "labelB", "momento B", "umom2", "kgm", "momento nel vincolo B", "mom.B",
+         Quantity::Moment},
+        {"mommax", "labelM", "momento max", "umommax", "kgm", "momento massimo in campata", "mom.c",
+         Quantity::Moment},
+        {"tagl1", "labelTA", "taglio A", "utagl1", "kg", "taglio nel vincolo A", "taglio A",
+         Quantity::Force},
+        {"tagl2", "labelTB", "taglio B", "utagl2", "kg", "taglio nel vincolo B", "taglio B",
+         Quantity::Force},
     };
     p.extras = {
         {"perX", "", "", SheetGeometry::kExtraSlotA, false, true, false},
@@ -75,10 +84,10 @@ SheetParams make() {
     p.layout = [](int typology, Sheet& sheet) {
         const DatumHeads& heads = datumHeads(typology);
         sheet.setDataHead(2, heads.label2);
-        sheet.setDataUnit(2, heads.mis2);
+        sheet.setDataQuantity(2, heads.mis2);
         // A one-datum typology blanks the third head: its boxes are greyed.
         sheet.setDataHead(3, heads.label3 ? heads.label3 : "");
-        sheet.setDataUnit(3, heads.mis3 ? heads.mis3 : "");
+        sheet.setDataQuantity(3, heads.mis3);
         // The calculation names the span moment "momento C" where a load lies in the span.
         sheet.setResultHead(Beams::MomC, "momento max");
     };
@@ -146,7 +155,7 @@ SheetParams make() {
         "Travi semplici",
         "Apre una finestra per il calcolo dei momenti e del taglio in travi semplici.",
         20,
-        QRect(156, 27, 156, 0),
+        156,
         "Finestra &Travi semplici",
         "T",
         "visualizza finestra 'Travi semplici'",

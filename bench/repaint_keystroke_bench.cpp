@@ -37,7 +37,7 @@ struct FullSheet {
 // Every row complete; the span varies from row to row so the rows differ.
 const FullSheet kSheets[] = {
     {sectionsParams, 17, {"", "30", "4", "3,5"}}, {beamsParams, 9, {"", "500", "1500"}},
-    {continuousParams, 7, {"", "1200"}},          {archesParams, 1, {"", "1000", "3", "", "2"}},
+    {continuousParams, 7, {"", "1200"}},          {archesParams, 1, {"", "1000", "1,5", "", "2"}},
     {platesParams, 1, {"", "6", "500"}},
 };
 

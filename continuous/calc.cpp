@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-using ModPonteluma::RoundHalfUp;
 using ModPonteluma::Str;
 
 namespace {
@@ -144,7 +143,8 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
             if (!ContinuousHasResult(t, column))
                 continue; // a span or support the beam does not have
             const int source = kMirror[t - 1][column];
-            sheet.setResult(column, row, RoundHalfUp(values[(source ? source : column) - 1]));
+            sheet.setResult(column, row,
+                            sheet.rounded(column, values[(source ? source : column) - 1]));
         }
     }
     return {};

@@ -65,6 +65,7 @@ std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typolog
     }
 
     BeamDiagram d;
+    d.units = d.check.units = sheet.units();
     d.length = spans * l;
     for (int j = 0; j <= spans; ++j) {
         d.spanEnds.push_back(j * l);
@@ -93,13 +94,14 @@ std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typolog
     check.totalLoad = TotalLoad(d);
     for (int j = 0; j <= spans; ++j)
         check.sumReactions += tab[Ra - 1 + j];
-    AddCheckItem(check, "somma reazioni", "kg", check.sumReactions, check.totalLoad);
+    const QString force = UnitName(Quantity::Force, d.units);
+    AddCheckItem(check, "somma reazioni", force, check.sumReactions, check.totalLoad);
     for (int j = 0; j <= spans; ++j)
-        AddCheckItem(check, kReactionNames[j], "kg", tab[Ra - 1 + j], reaction[j]);
+        AddCheckItem(check, kReactionNames[j], force, tab[Ra - 1 + j], reaction[j]);
     for (int i = 0; i < spans; ++i) {
         if (GivesResult(typology, kSpanColumns[i]) && peakOfSpan[i] >= 0)
-            AddCheckItem(check, kSpanNames[i], "kgm", tab[kSpanColumns[i] - 1],
-                         d.peaks[peakOfSpan[i]].m);
+            AddCheckItem(check, kSpanNames[i], UnitName(Quantity::Moment, d.units),
+                         tab[kSpanColumns[i] - 1], d.peaks[peakOfSpan[i]].m);
     }
     return d;
 }

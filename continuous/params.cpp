@@ -24,9 +24,10 @@ SheetParams make() {
     p.resultGroupTip = "risultati di ogni singola trave";
     p.figureTip = "schema della struttura da calcolare";
     p.data = {
-        {"dat1", "label1", "luce", "mis1", "m", "luce della campata (vedi disegno)", 1, "luce"},
-        {"dat2", "label2", "carico", "mis2", "kg/m", "carico ripartito (vedi disegno)", 2,
-         "carico"},
+        {"dat1", "label1", "luce", "mis1", Quantity::Length, "luce della campata (vedi disegno)", 1,
+         "luce"},
+        {"dat2", "label2", "carico", "mis2", Quantity::LineLoad, "carico ripartito (vedi disegno)",
+         2, "carico"},
     };
     const char* spans[][4] = {
         {"momAB", "A-B", "momento nella campata A-B", "A-B"},
@@ -39,12 +40,14 @@ SheetParams make() {
     };
     for (const auto& s : spans)
         p.results.push_back({s[0], QString("head") + s[0], QString::fromUtf8(s[1]),
-                             QString("unit") + s[0], "kgm", QString::fromUtf8(s[2]), s[3]});
+                             QString("unit") + s[0], "kgm", QString::fromUtf8(s[2]), s[3],
+                             Quantity::Moment});
     const char* supports = "ABCDE";
     for (int k = 0; k < 5; ++k) {
         const QString name = QString("R") + QChar(supports[k]).toLower();
         p.results.push_back({name, "head" + name, name, "unit" + name, "kg",
-                             QString("reazione nell'appoggio ") + supports[k], name});
+                             QString("reazione nell'appoggio ") + supports[k], name,
+                             Quantity::Force});
     }
     p.extras = {
         {"distanza", "",
@@ -108,7 +111,7 @@ SheetParams make() {
                       "Apre una finestra per il calcolo dei momenti e delle reazioni "
                       "vincolari in travi continue.",
                       10,
-                      QRect(318, 27, 148, 0),
+                      148,
                       "Finestra Travi &continue",
                       "C",
                       "visualizza finestra 'Travi continue'",

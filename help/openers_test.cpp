@@ -46,9 +46,9 @@ TEST(HelpOpeners, MenusToolbarAndButtonsOfEveryCalculationWindow) {
         } actions[] = {
             {"guida", "sommario"},       {"finestra", row.helpPage},
             {"suggerimenti", "frmTip"},  {"supporto", "supportoclienti"},
-            {"informazioni", "informa"}, {"Toolbar1_16", "sommario"},
-            {"Toolbar1_18", "frmTip"},   {"Toolbar1_19", "supportoclienti"},
-            {"Toolbar1_20", "informa"},
+            {"informazioni", "informa"}, {"Toolbar1_guida", "sommario"},
+            {"Toolbar1_suggerimenti", "frmTip"},   {"Toolbar1_supporto", "supportoclienti"},
+            {"Toolbar1_informazioni", "informa"},
         };
         for (const auto& item : actions) {
             unloadHelp();

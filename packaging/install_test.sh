@@ -83,7 +83,7 @@ fi
 
 # A sections archive of typology 1: a 20 x 30 rectangle.
 printf '1,1\r\n"20"\r\n"30"\r\n' >Ponteluma-sez-test.txt
-expected=$'sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E\';W\';A\n1;20;30;;;45000;15;3000;;;600'
+expected=$'sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I (cm4);E (cm);W (cm3);E\' (cm);W\' (cm3);A (cm2)\n1;20;30;;;45000;15;3000;;;600'
 "$usr/bin/ponteluma" compute Ponteluma-sez-test.txt >compute.out 2>compute.err
 status=$?
 if [ $status -eq 1 ] && grep -q 'non riconosciuto' compute.err; then

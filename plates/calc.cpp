@@ -75,7 +75,6 @@ bool PlatesSameShape(int oldTypology, int newTypology) {
 }
 
 CalcOutcome CalculatePlates(Sheet& sheet, int typology) {
-    using ModPonteluma::RoundHalfUp;
     const int t = typology < 1 ? 1 : typology;
     sheet.clearResults();
     for (int row = 1; row <= sheet.n(); ++row) {
@@ -119,10 +118,10 @@ CalcOutcome CalculatePlates(Sheet& sheet, int typology) {
             sheet.setOutOfRange(row);
             continue;
         }
-        sheet.setResult(MomX, row, RoundHalfUp(mx));
-        sheet.setResult(MomY, row, RoundHalfUp(my));
-        sheet.setResult(EdgeX, row, RoundHalfUp(ex));
-        sheet.setResult(EdgeY, row, RoundHalfUp(ey));
+        sheet.setResult(MomX, row, sheet.rounded(MomX, mx));
+        sheet.setResult(MomY, row, sheet.rounded(MomY, my));
+        sheet.setResult(EdgeX, row, sheet.rounded(EdgeX, ex));
+        sheet.setResult(EdgeY, row, sheet.rounded(EdgeY, ey));
     }
     return {};
 }

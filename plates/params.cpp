@@ -20,19 +20,23 @@ SheetParams make() {
     p.resultGroupTip = "risultati di ogni singola piastra";
     p.figureTip = "schema della struttura da calcolare";
     p.data = {
-        {"dat1", "label1", "lato lx", "mis1", "m", "lato lx (vedi disegno)", 1, "lato lx"},
-        {"dat2", "label2", "lato ly", "mis2", "m", "lato ly (vedi disegno)", 2, "lato ly"},
-        {"dat3", "label3", "carico p", "mis3", "kg/m2", "carico ripartito", 3, "carico"},
+        {"dat1", "label1", "lato lx", "mis1", Quantity::Length, "lato lx (vedi disegno)", 1,
+         "lato lx"},
+        {"dat2", "label2", "lato ly", "mis2", Quantity::Length, "lato ly (vedi disegno)", 2,
+         "lato ly"},
+        {"dat3", "label3", "carico p", "mis3", Quantity::AreaLoad, "carico ripartito", 3, "carico"},
     };
     p.results = {
         {"mom1", "labelMx", "momento Mx", "umom1", "kgm/m",
-         "momento flettente in mezzeria parallelamente alla direzione x", "mom.Mx"},
+         "momento flettente in mezzeria parallelamente alla direzione x", "mom.Mx",
+         Quantity::MomentPerLength},
         {"mom2", "labelMy", "momento My", "umom2", "kgm/m",
-         "momento flettente in mezzeria parallelamente alla direzione y", "mom.My"},
+         "momento flettente in mezzeria parallelamente alla direzione y", "mom.My",
+         Quantity::MomentPerLength},
         {"mom3", "labelmx", "momento mx", "umom3", "kgm/m",
-         "momento d'incastro parallelamente alla direzione x", "mom.mx"},
+         "momento d'incastro parallelamente alla direzione x", "mom.mx", Quantity::MomentPerLength},
         {"mom4", "labelmy", "momento my", "umom4", "kgm/m",
-         "momento d'incastro parallelamente alla direzione y", "mom.my"},
+         "momento d'incastro parallelamente alla direzione y", "mom.my", Quantity::MomentPerLength},
     };
     // Circular plates have a radius and no second side.
     p.uses = [](int typology, int column) { return column != 2 || typology <= 2; };
@@ -96,7 +100,7 @@ SheetParams make() {
         "Piastre",
         "Apre una finestra per il calcolo dei momenti nelle piastre rettangolari e circolari.",
         8,
-        QRect(318, 228, 148, 0),
+        148,
         "Finestra &Piastre",
         "P",
         "visualizza finestra 'Piastre'",

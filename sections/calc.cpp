@@ -130,8 +130,6 @@ Properties compute(int typology, double c1, double c2, double c3, double c4) {
 } // namespace
 
 CalcOutcome CalculateSections(Sheet& sheet, int typology) {
-    using ModPonteluma::RoundHalfUp;
-    using ModPonteluma::RoundHalfUp1;
     sheet.clearResults();
     const int needed = SectionColumns(typology);
     const FieldOfUse& field = SectionField(typology);
@@ -152,14 +150,14 @@ CalcOutcome CalculateSections(Sheet& sheet, int typology) {
             sheet.setOutOfRange(row, QString::fromUtf8(kNoSection));
             continue;
         }
-        sheet.setResult(I, row, RoundHalfUp(p.i));
-        sheet.setResult(E, row, RoundHalfUp1(p.e));
-        sheet.setResult(W, row, RoundHalfUp(w));
+        sheet.setResult(I, row, sheet.rounded(I, p.i));
+        sheet.setResult(E, row, sheet.rounded(E, p.e));
+        sheet.setResult(W, row, sheet.rounded(W, w));
         if (p.hasE1 && p.e1 > 0) {
-            sheet.setResult(E1, row, RoundHalfUp1(p.e1));
-            sheet.setResult(W1, row, RoundHalfUp(w1));
+            sheet.setResult(E1, row, sheet.rounded(E1, p.e1));
+            sheet.setResult(W1, row, sheet.rounded(W1, w1));
         }
-        sheet.setResult(A, row, RoundHalfUp1(p.a));
+        sheet.setResult(A, row, sheet.rounded(A, p.a));
     }
     return {};
 }

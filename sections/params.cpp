@@ -59,23 +59,24 @@ SheetParams make() {
     p.figureTip = "figura della sezione da calcolare";
 
     p.data = {
-        {"B", "Label1", "vedi disegno", "", "cm", "", 1, "dato 1"},
-        {"h", "Label2", "vedi disegno", "", "cm", "", 2, "dato 2"},
-        {"spess", "Label3", "vedi disegno", "", "cm", "", 3, "dato 3"},
-        {"hmin", "Label4", "vedi disegno", "", "cm", "", 4, "dato 4"},
+        {"B", "Label1", "vedi disegno", "", Quantity::SectionLength, "", 1, "dato 1"},
+        {"h", "Label2", "vedi disegno", "", Quantity::SectionLength, "", 2, "dato 2"},
+        {"spess", "Label3", "vedi disegno", "", Quantity::SectionLength, "", 3, "dato 3"},
+        {"hmin", "Label4", "vedi disegno", "", Quantity::SectionLength, "", 4, "dato 4"},
     };
     p.results = {
         {"mom", "Label18", "mom.inerzia", "Label19", "I=cm4", "momento d'inerzia della sezione",
-         "I"},
+         "I", Quantity::SectionInertia, 0},
         {"ass", "Label16", "a.neutro", "Label17", "E=cm",
-         "distanza dell'asse neutro dalla fibra più lontana", "E"},
+         "distanza dell'asse neutro dalla fibra più lontana", "E", Quantity::SectionLength, 1},
         {"res", "label111", "m.resistenza", "Label22", "W=I/E cm3",
-         "momento di resistenza della sezione (W=I/E)", "W"},
+         "momento di resistenza della sezione (W=I/E)", "W", Quantity::SectionModulus, 0},
         {"ass1", "Label10", "a.neutro", "Label12", "E'=cm",
-         "distanza dell'asse neutro dalla fibra più vicina", "E'"},
+         "distanza dell'asse neutro dalla fibra più vicina", "E'", Quantity::SectionLength, 1},
         {"res1", "Label14", "m.resistenza", "Label15", "W'=I/E' cm3",
-         "momento di resistenza della sezione (W=I/E')", "W'"},
-        {"sup", "Label6", "area", "Label9", "A=cm2", "area della sezione", "A"},
+         "momento di resistenza della sezione (W=I/E')", "W'", Quantity::SectionModulus, 0},
+        {"sup", "Label6", "area", "Label9", "A=cm2", "area della sezione", "A",
+         Quantity::SectionArea, 1},
     };
 
     p.uses = [](int typology, int column) { return column <= SectionColumns(typology); };
@@ -148,7 +149,7 @@ SheetParams make() {
                       "Apre una finestra per il calcolo dei momenti d'inerzia e di "
                       "resistenza in sezioni regolari.",
                       20,
-                      QRect(6, 27, 144, 0),
+                      144,
                       "Finestra &Sezioni",
                       "S",
                       "visualizza finestra 'Sezioni'",

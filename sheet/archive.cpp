@@ -140,7 +140,12 @@ bool ArchiveAvailable(const SheetParams& params) {
 }
 
 QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typology) {
-    QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n()) + "\r\n";
+    QByteArray out = QByteArray::number(typology) + ',' + QByteArray::number(sheet.n());
+    // A sheet in "tecniche" writes no marker: its files are those the program always wrote.
+    const QString marker = UnitsMarker(sheet.units());
+    if (!marker.isEmpty())
+        out += ",\"" + marker.toUtf8() + '"';
+    out += "\r\n";
     std::vector<std::vector<int>> records;
     if (!recordsOf(params, typology, &records))
         return out;
@@ -163,14 +168,29 @@ QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typo
 
 namespace {
 
-// Line 1: the typology and the row count, within what the window has.
+// Line 1: the typology and the row count, within what the window has, then the units'
+// marker of a file not in "tecniche".
 bool parseHeader(const SheetParams& params, const QList<QByteArray>& lines, qint64* typology,
-                 qint64* n, QString* problem) {
+                 qint64* n, Units* units, QString* problem) {
     const QList<QByteArray> header = lines.isEmpty() ? QList<QByteArray>() : lines[0].split(',');
-    if (header.size() != 2 || !parseWhole(header[0], typology) || !parseWhole(header[1], n)) {
+    std::vector<Field> marker;
+    if (header.size() == 3)
+        marker = splitRecord(header[2]);
+    const bool markerIsText = marker.size() == 1 && marker.front().quoted;
+    if (header.size() < 2 || header.size() > 3 || (header.size() == 3 && !markerIsText) ||
+        !parseWhole(header[0], typology) || !parseWhole(header[1], n)) {
         setProblem(problem, QStringLiteral("la prima riga non contiene la tipologia e il numero "
                                            "dei dati"));
         return false;
+    }
+    if (markerIsText) {
+        const QString name = QString::fromUtf8(marker.front().text);
+        if (name.isEmpty() || !UnitsFromMarker(name, units)) {
+            setProblem(problem, "le unità di misura \"" + name +
+                                    "\" non sono conosciute (il programma conosce \"" +
+                                    UnitsMarker(Units::SI) + "\" per il sistema SI)");
+            return false;
+        }
     }
     const int typologies = int(params.typologies.size());
     if (*typology < 1 || *typology > typologies) {
@@ -245,7 +265,8 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
         text.remove(0, 3);
     const QList<QByteArray> lines = splitLines(text);
     qint64 typology = 0, n = 0;
-    if (!parseHeader(params, lines, &typology, &n, problem))
+    Units units = Units::Tecniche;
+    if (!parseHeader(params, lines, &typology, &n, &units, problem))
         return false;
 
     std::vector<std::vector<int>> records;
@@ -263,6 +284,7 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
     ArchiveContent result;
     result.typology = int(typology);
     result.n = int(n);
+    result.units = units;
     result.rows.assign(size_t(n), std::vector<QString>(params.data.size()));
     int lineIndex = 1;
     for (int row = 0; row < n; ++row) {
@@ -296,6 +318,7 @@ bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, c
 
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet) {
     sheet.clear();
+    sheet.setUnits(content.units);
     const int columns = sheet.dataColumns();
     for (int row = 1; row <= content.n && row <= kMaxRows; ++row) {
         const auto& values = content.rows[size_t(row - 1)];
@@ -311,6 +334,10 @@ QString ArchiveReadMessage(const QString& path, const QString& problem) {
 
 QString ArchiveWriteMessage(const QString& path, const QString& problem) {
     return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato salvato: " + problem + ".";
+}
+
+QString ArchiveDeleteMessage(const QString& path, const QString& problem) {
+    return "Il file \"" + QFileInfo(path).fileName() + "\" non è stato eliminato: " + problem + ".";
 }
 
 QString ForeignArchiveMessage(const SheetParams& params,

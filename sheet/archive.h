@@ -1,7 +1,10 @@
 #pragma once
 // Archive files of the calculation windows: a header line "typology,n", then the
 // records of each row (each a line of double-quoted data texts separated by commas),
-// CRLF line ends. Which data columns a record holds is the window's own
+// CRLF line ends. A sheet in SI marks its file with a third value of the header line,
+// "typology,n,\"SI\""; a sheet in "tecniche" writes none, so its files are byte for byte
+// those of every earlier version, and a file without a marker is read as "tecniche". An
+// unknown marker refuses the file. Which data columns a record holds is the window's own
 // (SheetParams::archive.records). A file is checked whole before anything of it is
 // used, so a damaged file never leaves half a sheet behind.
 #include "sheet/message.h"
@@ -16,6 +19,7 @@
 struct ArchiveContent {
     int typology = 0;
     int n = 0;
+    Units units = Units::Tecniche;
     // rows[i][c - 1]: datum of data column c of sheet row i + 1 (empty when not stored).
     std::vector<std::vector<QString>> rows;
 };
@@ -40,7 +44,7 @@ bool ReadArchive(const SheetParams& params, const FilePath& path, ArchiveContent
 bool WriteArchive(const SheetParams& params, const Sheet& sheet, int typology, const FilePath& path,
                   QString* problem);
 
-// Empties the sheet and puts the content's data in it, then counts the rows.
+// Empties the sheet and puts the content's data and units in it, then counts the rows.
 // The caller lays the window out for content.typology.
 void ApplyArchive(const ArchiveContent& content, Sheet& sheet);
 
@@ -53,6 +57,7 @@ QString ForeignArchiveMessage(const SheetParams& params,
 // One sentence for the window's message box (stop icon, check title).
 QString ArchiveReadMessage(const QString& path, const QString& problem);
 QString ArchiveWriteMessage(const QString& path, const QString& problem);
+QString ArchiveDeleteMessage(const QString& path, const QString& problem);
 
 // The file dialogs of the archive commands, built from the window's prefix.
 FileDialogRequest OpenRequest(const SheetParams& params);

@@ -1,8 +1,10 @@
 #include "sheet/archive.h"
+#include "sheet/document.h"
 #include "tests/sheets.h"
 
 #include "tests/files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -345,6 +347,67 @@ TEST(Archive, WindowWithoutRecordsIsNotAvailable) {
 }
 
 } // namespace
+
+// Every example, written in "tecniche", reads and writes back byte for byte; converted to
+// SI it is written with its marker and reads back in SI with the same data.
+TEST(Archive, ExamplesKeepTheirBytesAndSiFilesTheirMarker) {
+    const QDir folder(QStringLiteral(PONTELUMA_SOURCE_DIR "/examples"));
+    const QStringList names = folder.entryList({"Ponteluma-*.txt"}, QDir::Files);
+    ASSERT_GE(names.size(), 5);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const SheetParams* params = nullptr;
+        for (const SheetParams* window : allWindows()) {
+            if (name.startsWith(window->archive.prefix))
+                params = window;
+        }
+        ASSERT_TRUE(params);
+        const QByteArray bytes = ReadFile(folder.filePath(name));
+        QString problem;
+        std::optional<Document> document =
+            OpenDocument(*params, FilePath(folder.filePath(name)), &problem);
+        ASSERT_TRUE(document) << problem.toStdString();
+        if (document->units() == Units::SI) {
+            EXPECT_TRUE(bytes.startsWith(QByteArray::number(document->typology()) + ',' +
+                                         QByteArray::number(document->sheet().n()) +
+                                         ",\"SI\"\r\n"));
+            document->convertUnits(Units::Tecniche);
+        }
+        const QByteArray tecniche = FormatArchive(*params, document->sheet(), document->typology());
+        if (!bytes.contains("\"SI\"")) {
+            EXPECT_EQ(tecniche, bytes);
+        }
+
+        document->convertUnits(Units::SI);
+        const QByteArray si = FormatArchive(*params, document->sheet(), document->typology());
+        const QByteArray header = tecniche.left(tecniche.indexOf("\r\n"));
+        EXPECT_TRUE(si.startsWith(header + ",\"SI\"\r\n")) << si.left(20).toStdString();
+        ArchiveContent content;
+        ASSERT_TRUE(ParseArchive(*params, si, &content, &problem)) << problem.toStdString();
+        EXPECT_EQ(content.units, Units::SI);
+        Sheet read = newSheet(*params);
+        ApplyArchive(content, read);
+        EXPECT_EQ(read.units(), Units::SI);
+        EXPECT_EQ(FormatArchive(*params, read, content.typology), si);
+    }
+}
+
+TEST(Archive, AnUnknownUnitsMarkerRefusesTheFile) {
+    const SheetParams& params = sections();
+    ArchiveContent content;
+    content.typology = 99;
+    QString problem;
+    for (const char* marker : {"\"US\"", "\"si\"", "\"\""}) {
+        const QByteArray bytes = QByteArray("3,1,") + marker + "\r\n\"4\"\r\n";
+        EXPECT_FALSE(ParseArchive(params, bytes, &content, &problem)) << marker;
+        EXPECT_TRUE(problem.startsWith("le unità di misura")) << problem.toStdString();
+        EXPECT_EQ(content.typology, 99);
+    }
+    ASSERT_TRUE(ParseArchive(params, "3,1,\"SI\"\r\n\"40\"\r\n", &content, &problem));
+    EXPECT_EQ(content.units, Units::SI);
+    ASSERT_TRUE(ParseArchive(params, "3,1\r\n\"4\"\r\n", &content, &problem));
+    EXPECT_EQ(content.units, Units::Tecniche);
+}
 
 // The prefix of a file's name says which window reads it: another window's file is
 // refused with the name of that window; the window's own, or a name of no window, is not.

@@ -295,13 +295,22 @@ QString StaticsSummary(const StaticsCheck& check) {
            fixed(ModPonteluma::RoundHalfUp1(check.worstPercent), 1) + QStringLiteral(" %");
 }
 
+QString DiagramNumber(double value, Units units) {
+    const int decimals = units == Units::SI ? 2 : 1;
+    return fixed(RoundResult(value, decimals), decimals);
+}
+
+QString DiagramValue(double value, Quantity quantity, Units units) {
+    return DiagramNumber(value, units) + ' ' + UnitName(quantity, units);
+}
+
 QString DiagramTable(const BeamDiagram& diagram) {
-    using ModPonteluma::RoundHalfUp1;
-    QString text = QStringLiteral("x;V;M\n");
+    const Units units = diagram.units;
+    QString text = "x (m);V (" + UnitName(Quantity::Force, units) + ");M (" +
+                   UnitName(Quantity::Moment, units) + ")\n";
     auto line = [&](double x, double v, double m) {
         const double x3 = std::floor(x * 1000 + 0.5) / 1000;
-        text +=
-            fixed(x3, 3) + ';' + fixed(RoundHalfUp1(v), 1) + ';' + fixed(RoundHalfUp1(m), 1) + '\n';
+        text += fixed(x3, 3) + ';' + DiagramNumber(v, units) + ';' + DiagramNumber(m, units) + '\n';
     };
     for (const Station& s : diagram.stations) {
         line(s.x, s.vLeft, s.m);

@@ -5,7 +5,11 @@
 // printed pages and the command line read it.
 //
 // Conventions: x in m from support A; M positive when sagging; V = dM/dx, so a
-// reaction makes V jump up and a point load makes it jump down.
+// reaction makes V jump up and a point load makes it jump down. Forces, loads and
+// moments are in the units of the sheet the diagram comes from (kg, kg/m, kgm in
+// "tecniche"; kN, kN/m, kNm in SI).
+#include "sheet/units.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -62,6 +66,7 @@ struct CheckItem {
 };
 
 struct StaticsCheck {
+    Units units = Units::Tecniche;
     double totalLoad = 0;    // kg
     double sumReactions = 0; // kg, of the reactions the grid gives
     std::vector<CheckItem> items;
@@ -69,9 +74,10 @@ struct StaticsCheck {
 };
 
 struct BeamDiagram {
-    double length = 0;            // m, the whole beam
-    std::vector<double> spanEnds; // x of every support line, from 0 to length
-    double startMoment = 0;       // M at x = 0 (a clamped A carries one)
+    Units units = Units::Tecniche; // of its forces, loads and moments
+    double length = 0;             // m, the whole beam
+    std::vector<double> spanEnds;  // x of every support line, from 0 to length
+    double startMoment = 0;        // M at x = 0 (a clamped A carries one)
     std::vector<DiagramSupport> supports;
     std::vector<PointLoad> pointLoads;
     std::vector<LinearLoad> linearLoads;
@@ -111,7 +117,14 @@ void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit
 // "verifica statica: scarto 0,3 %" (the worst item, one decimal, decimal comma).
 QString StaticsSummary(const StaticsCheck& check);
 
-// The diagram as a table: "x;V;M", then one line per station (two where V jumps: the
-// value just to the left, then just to the right; three at a point load on a support),
-// x to three decimals, V and M to one, decimal comma, whatever the process locale.
+// A force, load or moment as the diagram writes it: half up to one decimal in "tecniche",
+// to two in SI (0,01 kN is about 1 kg), decimal comma, whatever the process locale.
+QString DiagramNumber(double value, Units units);
+// The same followed by the unit's name: "12,5 kgm", "0,12 kN".
+QString DiagramValue(double value, Quantity quantity, Units units);
+
+// The diagram as a table: "x (m);V (kg);M (kgm)" with the units of the diagram, then one
+// line per station (two where V jumps: the value just to the left, then just to the
+// right; three at a point load on a support), x to three decimals, V and M as
+// DiagramNumber writes them.
 QString DiagramTable(const BeamDiagram& diagram);

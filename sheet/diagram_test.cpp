@@ -97,7 +97,7 @@ TEST(DiagramTable, OneCaseOfEachLoad) {
         const QStringList lines = c.table.split('\n', Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty()) << c.load;
         EXPECT_TRUE(c.table.endsWith('\n')) << c.load;
-        EXPECT_EQ(lines.front().toStdString(), "x;V;M") << c.load;
+        EXPECT_EQ(lines.front().toStdString(), "x (m);V (kg);M (kgm)") << c.load;
         EXPECT_EQ(lines.size(), c.lines) << c.load;
         for (size_t i = 0; i < c.starts.size(); ++i)
             EXPECT_EQ(lines.value(int(i) + 1).toStdString(), c.starts[i].toStdString()) << c.load;
@@ -145,5 +145,6 @@ TEST(DiagramTable, NegativeHalvesRoundUp) {
     BeamDiagram d;
     d.length = 1;
     d.stations = {{0, -0.25, -12.75, -0.05, std::nullopt}, {1, -0.04, -0.04, 12.25, std::nullopt}};
-    EXPECT_EQ(DiagramTable(d), "x;V;M\n0,000;-0,2;0,0\n0,000;-12,7;0,0\n1,000;0,0;12,3\n");
+    EXPECT_EQ(DiagramTable(d),
+              "x (m);V (kg);M (kgm)\n0,000;-0,2;0,0\n0,000;-12,7;0,0\n1,000;0,0;12,3\n");
 }

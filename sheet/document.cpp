@@ -21,12 +21,77 @@ bool hasData(const Sheet& sheet) {
 
 } // namespace
 
-Document::Document(const SheetParams& params) : m_params(&params), m_sheet(newSheet(params)) {}
+QString StepName(StepKind kind) {
+    switch (kind) {
+    case StepKind::Typing:
+        return QStringLiteral("digitazione");
+    case StepKind::Insert:
+        return QStringLiteral("inserimento riga");
+    case StepKind::Delete:
+        return QStringLiteral("eliminazione riga");
+    case StepKind::Clear:
+        return QStringLiteral("cancella dati finestra");
+    case StepKind::Typology:
+        return QStringLiteral("cambio tipo di calcolo");
+    case StepKind::Open:
+        return QStringLiteral("apri file");
+    case StepKind::Paste:
+        return QStringLiteral("incolla righe");
+    case StepKind::Units:
+        return QStringLiteral("converti unità");
+    case StepKind::Change:
+        break;
+    }
+    return QStringLiteral("modifica");
+}
+
+Document::Document(const SheetParams& params, Units units)
+    : m_params(&params), m_sheet(newSheet(params, units)) {}
+
+Effect Document::convertUnits(Units units) {
+    if (units == m_sheet.units())
+        return {};
+    std::vector<std::vector<QString>> converted(size_t(m_sheet.dataColumns()));
+    for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
+        const Quantity quantity = m_sheet.dataQuantity(column);
+        auto& texts = converted[size_t(column - 1)];
+        texts.resize(size_t(kMaxRows + 1));
+        for (int row = 1; row <= kMaxRows; ++row) {
+            const QString& datum = m_sheet.datum(column, row);
+            QString text = ConvertDatum(datum, quantity, m_sheet.units(), units);
+            if (text.isEmpty() != datum.isEmpty()) {
+                Effect refused;
+                refused.messages.push_back(checkMessage(
+                    UnitsTooLongMessage(*m_params, row, column, UnitName(quantity, units)),
+                    Icon::Stop));
+                refused.firstVisibleRow = row;
+                return refused;
+            }
+            texts[size_t(row)] = std::move(text);
+        }
+    }
+    const UndoStep step(*this, 1, StepKind::Units);
+    m_sheet.setUnits(units);
+    for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
+        for (int row = 1; row <= kMaxRows; ++row) {
+            if (!m_sheet.isEmpty(column, row))
+                m_sheet.setDatum(column, row, converted[size_t(column - 1)][size_t(row)]);
+        }
+    }
+    return calculate();
+}
+
+bool Document::adoptUnits(Units units) {
+    if (hasData(m_sheet))
+        return units == m_sheet.units();
+    m_sheet.setUnits(units);
+    return true;
+}
 
 void Document::setTypology(int typology) {
     if (typology == m_typology)
         return;
-    record(1);
+    const UndoStep step(*this, 1, StepKind::Typology);
     m_typology = typology;
 }
 
@@ -51,48 +116,48 @@ Effect Document::calculate() {
 }
 
 Effect Document::type(int column, int row, const QString& text) {
+    // What the box shows is what is stored: an emptied box stores empty text (the row
+    // stays, since rows are removed only with delriga, but is incomplete), and a refused
+    // keystroke empties the datum with the box, whichever rule refused it.
+    Effect refused;
+    QString stored;
     if (text.isEmpty()) {
-        // What the box shows is what is stored: an emptied box stores empty text. The
-        // row stays (rows are removed only with delriga) but is incomplete.
-        if (m_sheet.isEmpty(column, row))
-            return {};
-        recordTyping(column, row);
-        m_sheet.setDatum(column, row, QString());
-        if (column == 1)
-            m_sheet.CountRows();
-        return calculate();
-    }
-    Effect effect;
-    if (column == 1 && row > 1 && m_sheet.isEmpty(1, row - 1) && row > m_sheet.n()) {
+        // nothing typed: the datum goes
+    } else if (column == 1 && row > 1 && m_sheet.isEmpty(1, row - 1) && row > m_sheet.n()) {
         const int n = m_sheet.n();
-        effect.messages.push_back(checkMessage(BlankRowsMessage(), Icon::Stop));
-        effect.boxText = QString();
+        refused.messages.push_back(checkMessage(BlankRowsMessage(), Icon::Stop));
+        refused.boxText = QString();
         // The last row on top, the focus in the first box below it.
-        effect.firstVisibleRow = n > 0 ? n : 1;
-        effect.focusRow = qBound(1, effect.firstVisibleRow, kLastFirstRow) + (n > 0 ? 1 : 0);
-        effect.focusColumn = 1;
-        return effect;
+        refused.firstVisibleRow = n > 0 ? n : 1;
+        refused.focusRow = qBound(1, refused.firstVisibleRow, kLastFirstRow) + (n > 0 ? 1 : 0);
+        refused.focusColumn = 1;
+    } else if (column > 1 && m_sheet.isEmpty(1, row)) {
+        refused.boxText = QString();
+        refused.messages.push_back(checkMessage(FirstColumnFirstMessage(), Icon::Stop));
+        refused.focusRow = row;
+        refused.focusColumn = 1;
+    } else {
+        const ModPonteluma::Typed typed = ModPonteluma::ValidateTyping(text);
+        if (!typed.refusal.isEmpty())
+            refused.messages.push_back(checkMessage(typed.refusal, Icon::Stop));
+        if (typed.accepted != text)
+            refused.boxText = typed.accepted;
+        stored = typed.accepted;
     }
-    if (column > 1 && m_sheet.isEmpty(1, row)) {
-        effect.boxText = QString();
-        effect.messages.push_back(checkMessage(FirstColumnFirstMessage(), Icon::Stop));
-        effect.focusRow = row;
-        effect.focusColumn = 1;
-        return effect;
-    }
-    const ModPonteluma::Typed typed = ModPonteluma::ValidateTyping(text);
-    if (!typed.refusal.isEmpty())
-        effect.messages.push_back(checkMessage(typed.refusal, Icon::Stop));
-    if (typed.accepted != text)
-        effect.boxText = typed.accepted;
+    if (stored == m_sheet.datum(column, row))
+        return refused; // the sheet holds it already: no step, nothing to compute
     recordTyping(column, row);
-    m_sheet.setDatum(column, row, typed.accepted);
+    m_sheet.setDatum(column, row, stored);
     if (column == 1)
         m_sheet.CountRows();
     Effect computed = calculate();
-    computed.boxText = effect.boxText;
-    computed.messages.insert(computed.messages.begin(), effect.messages.begin(),
-                             effect.messages.end());
+    dropTypingStepThatChangedNothing();
+    computed.boxText = refused.boxText;
+    computed.messages.insert(computed.messages.begin(), refused.messages.begin(),
+                             refused.messages.end());
+    computed.firstVisibleRow = refused.firstVisibleRow;
+    computed.focusRow = refused.focusRow;
+    computed.focusColumn = refused.focusColumn;
     return computed;
 }
 
@@ -101,7 +166,7 @@ Effect Document::insertRow(int row) {
         return {false, {}, {checkMessage(FullSheetMessage(*m_params), Icon::Information)}};
     if (row > m_sheet.n())
         return {}; // nothing to copy below the last row
-    record(row);
+    const UndoStep step(*this, row, StepKind::Insert);
     m_sheet.insertRowAt(row);
     return calculate(); // every row shows its own results again
 }
@@ -111,61 +176,73 @@ Effect Document::deleteRow(int row) {
         // Rows inside 1..n go even when incomplete; beyond n there is nothing to delete.
         return {false, {}, {checkMessage(DeleteRefusal(*m_params, row), Icon::Exclamation)}};
     }
-    record(row);
+    const UndoStep step(*this, row, StepKind::Delete);
     m_sheet.deleteRow(row);
     return calculate();
 }
 
 Effect Document::clear() {
-    if (hasData(m_sheet)) // clearing an empty sheet is no step
-        record(1);
+    // Clearing an empty sheet is no step (the step is dropped when no datum changed).
+    const UndoStep step(*this, 1, StepKind::Clear);
     m_sheet.clear();
+    // The captions go back to the typology's own, as an empty sheet is laid out, and the
+    // window's own labels to how they start: none computed for the data that go may stay.
+    // (A head the typology does not set keeps its caption, as at every layout.)
+    const Sheet start = newSheet(*m_params);
+    for (auto note = start.notes().constBegin(); note != start.notes().constEnd(); ++note)
+        m_sheet.setNote(note.key(), note->text, note->hidden);
+    layOut();
     if (m_params->cleared)
         m_params->cleared(m_sheet);
-    Effect effect;
-    effect.changed = true;
-    return effect;
+    return calculate();
 }
 
 Effect Document::chooseTypology(int typology) {
     if (typology == m_typology)
         return {}; // the entry already shown: nothing to clear
-    const UndoStep step(*this);
-    Effect effect;
-    if (!m_params->keepsData || !m_params->keepsData(m_typology, typology))
-        effect = clear();
-    m_typology = typology;
-    return effect;
+    const UndoStep step(*this, 1, StepKind::Typology);
+    const int from = m_typology;
+    m_typology = typology; // first, so that a cleared sheet is laid out for it
+    if (!m_params->keepsData || !m_params->keepsData(from, typology))
+        return clear();
+    return {};
 }
 
-bool Document::open(const QString& path, QString* problem, QString* refusal) {
+bool Document::open(const FilePath& path, QString* problem, QString* refusal) {
     std::optional<Document> opened = OpenDocument(*m_params, path, problem, refusal);
     if (!opened)
         return false; // nothing of a file is used until it is read whole
-    record(1);
-    if (m_stepDepth == 0)
-        m_undo.back().file = m_file;
-    m_sheet = std::move(opened->m_sheet);
-    m_typology = opened->m_typology;
-    m_file = path;
+    {
+        // One step with the file before it, so that undo brings back the file "Salva"
+        // writes; an opening that changes neither the data nor the file is none.
+        const UndoStep step(*this, 1, StepKind::Open);
+        if (m_stepDepth == 1 && m_openStep)
+            m_openStep->file = m_file;
+        m_sheet = std::move(opened->m_sheet);
+        m_typology = opened->m_typology;
+        m_file = path;
+    }
     return true;
 }
 
 // ---- history ---------------------------------------------------------------------------
 
-void Document::record(int row) {
-    if (m_stepDepth > 0)
-        return;
-    endTyping();
-    push(state(row));
-}
-
 void Document::recordTyping(int column, int row) {
     if (m_stepDepth > 0 || (column == m_typingColumn && row == m_typingRow))
         return; // the box's typing is one step already
-    record(row);
+    endTyping();
+    push(state(row, StepKind::Typing));
     m_typingColumn = column;
     m_typingRow = row;
+}
+
+void Document::dropTypingStepThatChangedNothing() {
+    // Typing 5 and then erasing it, or typing a box's text again, leaves the data as the
+    // step found them: an undo of it would show nothing.
+    if (m_stepDepth > 0 || m_typingColumn == 0 || m_undo.empty() || !sameData(m_undo.back()))
+        return;
+    m_undo.pop_back();
+    endTyping();
 }
 
 void Document::push(State step) {
@@ -179,23 +256,25 @@ void Document::endTyping() {
     m_typingColumn = m_typingRow = 0;
 }
 
-void Document::beginStep(int row) {
+void Document::beginStep(int row, StepKind kind) {
     if (m_stepDepth++ > 0)
         return;
     endTyping();
-    m_openStep = state(row);
+    m_openStep = state(row, kind);
 }
 
 void Document::endStep() {
     if (m_stepDepth == 0 || --m_stepDepth > 0)
         return;
-    if (m_openStep && !sameData(*m_openStep))
+    const bool fileChanged =
+        m_openStep && m_openStep->file && m_openStep->file->native != m_file.native;
+    if (m_openStep && (fileChanged || !sameData(*m_openStep)))
         push(std::move(*m_openStep));
     m_openStep.reset();
 }
 
 bool Document::sameData(const State& other) const {
-    if (other.typology != m_typology)
+    if (other.typology != m_typology || other.sheet.units() != m_sheet.units())
         return false;
     for (int column = 1; column <= m_sheet.dataColumns(); ++column) {
         for (int row = 1; row <= kMaxRows; ++row) {
@@ -212,7 +291,7 @@ Effect Document::restore(std::deque<State>& from, std::deque<State>& to) {
         return {};
     State step = std::move(from.back());
     from.pop_back();
-    to.push_back(state(step.row));
+    to.push_back({m_sheet, m_typology, step.row, step.name, std::nullopt});
     if (step.file) {
         // An opening: the file goes with the sheet, both ways.
         to.back().file = m_file;
@@ -264,7 +343,7 @@ ResultHover Document::resultHovered(int column, int row) {
     return m_params->resultHovered(m_sheet, m_typology, column, row);
 }
 
-bool Document::write(const QString& path, QString* problem) const {
+bool Document::write(const FilePath& path, QString* problem) const {
     return WriteArchive(*m_params, m_sheet, m_typology, path, problem);
 }
 

@@ -20,6 +20,11 @@
 // Steps of a document's history that can be taken back; older ones are forgotten.
 constexpr int kHistorySteps = 200;
 
+// The kinds of step of the history, named by the menu items that take them back
+// ("Annulla digitazione").
+enum class StepKind { Change, Typing, Insert, Delete, Clear, Typology, Open, Paste, Units };
+QString StepName(StepKind kind);
+
 // What the window shows after an operation, besides the document itself.
 struct Effect {
     bool changed = false; // data, results or captions changed: the grid shows them again
@@ -34,8 +39,9 @@ struct Effect {
 
 class Document {
 public:
-    // An empty sheet of the window, typology 1, the captions the window starts with.
-    explicit Document(const SheetParams& params);
+    // An empty sheet of the window, typology 1, the captions the window starts with, its
+    // data to be typed in `units`.
+    explicit Document(const SheetParams& params, Units units = Units::Tecniche);
 
     const SheetParams& params() const { return *m_params; }
     Sheet& sheet() { return m_sheet; }
@@ -46,6 +52,17 @@ public:
     void setTypology(int typology);
     // The name of the typology: "rettangolo".
     QString typologyName() const;
+
+    // The units the sheet's data are typed in and its results shown in.
+    Units units() const { return m_sheet.units(); }
+    // Converts every datum to `units` (the value times the exact factor, as text) and
+    // computes the sheet, as one step; the other system's units already: nothing. A
+    // datum whose converted value would not fit in its box refuses the whole conversion,
+    // nothing changed, with the message that names it.
+    Effect convertUnits(Units units);
+    // A sheet without data takes `units` for what will be typed (no step); false, nothing
+    // changed, for a sheet with data.
+    bool adoptUnits(Units units);
 
     // Sets the captions of the typology's layout.
     void layOut();
@@ -74,20 +91,28 @@ public:
     // Reads an archive file in place of the sheet, laid out and computed for the file's
     // typology, as one step; the file becomes the document's file. False with a short
     // Italian phrase in problem, the document untouched, when the file cannot be used.
-    bool open(const QString& path, QString* problem, QString* refusal = nullptr);
+    bool open(const FilePath& path, QString* problem, QString* refusal = nullptr);
 
     // The file that "Salva" writes: the one last opened or saved, empty when none. Undo
     // changes it only when it takes back an opening (and redo when it does the opening
     // again): "Salva" never writes the sheet that was there before onto the file opened.
-    const QString& file() const { return m_file; }
-    void setFile(const QString& path) { m_file = path; }
+    // Its name keeps the system's bytes, which need not be UTF-8.
+    const FilePath& file() const { return m_file; }
+    void setFile(const FilePath& path) { m_file = path; }
 
     // ---- history ----
     // Each operation above that changes the data or the typology records one step. The
     // keystrokes in one box are one step, until endTyping() (the focus left the box) or
     // any other operation. At least kHistorySteps steps are kept for the whole run.
+    // No step leaves the document as it found it: an operation that changes no datum and
+    // not the typology records none, and keystrokes that bring a box back to its text
+    // take their step away, so every undo changes something the window shows.
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
+    // What the next undo or redo takes back or does again, as the menu names it
+    // ("digitazione", "incolla righe"); empty when there is none.
+    QString undoName() const { return m_undo.empty() ? QString() : m_undo.back().name; }
+    QString redoName() const { return m_redo.empty() ? QString() : m_redo.back().name; }
     // Bring back the data, the typology and the captions as they were before the last
     // step (as they were when it was taken back, for redo) and compute the sheet. The
     // effect's showRow is the row the step changed. A new step forgets what could be
@@ -104,8 +129,8 @@ public:
     //     for (...) document.type(column, row, text);
     //     document.endStep();
     // (or holds an UndoStep for the same pair). row is the sheet row that undo brings
-    // into view.
-    void beginStep(int row = 1);
+    // into view, kind what the menu calls the step (the outermost pair's counts).
+    void beginStep(int row = 1, StepKind kind = StepKind::Change);
     void endStep();
 
     // What the hint box says.
@@ -121,7 +146,7 @@ public:
     ResultHover resultHovered(int column, int row);
 
     // Writes the archive file; false with a short Italian phrase in problem.
-    bool write(const QString& path, QString* problem) const;
+    bool write(const FilePath& path, QString* problem) const;
 
 private:
     // The document as a step brings it back: results and captions too, so the layout
@@ -129,14 +154,17 @@ private:
     struct State {
         Sheet sheet;
         int typology;
-        int row;                     // the row the step changed
-        std::optional<QString> file; // the file before an opening; nothing for other steps
+        int row;                      // the row the step changed
+        QString name;                 // what the step is, for the menu
+        std::optional<FilePath> file; // the file before an opening; nothing for other steps
     };
-    State state(int row) const { return {m_sheet, m_typology, row, std::nullopt}; }
-    // Records the state before a change of the sheet as a step (inside beginStep, the
-    // open step holds it already).
-    void record(int row);
+    State state(int row, StepKind kind) const {
+        return {m_sheet, m_typology, row, StepName(kind), std::nullopt};
+    }
+    // Records the state before the typing in a box as a step (inside beginStep, the open
+    // step holds it already); a later keystroke that brings the data back takes it away.
     void recordTyping(int column, int row);
+    void dropTypingStepThatChangedNothing();
     void push(State step);
     bool sameData(const State& state) const;
     Effect restore(std::deque<State>& from, std::deque<State>& to);
@@ -144,7 +172,7 @@ private:
     const SheetParams* m_params;
     Sheet m_sheet;
     int m_typology = 1;
-    QString m_file;
+    FilePath m_file{QString()};
     std::deque<State> m_undo, m_redo;
     std::optional<State> m_openStep; // recorded by beginStep, kept by endStep if it changed
     int m_stepDepth = 0;
@@ -155,8 +183,9 @@ private:
 // Holds one step of a document's history open while it lives (beginStep/endStep).
 class UndoStep {
 public:
-    explicit UndoStep(Document& document, int row = 1) : m_document(document) {
-        m_document.beginStep(row);
+    explicit UndoStep(Document& document, int row = 1, StepKind kind = StepKind::Change)
+        : m_document(document) {
+        m_document.beginStep(row, kind);
     }
     ~UndoStep() { m_document.endStep(); }
     UndoStep(const UndoStep&) = delete;

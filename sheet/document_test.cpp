@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -292,4 +293,83 @@ TEST(History, ACompoundChangeIsOneStepAndTheHistoryKeepsAtLeastAHundred) {
     for (int step = 0; step < 120; ++step)
         ASSERT_TRUE(document.undo().changed) << step;
     EXPECT_EQ(document.sheet().n(), 0);
+}
+
+// "Cancella dati finestra" leaves the sheet as an empty one of its typology is laid out:
+// no caption computed for the data that went (a relabelled head, a span moment's name).
+TEST(Document, ClearingLaysTheSheetOutAsAnEmptyOneOfItsTypology) {
+    const char* const values[] = {"6", "3", "2", "1", "1"};
+    for (const SheetParams* params : allWindows()) {
+        for (int typology = 1; typology <= int(params->typologies.size()); ++typology) {
+            SCOPED_TRACE(params->name.toStdString() + " " + std::to_string(typology));
+            Document empty(*params);
+            empty.setTypology(typology);
+            empty.layOut();
+            empty.calculate();
+            Document document = empty;
+            for (int row = 1; row <= 2; ++row) {
+                for (int column = 1; column <= int(params->data.size()); ++column)
+                    document.type(column, row, values[(column + row) % 5]);
+            }
+            document.clear();
+            EXPECT_EQ(seen(document), seen(empty));
+        }
+    }
+}
+
+// A refused keystroke empties the datum with the box, whatever refused it; nothing that
+// leaves the data as they were is a step; each step is named as the menu takes it back.
+TEST(History, EveryStepChangesTheDataAndIsNamedForTheMenu) {
+    Document document = sections(1);
+    document.type(1, 1, "20");
+    document.type(2, 1, "30");
+    document.endTyping();
+    document.type(1, 1, ""); // the first datum goes...
+    document.endTyping();
+    const Effect refused = document.type(2, 1, "305"); // ...so the second is refused
+    EXPECT_EQ(refused.boxText, QString());
+    EXPECT_EQ(document.sheet().datum(2, 1), ""); // no datum the box does not show
+    document.type(1, 1, "20");
+    EXPECT_EQ(document.sheet().resultText(1, 1), "");
+    document.undo();
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(2, 1), "30");
+    document.undo();
+    EXPECT_EQ(document.sheet().datum(1, 1), "20");
+
+    // Keystrokes that bring a box back to its text, and refusals that leave a box empty,
+    // leave no step behind.
+    const QStringList before = seen(document);
+    const QString lastStep = document.undoName();
+    document.endTyping();
+    document.type(1, 1, "205");
+    document.type(1, 1, "20");
+    document.type(3, 1, "x");  // a wrong key in an empty box
+    document.type(1, 3, "7");  // blank rows before it
+    document.type(2, 5, "7");  // no first datum
+    document.type(1, 1, "20"); // the text the box holds
+    EXPECT_EQ(seen(document), before);
+    EXPECT_EQ(document.undoName(), lastStep);
+    EXPECT_FALSE(document.canRedo()); // the redo of the undone steps went with the typing
+
+    const std::pair<QString, std::function<void()>> steps[] = {
+        {"digitazione", [&] { document.type(1, 2, "5"); }},
+        {"inserimento riga", [&] { document.insertRow(1); }},
+        {"eliminazione riga", [&] { document.deleteRow(2); }},
+        {"incolla righe", [&] { document.pasteRows(0, "4\t5\n"); }},
+        {"cambio tipo di calcolo", [&] { document.chooseTypology(2); }},
+        {"digitazione", [&] { document.type(1, 1, "9"); }},
+        {"cancella dati finestra", [&] { document.clear(); }},
+    };
+    for (const auto& [name, change] : steps) {
+        const QStringList earlier = seen(document);
+        change();
+        EXPECT_NE(seen(document), earlier) << name.toStdString();
+        EXPECT_EQ(document.undoName(), name);
+    }
+    for (auto step = std::rbegin(steps); step != std::rend(steps); ++step) {
+        EXPECT_EQ(document.undoName(), step->first);
+        document.undo();
+        EXPECT_EQ(document.redoName(), step->first);
+    }
 }

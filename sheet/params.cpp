@@ -1,14 +1,16 @@
 #include "sheet/params.h"
 
-Sheet newSheet(const SheetParams& params) {
+Sheet newSheet(const SheetParams& params, Units units) {
     Sheet sheet(int(params.data.size()), int(params.results.size()));
+    sheet.setUnits(units);
     for (int c = 1; c <= int(params.data.size()); ++c) {
         sheet.setDataHead(c, params.data[c - 1].head);
-        sheet.setDataUnit(c, params.data[c - 1].unit);
+        sheet.setDataQuantity(c, params.data[c - 1].quantity);
     }
     for (int c = 1; c <= int(params.results.size()); ++c) {
         sheet.setResultHead(c, params.results[c - 1].head);
-        sheet.setResultUnit(c, params.results[c - 1].unit);
+        const ResultColumn& column = params.results[c - 1];
+        sheet.declareResult(c, column.quantity, column.unit, column.decimals);
     }
     for (const ExtraLabel& label : params.extras)
         sheet.declareNote(label.name, {label.caption, !label.visible});

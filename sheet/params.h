@@ -16,11 +16,11 @@
 #include <vector>
 
 struct DataColumn {
-    QString box;       // object-name stem of its ten boxes: box_1 .. box_10
-    QString headLabel; // object name of its head label
-    QString head;      // head caption before any typology sets it
-    QString unitLabel; // object name of its unit label; empty when it has none
-    QString unit;
+    QString box;         // object-name stem of its ten boxes: box_1 .. box_10
+    QString headLabel;   // object name of its head label
+    QString head;        // head caption before any typology sets it
+    QString unitLabel;   // object name of its unit label; empty when it has none
+    Quantity quantity;   // what it holds (its unit); a layout may set another per typology
     QString tip;         // tool tip of the head
     int ordinal;         // the "colonna" that the hint and the check name (1..4)
     QString computeHead; // its field name in the command line's table
@@ -31,9 +31,11 @@ struct ResultColumn {
     QString headLabel; // object name of its head label
     QString head;
     QString unitLabel;
-    QString unit;
+    QString unit; // caption of its unit label as "tecniche" names it: "I=cm4", "kgm"
     QString tip;
     QString computeHead;
+    Quantity quantity; // what it holds: the unit of the caption, the table and the report
+    int decimals = 0;  // rounded half up to this many decimals in "tecniche"
 };
 
 // A label of the window that is its own (notes, hover displays, fixed explanations).
@@ -109,7 +111,7 @@ struct Presentation {
     QString groupCaption;  // "Momenti d'inerzia"
     QString status;        // status bar text over the group
     int groupButtons = 0;  // option buttons; those past the typologies are "a disposizione"
-    QRect groupPlace;      // x and width of the group's column, y of its head
+    int groupWidth = 0;    // width of the group's column when the group heads one
     QString viewCaption;   // "Finestra Sezioni": the "Visualizza" menu
     QString glyph;         // "S": its toolbar button
     QString toolTip;       // "visualizza finestra 'Sezioni'"
@@ -171,7 +173,7 @@ struct SheetParams {
     std::function<std::optional<BeamDiagram>(const Sheet&, int typology, int row)> diagram;
 };
 
-// A sheet with the captions the window starts with.
-Sheet newSheet(const SheetParams& params);
+// A sheet with the captions the window starts with, its data typed in `units`.
+Sheet newSheet(const SheetParams& params, Units units = Units::Tecniche);
 // Sets the captions of a typology's layout on the sheet.
 void layOut(const SheetParams& params, Sheet& sheet, int typology);

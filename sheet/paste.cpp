@@ -183,7 +183,7 @@ Effect Document::pasteRows(int focusedRow, const QString& text) {
     if (!fault.isEmpty())
         return refuse(fault);
     // One step of the history, however many rows it fills.
-    const UndoStep step(*this, rows.firstRow);
+    const UndoStep step(*this, rows.firstRow, StepKind::Paste);
     m_sheet = std::move(pasted);
     return calculate();
 }

@@ -4,7 +4,6 @@
 #include "sheet/table.h"
 
 using ModPonteluma::IntegerDigits;
-using ModPonteluma::PrintForm;
 using ModPonteluma::Str;
 
 namespace {
@@ -52,7 +51,14 @@ private:
 };
 
 std::vector<ReportLine> headsOf(const SheetParams& params, const Sheet& sheet) {
-    return params.report.heads ? params.report.heads(sheet) : std::vector<ReportLine>();
+    std::vector<ReportLine> heads =
+        params.report.heads ? params.report.heads(sheet) : std::vector<ReportLine>();
+    // The heads name the units as "tecniche" writes them; a sheet in SI names its own.
+    for (ReportLine& line : heads) {
+        for (ReportItem& item : line)
+            item.text = InUnits(item.text, sheet.units());
+    }
+    return heads;
 }
 
 void printHeads(const std::vector<ReportLine>& heads, Cursor& cursor) {
@@ -88,8 +94,9 @@ Cell cellOf(const ReportColumn& column, const Sheet& sheet, int row) {
         if (column.index >= 1 && column.index <= sheet.resultColumns()) {
             const Result& value = sheet.result(column.index, row);
             if (value) {
-                cell.printed = PrintForm(*value);
+                // The print form: a non-negative number has one leading blank.
                 cell.measured = sheet.resultText(column.index, row);
+                cell.printed = *value >= 0 ? ' ' + cell.measured : cell.measured;
             }
         }
     } else if (column.index >= 1 && column.index <= sheet.dataColumns()) {

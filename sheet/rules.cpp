@@ -85,6 +85,13 @@ QString DeleteRefusal(const SheetParams& params, int row) {
            " non sono ancora considerati in quanto manca il valore nella prima colonna.";
 }
 
+QString UnitsTooLongMessage(const SheetParams& params, int row, int column, const QString& unit) {
+    return "Il dato della " + OrdinalWord(params.data[size_t(column - 1)].ordinal) + " colonna " +
+           params.words.itemOf + " n." + Str(row) + ", espresso in " + unit + ", supera i " +
+           QString::number(kMaxDatumLength) +
+           " caratteri della casella: le unità di misura non sono state convertite.";
+}
+
 QString BlankRowsMessage() {
     return QStringLiteral("Non è possibile digitare dati lasciando righe in bianco.");
 }

@@ -35,6 +35,8 @@ QString OrdinalWord(int ordinal);
 
 QString FullSheetMessage(const SheetParams& params);
 QString DeleteRefusal(const SheetParams& params, int row);
+// A datum that would not fit in its box once converted to `unit`.
+QString UnitsTooLongMessage(const SheetParams& params, int row, int column, const QString& unit);
 QString BlankRowsMessage();
 QString FirstColumnFirstMessage();
 QString HelpMessage(const SheetParams& params);

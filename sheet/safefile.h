@@ -3,9 +3,12 @@
 // Only regular files are used: a folder, a FIFO or a device is refused before it is
 // opened, and reads never wait. A file is replaced only by a complete, synced copy
 // written beside it under a hidden name of this program's own
-// (".NAME.ponteluma-XXXXXX"), renamed over it when whole; the copies left by a save
-// that was killed are removed by the next save of the same file. Qt Core and POSIX
-// only, so the command line and the windows share it.
+// (".NAME.ponteluma-XXXXXX"), renamed over it when whole, with the owner, group and mode
+// of the file it replaces; the copies left by a save that was killed are removed by the
+// next save of the same file. A write goes through a symbolic link only when the link is
+// the user's own (another user's link in a shared folder could lead anywhere), and never
+// over a file that the user may not write. Qt Core and POSIX only, so the command line
+// and the windows share it.
 #include <QByteArray>
 #include <QString>
 
@@ -14,6 +17,11 @@ struct FilePath {
     // The paths of the file dialogs and of the tests are text.
     FilePath(const QString& path); // NOLINT(google-explicit-constructor)
     static FilePath fromNative(const QByteArray& native);
+    // The file a dialog names: the dialogs show a name that is not valid UTF-8 with
+    // replacement characters, so such a name is looked up among the names of its folder.
+    static FilePath located(const QString& shown);
+
+    bool isEmpty() const { return native.isEmpty(); }
 
     QByteArray native;
     QString shown;
@@ -33,8 +41,38 @@ bool ReadWholeFile(const FilePath& path, qint64 maxBytes, QByteArray* bytes, QSt
 // modificato").
 bool WriteWholeFile(const FilePath& path, const QByteArray& bytes, QString* problem);
 
+// Removes the file (never a folder); false with a short Italian phrase in problem.
+bool RemoveFile(const FilePath& path, QString* problem);
+
 // Whether both paths name one existing file (through links or other spellings too).
 bool SameFile(const FilePath& first, const FilePath& second);
 
-// The Italian phrase for a system error of a write ("il disco è pieno").
+// A scratch file for a writer that opens its output by name (the printer's PDF), beside
+// the target and named and locked as the copies of WriteWholeFile are: a process killed
+// while it writes leaves a copy that the next write of the same target removes. Removed
+// when the object goes.
+class ScratchFile {
+public:
+    explicit ScratchFile(const FilePath& target);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    // Why it could not be created ("la cartella del file non esiste").
+    const QString& problem() const { return m_problem; }
+    // The name to open it by, and its path for reading it back.
+    QString fileName() const;
+    FilePath path() const;
+
+private:
+    int m_folder = -1;
+    int m_fd = -1;
+    QByteArray m_folderPath, m_name;
+    QString m_problem;
+};
+
+// The Italian phrase for a system error of a read or a write ("il disco è pieno", "il
+// nome del file è troppo lungo"); never a bare number.
+QString ReadFailure(int systemError);
 QString WriteFailure(int systemError);

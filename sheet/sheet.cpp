@@ -7,8 +7,25 @@
 Sheet::Sheet(int dataColumns, int resultColumns)
     : m_data(dataColumns, std::vector<Cell>(kMaxRows + 2)),
       m_results(resultColumns, std::vector<Result>(kMaxRows + 2)), m_outOfRange(kMaxRows + 2),
-      m_dataHeads(size_t(dataColumns)), m_dataUnits(size_t(dataColumns)),
-      m_resultHeads(size_t(resultColumns)), m_resultUnits(size_t(resultColumns)) {}
+      m_dataHeads(size_t(dataColumns)),
+      m_resultHeads(size_t(resultColumns)), m_resultUnits(size_t(resultColumns)),
+      m_dataQuantities(size_t(dataColumns), Quantity::None),
+      m_resultQuantities(size_t(resultColumns), Quantity::None),
+      m_resultDecimals(size_t(resultColumns), 0) {}
+
+void Sheet::declareResult(int column, Quantity quantity, const QString& unit, int decimals) {
+    m_resultQuantities[size_t(column - 1)] = quantity;
+    m_resultUnits[size_t(column - 1)] = unit;
+    m_resultDecimals[size_t(column - 1)] = decimals;
+}
+
+int Sheet::resultDecimals(int column) const {
+    return ResultDecimals(resultQuantity(column), m_units, m_resultDecimals[size_t(column - 1)]);
+}
+
+QString Sheet::resultUnit(int column) const {
+    return UnitCaption(m_resultUnits[size_t(column - 1)], resultQuantity(column), m_units);
+}
 
 void Sheet::setDatum(int column, int row, const QString& text) {
     Cell& cell = m_data[column - 1][row];
@@ -18,7 +35,7 @@ void Sheet::setDatum(int column, int row, const QString& text) {
 
 QString Sheet::resultText(int column, int row) const {
     const Result& value = result(column, row);
-    return value ? ModPonteluma::FormatResult(*value) : QString();
+    return value ? ResultText(*value, resultDecimals(column)) : QString();
 }
 
 void Sheet::setOutOfRange(int row, const QString& reason) {

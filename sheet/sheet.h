@@ -3,6 +3,8 @@
 // rounded results, the row count, and the captions of the labels that the layout
 // and the calculation set (head labels, units, notes), so that the command line
 // and the tests see exactly what the window shows.
+#include "sheet/units.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -32,8 +34,26 @@ public:
 
     const Result& result(int column, int row) const { return m_results[column - 1][row]; }
     void setResult(int column, int row, Result value) { m_results[column - 1][row] = value; }
+    // The value rounded half up as result column c shows it in the sheet's units.
+    double rounded(int column, double value) const {
+        return RoundResult(value, resultDecimals(column));
+    }
+    int resultDecimals(int column) const;
     // The result as the sheet shows it (decimal comma), empty when there is none.
     QString resultText(int column, int row) const;
+
+    // The system the data are typed in and the results shown in. Changing it changes no
+    // datum: Document::convertUnits converts them.
+    Units units() const { return m_units; }
+    void setUnits(Units units) { m_units = units; }
+    // The physical quantity of each column, as the window declares it (and, for a column
+    // whose meaning depends on the typology, as the layout sets it).
+    Quantity dataQuantity(int column) const { return m_dataQuantities[column - 1]; }
+    void setDataQuantity(int column, Quantity quantity) { m_dataQuantities[column - 1] = quantity; }
+    Quantity resultQuantity(int column) const { return m_resultQuantities[column - 1]; }
+    // A result column's quantity, its unit caption written for "tecniche" ("I=cm4") and
+    // its decimals in "tecniche".
+    void declareResult(int column, Quantity quantity, const QString& unit, int decimals);
 
     // Row count n: the last row whose first datum is not empty. Rows inside 1..n
     // whose first datum is empty or not above 0 are incomplete, not the end.
@@ -71,13 +91,13 @@ public:
     // Heads and units of the columns as the layout and the calculation set them,
     // counted from 1 like the columns.
     const QString& dataHead(int column) const { return m_dataHeads[column - 1]; }
-    const QString& dataUnit(int column) const { return m_dataUnits[column - 1]; }
+    // Units in the sheet's system: the unit's name of a data column ("kg/m", "kN/m",
+    // empty for a column without one), the caption of a result's unit ("I=mm4").
+    QString dataUnit(int column) const { return UnitName(dataQuantity(column), m_units); }
     const QString& resultHead(int column) const { return m_resultHeads[column - 1]; }
-    const QString& resultUnit(int column) const { return m_resultUnits[column - 1]; }
+    QString resultUnit(int column) const;
     void setDataHead(int column, const QString& text) { m_dataHeads[column - 1] = text; }
-    void setDataUnit(int column, const QString& text) { m_dataUnits[column - 1] = text; }
     void setResultHead(int column, const QString& text) { m_resultHeads[column - 1] = text; }
-    void setResultUnit(int column, const QString& text) { m_resultUnits[column - 1] = text; }
 
     // The window's own labels (notes, hover displays), by the name its table declares
     // them with; only declared labels exist.
@@ -100,6 +120,9 @@ private:
     std::vector<std::vector<Result>> m_results; // [column - 1][row], row 0 unused
     std::vector<QString> m_outOfRange;          // [row] its reason, row 0 unused
     int m_n = 0;
-    std::vector<QString> m_dataHeads, m_dataUnits, m_resultHeads, m_resultUnits;
+    std::vector<QString> m_dataHeads, m_resultHeads, m_resultUnits;
+    std::vector<Quantity> m_dataQuantities, m_resultQuantities;
+    std::vector<int> m_resultDecimals; // in "tecniche"
+    Units m_units = Units::Tecniche;
     QHash<QString, Note> m_notes;
 };

@@ -7,15 +7,21 @@
 
 namespace {
 
+// "luce (m)": a head with the unit of its column in the sheet's units.
+QString withUnit(const QString& head, const QString& unit) {
+    return unit.isEmpty() ? head : head + " (" + unit + ")";
+}
+
 QString tableText(const Document& document, QChar separator, const QString& lineEnd) {
     const SheetParams& params = document.params();
-    QStringList head{params.computeItem};
-    for (const DataColumn& column : params.data)
-        head << column.computeHead;
-    for (const ResultColumn& column : params.results)
-        head << column.computeHead;
-    QString text = head.join(separator) + lineEnd;
     const Sheet& sheet = document.sheet();
+    QStringList head{params.computeItem};
+    for (int column = 1; column <= int(params.data.size()); ++column)
+        head << withUnit(params.data[size_t(column - 1)].computeHead, sheet.dataUnit(column));
+    for (int column = 1; column <= int(params.results.size()); ++column)
+        head << withUnit(params.results[size_t(column - 1)].computeHead,
+                         UnitName(sheet.resultQuantity(column), sheet.units()));
+    QString text = head.join(separator) + lineEnd;
     for (int row = 1; row <= sheet.n(); ++row) {
         QStringList fields{QString::number(row)};
         for (int column = 1; column <= sheet.dataColumns(); ++column)

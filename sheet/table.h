@@ -1,5 +1,6 @@
 #pragma once
-// The sheet as a table of text: the header with the column heads, then one line per
+// The sheet as a table of text: the header with the column heads and their units in the
+// sheet's units ("luce (m)", "carico (kN/m)"), then one line per
 // row 1..n with its number, the data as stored and the results as shown (decimal comma,
 // empty where empty). The command line prints it, the window copies it to the clipboard
 // and exports it to a CSV file; the three are the same table with other separators.

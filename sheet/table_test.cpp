@@ -44,7 +44,8 @@ TEST(PasteRows, RowsStartAtTheFocusedRowButLeaveNoBlankRows) {
     document.pasteRows(0, "12,5;10");
     // Focus on a filled row: it is overwritten, the others stay.
     document.pasteRows(2, "1\t2");
-    EXPECT_EQ(ComputeTable(document), "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+    EXPECT_EQ(ComputeTable(document), "sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I "
+                                      "(cm4);E (cm);W (cm3);E' (cm);W' (cm3);A (cm2)\n"
                                       "1;20;30;;;45000;15;3000;;;600\n"
                                       "2;1;2;;;1;1;1;;;2\n"
                                       "3;10;10;;;833;5;167;;;100\n"

@@ -211,7 +211,12 @@ ValidationResult RunValidationCase(const ValidationCase& item,
     }
     for (const ValidationExpected& expected : item.expected) {
         ValidationCheck check{expected, QString(), false};
-        const qsizetype column = heads.indexOf(expected.item);
+        // A head names its unit after the item: "mom.A (kgm)".
+        qsizetype column = heads.indexOf(expected.item);
+        for (qsizetype h = 0; h < heads.size() && column < 0; ++h) {
+            if (heads[h].startsWith(expected.item + " ("))
+                column = h;
+        }
         if (column > dataColumns && expected.row >= 1 && expected.row <= int(rows.size())) {
             check.obtained = rows[size_t(expected.row) - 1].value(column);
             check.conforms = conforms(expected, check.obtained);

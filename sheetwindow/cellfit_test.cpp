@@ -1,6 +1,7 @@
 // Every digit of every cell is seen: at the design size a nine-character datum and
 // result fit their cells in the grid's font, a longer result is drawn smaller but
 // whole, and screen readers hear the whole value.
+#include "sheet/params.h"
 #include "sheetwindow/cellfit.h"
 #include "sheetwindow/window.h"
 #include "tests/scripteddialogs.h"
@@ -30,14 +31,12 @@ struct Shown {
     }
 };
 
-const char* const kKinds[] = {"sezioni", "travi", "continue", "archi", "piastre"};
-
 } // namespace
 
 TEST(CellFit, NineCharactersFitAtTheDesignSizeLongerResultsShrinkWhole) {
     ScriptedDialogs dialogs;
-    for (const char* kind : kKinds) {
-        Shown shown(kind);
+    for (const SheetParams* params : allWindows()) {
+        Shown shown(params->name);
         SheetWindow* window = shown.window.get();
         const std::string context = window->objectName().toStdString();
         ASSERT_EQ(window->size(), window->designSize()) << context;

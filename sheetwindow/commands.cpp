@@ -170,12 +170,11 @@ void SheetWindow::buildToolbar() {
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(20, 20));
-    // Buttons and separators are numbered together: Toolbar1_1 .. Toolbar1_24.
-    int index = 0;
-    auto addButton = [this, &index](const QString& command, const QString& tip,
-                                    const QString& glyph, QRgb colour) {
+    // Each button is named after what it does: "Toolbar1_apri", "Toolbar1_travi".
+    auto addButton = [this](const QString& name, const QString& command, const QString& tip,
+                            const QString& glyph, QRgb colour) {
         QAction* action = m_toolbar->addAction(glyphIcon(glyph, QColor(colour)), tip);
-        action->setObjectName("Toolbar1_" + QString::number(++index));
+        action->setObjectName("Toolbar1_" + name);
         action->setToolTip(tip);
         action->setProperty("command", command); // the menu item it stands for
         auto* target = findChild<QAction*>(command);
@@ -185,19 +184,18 @@ void SheetWindow::buildToolbar() {
         });
     };
     for (const ToolButton& button : kToolButtons) {
-        if (button.separatorBefore) {
+        if (button.separatorBefore)
             m_toolbar->addSeparator();
-            ++index;
-        }
         if (QLatin1String(button.command) != QLatin1String("windows")) {
-            addButton(button.command, QString::fromUtf8(button.tip),
+            addButton(button.command, button.command, QString::fromUtf8(button.tip),
                       QString::fromUtf8(button.glyph), button.colour);
             continue;
         }
         const auto& windows = sheetHost().windows;
         for (size_t w = 0; w < windows.size(); ++w)
-            addButton("fin" + QString::number(w + 2), windows[w]->presentation.toolTip,
-                      windows[w]->presentation.glyph, button.colour);
+            addButton(windows[w]->name, "fin" + QString::number(w + 2),
+                      windows[w]->presentation.toolTip, windows[w]->presentation.glyph,
+                      button.colour);
     }
 }
 
@@ -260,7 +258,13 @@ void SheetWindow::applyHistory(Effect (Document::*step)()) {
     apply(effect);
 }
 
+// The items name what they take back or do again: "Annulla digitazione".
 void SheetWindow::updateHistoryActions() {
+    const auto name = [](const char* verb, const QString& step) {
+        return step.isEmpty() ? QString::fromUtf8(verb) : QString::fromUtf8(verb) + ' ' + step;
+    };
+    m_annulla->setText(name("&Annulla", m_document.undoName()));
+    m_ripristina->setText(name("&Ripristina", m_document.redoName()));
     m_annulla->setEnabled(m_document.canUndo());
     m_ripristina->setEnabled(m_document.canRedo());
 }
@@ -342,19 +346,19 @@ void SheetWindow::apri() {
     if (path.isEmpty())
         return; // cancelled: the sheet stays as it was
     m_lastSaveName = path;
-    openArchive(path);
+    openArchive(FilePath::located(path));
 }
 
-bool SheetWindow::openArchive(const QString& path) {
+bool SheetWindow::openArchive(const FilePath& path) {
     // Another window's file would read as plausible data of this one: it is refused.
-    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path);
+    const QString foreign = ForeignArchiveMessage(m_params, sheetHost().windows, path.shown);
     if (!foreign.isEmpty()) {
         MsgBox(foreign, Icon::Stop, texts().checkTitle);
         return false;
     }
     QString problem;
     if (!m_document.open(path, &problem)) {
-        MsgBox(ArchiveReadMessage(path, problem), Icon::Stop, texts().checkTitle);
+        MsgBox(ArchiveReadMessage(path.shown, problem), Icon::Stop, texts().checkTitle);
         return false; // the sheet is untouched until a file is read whole
     }
     updateCaption();
@@ -372,18 +376,19 @@ void SheetWindow::salvanome() {
 }
 
 // Writes to the path, or to the file chosen in the save dialog when there is none.
-bool SheetWindow::saveRoutine(QString path) {
+bool SheetWindow::saveRoutine(FilePath path) {
     // Only complete data are saved: the check's own message is all the user sees.
     const CheckReport report = m_document.check();
     if (!report.complete) {
         apply(Document::checkEffect(report));
         return false;
     }
-    if (path.isEmpty()) {
-        path = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
-        if (path.isEmpty())
+    if (path.native.isEmpty()) {
+        const QString chosen = dialogs().saveFile(SaveRequest(m_params, m_lastSaveName));
+        if (chosen.isEmpty())
             return false;
-        m_lastSaveName = path;
+        m_lastSaveName = chosen;
+        path = FilePath::located(chosen);
     }
     if (!writeArchive(path))
         return false;
@@ -393,24 +398,28 @@ bool SheetWindow::saveRoutine(QString path) {
 }
 
 void SheetWindow::updateCaption() {
-    const QString file = m_document.file();
+    const QString file = m_document.file().shown;
     setWindowTitle(file.isEmpty() ? m_params.caption
                                   : m_params.caption + " - " + QFileInfo(file).fileName());
 }
 
-bool SheetWindow::writeArchive(const QString& path) {
+bool SheetWindow::writeArchive(const FilePath& path) {
     QString problem;
     if (!m_document.write(path, &problem)) {
-        MsgBox(ArchiveWriteMessage(path, problem), Icon::Stop, texts().checkTitle);
+        MsgBox(ArchiveWriteMessage(path.shown, problem), Icon::Stop, texts().checkTitle);
         return false;
     }
     return true;
 }
 
 void SheetWindow::elimina() {
-    const QString path = dialogs().openFile(DeleteRequest(m_params));
-    if (!path.isEmpty())
-        QFile::remove(path); // the sheet is not touched
+    const QString chosen = dialogs().openFile(DeleteRequest(m_params));
+    if (chosen.isEmpty())
+        return; // cancelled
+    // The sheet is not touched, whatever happens to the file.
+    QString problem;
+    if (!RemoveFile(FilePath::located(chosen), &problem))
+        MsgBox(ArchiveDeleteMessage(chosen, problem), Icon::Stop, texts().checkTitle);
 }
 
 void SheetWindow::stampa() {

@@ -1,6 +1,7 @@
 // Archive and print commands of a calculation window, and the windows' own hooks,
 // driven through the real widgets.
 #include "sheetwindow/window.h"
+#include "tests/files.h"
 #include "tests/scripteddialogs.h"
 #include "tests/sheets.h"
 #include "tests/windows.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,9 +19,15 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <cstdio>
+#include <dirent.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,7 +85,7 @@ TEST_F(Commands, SaveWritesTheFileAndOpenReadsItBackWithResults) {
     EXPECT_TRUE(dialogs.messages.empty()); // the check passes silently when saving
     EXPECT_EQ(read(path), "17,2\r\n\"20\"\r\n\"20\"\r\n\"4\"\r\n\"4\"\r\n"
                           "\"12,5\"\r\n\"30\"\r\n\"2\"\r\n\"3\"\r\n");
-    EXPECT_EQ(window->document().file(), path);
+    EXPECT_EQ(window->document().file().shown, path);
     EXPECT_EQ(window->windowTitle(), windowParams("sezioni").caption + " - Ponteluma-sez-prova");
 
     open("sezioni", 1);
@@ -182,7 +190,7 @@ TEST_F(Commands, OpenThenUndoThenSaveNeverWritesOverTheOpenedFile) {
     EXPECT_EQ(read(opened), bytes);
     // Redone, the opening brings its file back with its data.
     ripristina->trigger();
-    EXPECT_EQ(window->document().file(), opened);
+    EXPECT_EQ(window->document().file().shown, opened);
     dialogs.clear();
     salva->trigger();
     EXPECT_TRUE(dialogs.fileRequests.empty());
@@ -213,6 +221,96 @@ TEST_F(Commands, DeleteRemovesTheChosenFileOnly) {
     EXPECT_EQ(text("B_1"), "20");
 }
 
+// A file that cannot be removed is named in a message; the sheet stays as it was.
+TEST_F(Commands, ADeleteThatFailsSaysWhy) {
+    open("sezioni", 1);
+    type("B_1", "20");
+    const QString kept = folder.filePath("cartella");
+    ASSERT_TRUE(QDir().mkpath(kept));
+    struct Case {
+        QString path;
+        const char* why;
+        bool secondUser;
+    };
+    const QString locked = folder.filePath("Ponteluma-sez-altrui");
+    write(locked, "1,0\r\n");
+    const Case cases[] = {
+        {kept, "il percorso indica una cartella, non un file", false},
+        {folder.filePath("Ponteluma-sez-sparito"), "il file non esiste", false},
+        // A folder of another user, in which this one may not remove files.
+        {locked, "mancano i permessi per togliere il file dalla sua cartella", true},
+    };
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        if (c.secondUser && geteuid() != 0) {
+            std::cout << "The removal by a second user is left out: " << SecondUser::skipReason()
+                      << '\n';
+            continue;
+        }
+        dialogs.clear();
+        dialogs.paths = {c.path};
+        {
+            std::optional<SecondUser> user;
+            if (c.secondUser)
+                user.emplace();
+            window->elimina();
+        }
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "Il file \"" + QFileInfo(c.path).fileName() +
+                                                "\" non è stato eliminato: " + c.why + ".");
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+    }
+    EXPECT_TRUE(QFile::exists(locked));
+    EXPECT_TRUE(QFileInfo(kept).isDir());
+    EXPECT_EQ(text("B_1"), "20");
+}
+
+// A name in the system's encoding that is not UTF-8 (Latin-1 "caffè") comes from the dialog
+// with a replacement character; the window opens, saves and deletes that very file.
+TEST_F(Commands, ANameThatIsNotUtf8OpensSavesAndGoesAsFromTheCommandLine) {
+    open("sezioni", 1);
+    const QByteArray native = QFile::encodeName(folder.path()) + "/Ponteluma-sez-caff\xe8.txt";
+    {
+        QFile file;
+        ASSERT_TRUE(file.open(fopen(native.constData(), "wb"), QIODevice::WriteOnly,
+                              QFileDevice::AutoCloseHandle));
+        file.write("1,1\r\n\"20\"\r\n\"30\"\r\n");
+    }
+    const QString shown = QFile::decodeName(native);
+    ASSERT_TRUE(shown.contains(QChar::ReplacementCharacter));
+    dialogs.paths = {shown};
+    window->apri();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
+    EXPECT_EQ(text("mom_1"), "45000");
+
+    type("h_1", "0");
+    window->salva();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
+    // The system's own listing: the one file, under its own name (no second spelling).
+    const auto entries = [&] {
+        QList<QByteArray> names;
+        if (DIR* dir = opendir(QFile::encodeName(folder.path()).constData())) {
+            while (const dirent* entry = readdir(dir)) {
+                if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                    names << entry->d_name;
+            }
+            closedir(dir);
+        }
+        return names;
+    };
+    EXPECT_EQ(entries(), QList<QByteArray>{native.mid(native.lastIndexOf('/') + 1)});
+    QFile saved;
+    ASSERT_TRUE(saved.open(fopen(native.constData(), "rb"), QIODevice::ReadOnly,
+                           QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(saved.readAll(), "1,1\r\n\"20\"\r\n\"300\"\r\n");
+
+    dialogs.paths = {shown};
+    window->elimina();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.lastText().toStdString();
+    EXPECT_TRUE(entries().isEmpty());
+}
+
 TEST_F(Commands, PrintingScrollsThroughTheRowsAndACancelSaysNothing) {
     open("sezioni", 3);
     for (int row = 1; row <= 25; ++row)
@@ -237,7 +335,7 @@ TEST_F(Commands, PrintingProposesAPdfNamedAfterTheArchive) {
     ASSERT_TRUE(QFile::copy(PONTELUMA_SOURCE_DIR "/examples/Ponteluma-trav-sbalzo.txt", archive));
     dialogs.paths = {archive};
     window->apri();
-    ASSERT_EQ(window->document().file(), archive);
+    ASSERT_EQ(window->document().file().shown, archive);
     dialogs.printerAccepted = false;
     window->stampa();
     EXPECT_EQ(dialogs.printerDocName, "Ponteluma-trav-solaio2");
@@ -452,7 +550,7 @@ TEST_F(Commands, EachWindowSavesToItsOwnFileNamedInItsCaption) {
     // A cancelled "Salva con nome" keeps the file; an undo after saving leaves it alone.
     dialogs.paths = {QString()};
     window->salvanome();
-    EXPECT_EQ(window->document().file(), sections);
+    EXPECT_EQ(window->document().file().shown, sections);
     window->annulla();
     EXPECT_EQ(text("B_2"), "");
     EXPECT_EQ(read(sections), "3,2\r\n\"20\"\r\n\"5\"\r\n");
@@ -494,34 +592,42 @@ TEST_F(Commands, EveryChangeOfEveryWindowIsUndoneAndRedone) {
         const QString file = folder.filePath(params->archive.prefix + "undo.txt");
         ASSERT_TRUE(window->document().write(file, nullptr));
         auto* firstBox = window->findChild<QLineEdit*>(params->data[0].box + "_2");
-        const std::vector<std::pair<const char*, std::function<void()>>> changes = {
-            {"typing", [&] { firstBox->selectAll(), firstBox->insert("9"); }},
-            {"insert", [&] { window->insertRow(1); }},
-            {"delete", [&] { window->deleteRow(3); }},
-            {"main window", [&] { window->setTypology(2), window->sistema(); }},
-            {"chooser", [&] { emit window->tipocalcolo()->activated(2); }},
-            {"typing again",
+        struct Change {
+            const char* name; // as the undo and redo items name it
+            std::function<void()> make;
+        };
+        const std::vector<Change> changes = {
+            {"digitazione", [&] { firstBox->selectAll(), firstBox->insert("9"); }},
+            {"inserimento riga", [&] { window->insertRow(1); }},
+            {"eliminazione riga", [&] { window->deleteRow(3); }},
+            {"cambio tipo di calcolo", [&] { window->setTypology(2), window->sistema(); }},
+            {"cambio tipo di calcolo", [&] { emit window->tipocalcolo()->activated(2); }},
+            {"digitazione",
              [&] { window->findChild<QLineEdit*>(params->data[0].box + "_1")->insert("4"); }},
-            {"clear", [&] { window->findChild<QAction*>("cancella")->trigger(); }},
-            {"open",
+            {"cancella dati finestra", [&] { window->findChild<QAction*>("cancella")->trigger(); }},
+            {"apri file",
              [&] {
                  dialogs.paths = {file};
                  window->findChild<QAction*>("apri")->trigger();
              }},
         };
         std::vector<QStringList> states{shown(*window)};
-        for (const auto& [name, change] : changes) {
-            change();
-            states.push_back(shown(*window));
-            EXPECT_NE(states.back(), states[states.size() - 2]) << name << " changed nothing";
-        }
         QAction* annulla = window->findChild<QAction*>("annulla");
         QAction* ripristina = window->findChild<QAction*>("ripristina");
+        for (const Change& change : changes) {
+            change.make();
+            states.push_back(shown(*window));
+            EXPECT_NE(states.back(), states[states.size() - 2])
+                << change.name << " changed nothing";
+            EXPECT_EQ(annulla->text(), QString("&Annulla ") + change.name);
+        }
         EXPECT_FALSE(ripristina->isEnabled());
+        EXPECT_EQ(ripristina->text(), "&Ripristina");
         for (size_t i = changes.size(); i-- > 0;) {
             EXPECT_TRUE(annulla->isEnabled());
             annulla->trigger();
-            EXPECT_EQ(shown(*window), states[i]) << "undo of " << changes[i].first;
+            EXPECT_EQ(shown(*window), states[i]) << "undo of " << changes[i].name;
+            EXPECT_EQ(ripristina->text(), QString("&Ripristina ") + changes[i].name);
         }
         // The opening taken back takes its file with it.
         EXPECT_TRUE(window->document().file().isEmpty());
@@ -529,10 +635,10 @@ TEST_F(Commands, EveryChangeOfEveryWindowIsUndoneAndRedone) {
         for (size_t i = 0; i < changes.size(); ++i) {
             EXPECT_TRUE(ripristina->isEnabled());
             ripristina->trigger();
-            EXPECT_EQ(shown(*window), states[i + 1]) << "redo of " << changes[i].first;
+            EXPECT_EQ(shown(*window), states[i + 1]) << "redo of " << changes[i].name;
         }
         EXPECT_FALSE(ripristina->isEnabled());
-        EXPECT_EQ(window->document().file(), file);
+        EXPECT_EQ(window->document().file().shown, file);
     }
 }
 

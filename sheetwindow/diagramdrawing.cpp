@@ -3,6 +3,7 @@
 #include "sheet/numbers.h"
 
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,18 +11,13 @@
 
 namespace {
 
-QString value(double v, const char* unit) {
-    return QString::number(ModPonteluma::RoundHalfUp1(v) + 0.0, 'f', 1).replace('.', ',') + ' ' +
-           unit;
-}
-
 QString metres(double x) {
     return QString::number(std::floor(x * 100 + 0.5) / 100 + 0.0, 'f', 2).replace('.', ',') + " m";
 }
 
-// A value that rounds to 0,0 says nothing on the drawing.
-bool shown(double v) {
-    return std::abs(v) >= 0.05;
+// A value that rounds to nothing (0,0 kg, 0,00 kN) says nothing on the drawing.
+bool shown(double v, Units units) {
+    return std::abs(v) >= (units == Units::SI ? 0.005 : 0.05);
 }
 
 using Outline = std::vector<QPointF>;
@@ -55,8 +51,40 @@ void extendOver(const Outline& outline, double x0, double x1, Extent& e) {
     e.add(outline.front().y()); // the closing edge
 }
 
+} // namespace
+
+double MeasureText(const QRawFont& raw, const QFontMetricsF& metrics, const QString& text,
+                   QGlyphRun* glyphs) {
+    if (raw.isValid()) {
+        const QVector<quint32> indexes = raw.glyphIndexesForString(text);
+        if (!indexes.isEmpty() && !indexes.contains(0)) {
+            const QVector<QPointF> advances =
+                raw.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
+            QVector<QPointF> positions;
+            positions.reserve(advances.size());
+            double x = 0;
+            for (const QPointF& advance : advances) {
+                positions.push_back(QPointF(x, 0));
+                x += advance.x();
+            }
+            glyphs->setRawFont(raw);
+            glyphs->setGlyphIndexes(indexes);
+            glyphs->setPositions(positions);
+            return x;
+        }
+    }
+    return metrics.horizontalAdvance(text);
+}
+
+namespace {
+
+// Room kept around a text.
+double textGap(const QFontMetricsF& metrics) {
+    return std::max(1.0, metrics.height() * 0.15);
+}
+
 enum class Align { Centre, LeftOf, RightOf };
-enum class Side { Up, Down, Beside };
+enum class Side { Up, Down };
 
 // Where a value goes before it is placed: the point it belongs to, on which side of it.
 struct Pending {
@@ -65,8 +93,9 @@ struct Pending {
     LabelKind kind;
     Align align;
     Side side;
-    int band;             // which limits hold it: see Bands
-    double clearance = 0; // kept between the point's x and a box beside it
+    int band;                       // which limits hold it: see Bands
+    double width = 0;               // of its box, measured once
+    QGlyphRun glyphs = QGlyphRun(); // its text as measured
 };
 
 // Label rows kept free above and below each part of the drawing; more are given to a
@@ -78,21 +107,18 @@ class Placer {
 public:
     Placer(const QFontMetricsF& metrics, double width, double height)
         : m_metrics(metrics), m_width(width), m_height(height), m_line(metrics.height()),
-          m_gap(std::max(1.0, metrics.height() * 0.15)) {}
+          m_gap(textGap(metrics)) {}
 
     void addArea(const Outline* outline) { m_areas.push_back(outline); }
     void reserve(const QRectF& box) { m_taken.push_back(box); }
     double gap() const { return m_gap; }
-    double textWidth(const QString& text) const {
-        return m_metrics.horizontalAdvance(text) + 2 * m_gap;
-    }
 
     // Finds a box for the text beside its point, clear of every box already given, of
     // every area and of the frame, between top and bottom; false when there is none.
     bool place(const Pending& p, const std::vector<const Outline*>& own, double top, double bottom,
                QRectF* out) {
-        const double w = textWidth(p.text), h = m_line;
-        const double x = p.at.x(), g = m_gap + p.clearance;
+        const double w = p.width, h = m_line;
+        const double x = p.at.x(), g = m_gap;
         std::vector<double> lefts;
         switch (p.align) {
         case Align::Centre:
@@ -113,17 +139,13 @@ public:
                     (p.align == Align::LeftOf && left + w > x))
                     continue;
                 QRectF box(left, 0, w, h);
-                if (p.side == Side::Beside) {
-                    box.moveTop(p.at.y() - h / 2);
-                } else {
-                    Extent e;
-                    for (const Outline* outline : own)
-                        extendOver(*outline, left, left + w, e);
-                    if (p.side == Side::Up)
-                        box.moveBottom(std::min(e.top, p.at.y()) - g);
-                    else
-                        box.moveTop(std::max(e.bottom, p.at.y()) + g);
-                }
+                Extent e;
+                for (const Outline* outline : own)
+                    extendOver(*outline, left, left + w, e);
+                if (p.side == Side::Up)
+                    box.moveBottom(std::min(e.top, p.at.y()) - g);
+                else
+                    box.moveTop(std::max(e.bottom, p.at.y()) + g);
                 // Further out, past the boxes in the way, on the second pass only.
                 for (int tries = 0; tries < 4; ++tries) {
                     if (box.top() < std::max(0.0, top) || box.bottom() > std::min(m_height, bottom))
@@ -202,29 +224,30 @@ Values valuesOf(const BeamDiagram& d) {
                                            [&](double s) { return std::abs(s - x) <= near; });
         const bool repeated = !atSupport && !out.shear.empty() &&
                               out.shear.back().align == Align::RightOf &&
-                              out.shear.back().text == value(vl, "kg");
-        if (x > near && shown(vl) && !repeated)
+                              out.shear.back().text == DiagramValue(vl, Quantity::Force, d.units);
+        if (x > near && shown(vl, d.units) && !repeated)
             out.shear.push_back({{x, vl},
-                                 value(vl, "kg"),
+                                 DiagramValue(vl, Quantity::Force, d.units),
                                  LabelKind::Shear,
                                  Align::LeftOf,
                                  vl > 0 ? Side::Up : Side::Down,
                                  vl > 0 ? ShearUp : ShearDown});
-        if (x < d.length - near && shown(vr))
+        if (x < d.length - near && shown(vr, d.units))
             out.shear.push_back({{x, vr},
-                                 value(vr, "kg"),
+                                 DiagramValue(vr, Quantity::Force, d.units),
                                  LabelKind::Shear,
                                  Align::RightOf,
                                  vr > 0 ? Side::Up : Side::Down,
                                  vr > 0 ? ShearUp : ShearDown});
     }
     for (const DiagramSupport& s : d.supports) {
-        if (s.kind != SupportKind::Free && shown(s.reaction))
+        if (s.kind != SupportKind::Free && shown(s.reaction, d.units))
             out.reactions.push_back({{s.x, s.reaction},
-                                     "R" + s.name.toLower() + " = " + value(s.reaction, "kg"),
+                                     "R" + s.name.toLower() + " = " +
+                                         DiagramValue(s.reaction, Quantity::Force, d.units),
                                      LabelKind::Reaction,
-                                     Align::RightOf,
-                                     Side::Beside,
+                                     Align::Centre,
+                                     Side::Down,
                                      Reactions});
     }
 
@@ -250,11 +273,13 @@ Values valuesOf(const BeamDiagram& d) {
         marked.push_back(p.x);
     for (double x : marked) {
         const double m = MomentAt(d, x);
-        if (shown(m) && !isPeak(x))
-            moment(x, m, value(m, "kgm"));
+        if (shown(m, d.units) && !isPeak(x))
+            moment(x, m, DiagramValue(m, Quantity::Moment, d.units));
     }
     for (const SpanPeak& p : d.peaks)
-        moment(p.x, p.m, value(p.m, "kgm") + QStringLiteral(" a x = ") + metres(p.x));
+        moment(p.x, p.m,
+               DiagramValue(p.m, Quantity::Moment, d.units) + QStringLiteral(" a x = ") +
+                   metres(p.x));
 
     // Loads: the intensity at both ends of every distributed load, once where two meet
     // and once over the middle of a uniform one; every point load.
@@ -263,21 +288,19 @@ Values valuesOf(const BeamDiagram& d) {
         if (l.p0 == l.p1)
             ends = {{(l.x0 + l.x1) / 2, l.p0}};
         for (const auto& [x, p] : ends) {
-            const QString text =
-                QString::number(ModPonteluma::RoundHalfUp1(p) + 0.0, 'f', 1).replace('.', ',') +
-                " kg/m";
+            const QString text = DiagramValue(p, Quantity::LineLoad, d.units);
             const bool repeated =
                 std::any_of(out.loads.begin(), out.loads.end(), [&](const Pending& other) {
                     return other.text == text && std::abs(other.at.x() - x) <= near;
                 });
-            if (shown(p) && !repeated)
+            if (shown(p, d.units) && !repeated)
                 out.loads.push_back(
                     {{x, p}, text, LabelKind::Load, Align::Centre, Side::Up, LoadsUp});
         }
     }
     for (const PointLoad& p : d.pointLoads)
         out.forces.push_back({{p.x, p.force},
-                              value(p.force, "kg"),
+                              DiagramValue(p.force, Quantity::Force, d.units),
                               LabelKind::Load,
                               Align::Centre,
                               Side::Up,
@@ -304,7 +327,11 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     QFont bold = font;
     bold.setBold(true);
     const QFontMetricsF boldMetrics(bold);
-    const double letterWidth = boldMetrics.horizontalAdvance(QStringLiteral("M")) + 2 * g;
+    const QRawFont boldRaw = QRawFont::fromFont(bold);
+    const double letterWidth =
+        std::max(MeasureText(boldRaw, boldMetrics, QStringLiteral("M"), &out.momentGlyphs),
+                 MeasureText(boldRaw, boldMetrics, QStringLiteral("V"), &out.shearGlyphs)) +
+        2 * g;
     out.supportSize = std::max(4.0, line * 0.8);
     out.arrowHead = std::max(4.0, line * 0.45);
     const double supportSize = out.supportSize;
@@ -318,10 +345,10 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     const double loadBlock = std::clamp(height * 0.08, line * 0.9, line * 2.5);
     out.beamY = rows[LoadsUp] * row + g + loadBlock;
     const double arrowTop = out.beamY + out.supportSize + g;
-    const double arrowLength = std::max(line * 1.1, out.arrowHead * 2);
-    const double arrowMiddle = arrowTop + arrowLength / 2;
-    const double beamBandBottom =
-        std::max(arrowTop + arrowLength, arrowMiddle + line / 2 + (rows[Reactions] - 1) * row) + g;
+    const double arrowLength = std::max(line * 0.9, out.arrowHead * 2);
+    const double arrowBottom = arrowTop + arrowLength;
+    // The reactions' values under their arrows.
+    const double beamBandBottom = arrowBottom + rows[Reactions] * row;
 
     // V and M share what is left, less their label rows.
     const double labelRows =
@@ -414,7 +441,7 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     // other way round at the far end.
     for (const DiagramSupport& support : d.supports) {
         DrawingMark mark{{px(support.x), out.beamY}, support.kind, support.name, {}};
-        const double w = boldMetrics.horizontalAdvance(support.name) + 2 * g;
+        const double w = MeasureText(boldRaw, boldMetrics, support.name, &mark.glyphs) + 2 * g;
         const bool atFarEnd = support.x >= d.length;
         const double beside =
             support.kind == SupportKind::Clamped ? supportSize * 0.4 + g : supportSize * 0.7 + g;
@@ -422,7 +449,7 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
                              out.beamY + g, w, line);
         placer.reserve(mark.letter);
         out.supports.push_back(mark);
-        if (support.kind == SupportKind::Free || !shown(support.reaction))
+        if (support.kind == SupportKind::Free || !shown(support.reaction, d.units))
             continue;
         const QPointF top(mark.at.x(), arrowTop), bottom(mark.at.x(), arrowTop + arrowLength);
         // The arrow points the way the support pushes the beam.
@@ -447,20 +474,14 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
         p.at = QPointF(px(p.at.x()), y);
         QRectF box;
         if (placer.place(p, own, top, bottom, &box))
-            out.labels.push_back({p.at, p.text, box, p.kind});
+            out.labels.push_back({p.at, p.text, box, p.kind, p.glyphs});
         else
             ++(*missing)[p.band];
     };
     for (const Pending& p : values.shear)
         write(p, vy(p.at.y()), shearOwn, shearBandTop, shearBandBottom);
-    for (size_t i = 0; i < values.reactions.size(); ++i) {
-        Pending p = values.reactions[i];
-        // Beside the arrow, towards the inside of the beam at the far end.
-        if (p.at.x() >= d.length)
-            p.align = Align::LeftOf;
-        p.clearance = out.arrowHead / 2;
-        write(p, arrowMiddle, {}, arrowTop - g, beamBandBottom);
-    }
+    for (const Pending& p : values.reactions)
+        write(p, arrowBottom, {}, arrowBottom, beamBandBottom);
     for (const Pending& p : values.moments)
         write(p, my(p.at.y()), momentOwn, momentBandTop, height);
     for (const Pending& p : values.loads)
@@ -481,7 +502,19 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height, 
         out.height = height;
         return out;
     }
-    const Values values = valuesOf(d);
+    Values values = valuesOf(d);
+    // Each text is measured once, whatever the attempts.
+    const QFontMetricsF metrics(font);
+    const double inset = 2 * textGap(metrics);
+    // The font's glyphs and advances straight from its tables: the values are digits and
+    // Latin letters, which need no shaping, and shaping each text is most of the layout's
+    // time.
+    const QRawFont raw = QRawFont::fromFont(font);
+    for (auto* list :
+         {&values.shear, &values.reactions, &values.moments, &values.loads, &values.forces}) {
+        for (Pending& p : *list)
+            p.width = MeasureText(raw, metrics, p.text, &p.glyphs) + inset;
+    }
     // One row of values on each side that has any; a band short of room gets one more,
     // twice at most.
     Rows rows{};

@@ -10,7 +10,10 @@
 #include "sheet/diagram.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPointF>
+#include <QRawFont>
 #include <QRectF>
 #include <QString>
 #include <vector>
@@ -20,6 +23,7 @@ struct DrawingMark {
     SupportKind kind = SupportKind::Pinned;
     QString name;
     QRectF letter; // where the support's name is written
+    QGlyphRun glyphs = QGlyphRun();
 };
 
 struct DrawingArrow {
@@ -34,6 +38,9 @@ struct DrawingLabel {
     QString text;
     QRectF box; // where the text is written
     LabelKind kind = LabelKind::Shear;
+    // The text's glyphs as measured, from its baseline's start: a screen paints them
+    // without shaping the text again (a file or a printer takes the text).
+    QGlyphRun glyphs = QGlyphRun();
 };
 
 struct DiagramDrawing {
@@ -51,8 +58,15 @@ struct DiagramDrawing {
     std::vector<QPointF> shearArea;              // closed: from the axis along V and back
     std::vector<QPointF> momentArea;             // closed: from the axis along M and back
     QRectF shearLetter, momentLetter;            // "V" and "M" beside their axes
+    QGlyphRun shearGlyphs, momentGlyphs;
     std::vector<DrawingLabel> labels;
 };
+
+// The width of a text in a font and, when the font's own tables hold all its glyphs, the
+// glyphs placed from the start of its baseline, to be painted on a screen without shaping
+// the text again (the values are digits and Latin letters, which need no shaping).
+double MeasureText(const QRawFont& raw, const QFontMetricsF& metrics, const QString& text,
+                   QGlyphRun* glyphs);
 
 // Lays the diagram out in a frame of width × height units, its values written in
 // `font` (whose pixel size sets the size of every text and sign); the font's default

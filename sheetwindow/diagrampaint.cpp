@@ -5,6 +5,7 @@
 #include "sheetwindow/diagramdrawing.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -21,10 +22,6 @@ const QColor kMomentLine(160, 50, 30);
 const QColor kGreen(0, 130, 0);
 const QColor kOrange(225, 115, 0);
 
-QString oneDecimal(double value) {
-    return QString::number(ModPonteluma::RoundHalfUp1(value) + 0.0, 'f', 1).replace('.', ',');
-}
-
 QFont fontOfHeight(const QFont& base, double pixels, bool bold = false) {
     QFont font = base;
     font.setPixelSize(std::max(4, int(std::lround(pixels))));
@@ -32,10 +29,14 @@ QFont fontOfHeight(const QFont& base, double pixels, bool bold = false) {
     return font;
 }
 
+double wholePixels(double width) {
+    return std::max(1.0, std::round(width));
+}
+
 // A support under the beam: a triangle for a hinge, a hatched wall for a clamp.
 void paintSupport(QPainter& p, const DrawingMark& mark, double size, bool atLeftEnd) {
     const QPointF at = mark.at;
-    p.setPen(QPen(Qt::black, std::max(1.0, size / 8)));
+    p.setPen(QPen(Qt::black, wholePixels(size / 8)));
     if (mark.kind == SupportKind::Pinned) {
         p.setBrush(Qt::white);
         p.drawPolygon(QPolygonF({at, at + QPointF(-size / 2, size), at + QPointF(size / 2, size)}));
@@ -49,7 +50,7 @@ void paintSupport(QPainter& p, const DrawingMark& mark, double size, bool atLeft
 }
 
 void paintArrow(QPainter& p, const DrawingArrow& arrow, double head) {
-    p.setPen(QPen(Qt::black, std::max(1.0, head / 4)));
+    p.setPen(QPen(Qt::black, wholePixels(head / 4)));
     const double dir = arrow.head.y() >= arrow.tail.y() ? 1 : -1;
     p.drawLine(arrow.tail, arrow.head - QPointF(0, dir * head * 0.5));
     p.setPen(Qt::NoPen);
@@ -59,12 +60,30 @@ void paintArrow(QPainter& p, const DrawingArrow& arrow, double head) {
 }
 
 void paintArea(QPainter& p, const std::vector<QPointF>& outline, const QColor& fill,
-               const QColor& line) {
+               const QColor& line, double width) {
     if (outline.size() < 3)
         return;
-    p.setPen(QPen(line, 1.2));
+    // The fill without antialiasing, its edge hidden under the smooth outline: filling a
+    // large area smoothly is most of the time of a repaint.
+    const bool smooth = p.testRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPolygon(outline.data(), int(outline.size()));
+    p.setRenderHint(QPainter::Antialiasing, smooth);
+    p.setPen(QPen(line, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(outline.data(), int(outline.size()));
+}
+
+// On a screen the glyphs measured by the layout go as they are; a file or a printer gets
+// the text itself.
+void writeText(QPainter& p, const QPointF& baseline, const QString& text, const QGlyphRun& glyphs) {
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (raster && !glyphs.glyphIndexes().isEmpty())
+        p.drawGlyphRun(baseline, glyphs);
+    else
+        p.drawText(baseline, text);
 }
 
 void paintDrawing(QPainter& p, const DiagramPicture& picture) {
@@ -75,23 +94,25 @@ void paintDrawing(QPainter& p, const DiagramPicture& picture) {
     p.translate(picture.drawingArea.topLeft());
     const double left = d.beam.front().x(), right = d.beam.back().x();
 
+    // Lines a whole number of pixels wide: the painter draws them far faster.
+    const double thin = wholePixels(d.supportSize / 10);
     for (const auto& outline : d.loadAreas)
-        paintArea(p, outline, kLoadFill, kLoadLine);
+        paintArea(p, outline, kLoadFill, kLoadLine, thin);
     for (const DrawingArrow& arrow : d.loadArrows)
         paintArrow(p, arrow, d.arrowHead);
 
-    paintArea(p, d.shearArea, kShearFill, kShearLine);
-    paintArea(p, d.momentArea, kMomentFill, kMomentLine);
-    p.setPen(QPen(Qt::darkGray, 1));
+    paintArea(p, d.shearArea, kShearFill, kShearLine, thin);
+    paintArea(p, d.momentArea, kMomentFill, kMomentLine, thin);
+    p.setPen(QPen(Qt::darkGray, thin));
     p.drawLine(QPointF(left, d.shearAxisY), QPointF(right, d.shearAxisY));
     p.drawLine(QPointF(left, d.momentAxisY), QPointF(right, d.momentAxisY));
     // Thin lines down from every support through both diagrams.
-    p.setPen(QPen(Qt::lightGray, 1, Qt::DotLine));
+    p.setPen(QPen(Qt::lightGray, thin, Qt::DotLine));
     for (const DrawingMark& mark : d.supports)
         p.drawLine(QPointF(mark.at.x(), d.shearAxisY - d.supportSize),
                    QPointF(mark.at.x(), d.height));
 
-    p.setPen(QPen(Qt::black, std::max(2.0, d.supportSize / 5)));
+    p.setPen(QPen(Qt::black, std::max(2.0, wholePixels(d.supportSize / 5))));
     p.drawLine(d.beam.front(), d.beam.back());
     for (const DrawingMark& mark : d.supports)
         paintSupport(p, mark, d.supportSize, std::abs(mark.at.x() - left) < 1e-6);
@@ -100,20 +121,20 @@ void paintDrawing(QPainter& p, const DiagramPicture& picture) {
 
     p.setFont(picture.bold);
     p.setPen(Qt::black);
-    const auto write = [&](const QRectF& box, const QString& text) {
-        p.drawText(QPointF(box.left() + d.textInset, box.top() + d.textAscent), text);
+    const auto write = [&](const QRectF& box, const QString& text, const QGlyphRun& glyphs) {
+        writeText(p, QPointF(box.left() + d.textInset, box.top() + d.textAscent), text, glyphs);
     };
     for (const DrawingMark& mark : d.supports)
-        write(mark.letter, mark.name);
-    write(d.shearLetter, QStringLiteral("V"));
-    write(d.momentLetter, QStringLiteral("M"));
+        write(mark.letter, mark.name, mark.glyphs);
+    write(d.shearLetter, QStringLiteral("V"), d.shearGlyphs);
+    write(d.momentLetter, QStringLiteral("M"), d.momentGlyphs);
 
     // Each value on its own white box, over the dotted lines and the axes it may cross.
     p.setFont(picture.font);
     for (const DrawingLabel& label : d.labels)
         p.fillRect(label.box, Qt::white);
     for (const DrawingLabel& label : d.labels)
-        write(label.box, label.text);
+        write(label.box, label.text, label.glyphs);
     p.restore();
 }
 
@@ -137,9 +158,10 @@ QString DiagramHeading(const DiagramView& view) {
            " (tipologia " + QString::number(view.typology) + ")";
 }
 
-QString DiagramLegend() {
-    return QStringLiteral("x in m da A, V in kg, M in kgm; il momento è disegnato dalla parte "
-                          "delle fibre tese (positivo sotto l'asse)");
+QString DiagramLegend(Units units) {
+    return "x in m da A, V in " + UnitName(Quantity::Force, units) + ", M in " +
+           UnitName(Quantity::Moment, units) +
+           "; il momento è disegnato dalla parte delle fibre tese (positivo sotto l'asse)";
 }
 
 QString DiagramCheckText(const StaticsCheck& check) {
@@ -150,10 +172,10 @@ QString DiagramCheckText(const StaticsCheck& check) {
             worst = &item;
     }
     if (worst)
-        text += " (" + worst->label + ": " + oneDecimal(worst->tabulated) + " " + worst->unit +
-                " in tabella, " + oneDecimal(worst->statics) + " " + worst->unit +
-                " per statica, differenza " + oneDecimal(worst->difference) + " " + worst->unit +
-                ")";
+        text += " (" + worst->label + ": " + DiagramNumber(worst->tabulated, check.units) + " " +
+                worst->unit + " in tabella, " + DiagramNumber(worst->statics, check.units) + " " +
+                worst->unit + " per statica, differenza " +
+                DiagramNumber(worst->difference, check.units) + " " + worst->unit + ")";
     return text;
 }
 
@@ -182,21 +204,20 @@ DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const
     }
 
     const QFontMetricsF metrics(out.bold);
+    const QRawFont raw = QRawFont::fromFont(out.bold);
     const double line = metrics.height() * 1.15;
     const double baseline = (line - metrics.height()) / 2 + metrics.ascent();
     out.heading = DiagramHeading(view);
     out.check = DiagramCheckText(view.diagram->check);
     out.checkColour = DiagramCheckColour(view.diagram->check);
     const double gap = text * 2;
-    const double headingWidth = metrics.horizontalAdvance(out.heading);
-    const auto besideHeading = [&](const QString& check) {
-        return headingWidth + gap + metrics.horizontalAdvance(check) <= inner.width();
-    };
+    const double headingWidth = MeasureText(raw, metrics, out.heading, &out.headingGlyphs);
+    double checkWidth = MeasureText(raw, metrics, out.check, &out.checkGlyphs);
     // A frame with room for two lines of heading and the legend: the printed page and
     // the SVG drawing; the panel keeps one line and its tip tells the rest.
     const bool roomy = inner.height() >= line * 18;
     int lines = 1;
-    if (!besideHeading(out.check)) {
+    if (headingWidth + gap + checkWidth > inner.width()) {
         if (roomy) {
             lines = 2;
         } else {
@@ -205,14 +226,14 @@ DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const
                 out.check.truncate(detail);
             out.check = metrics.elidedText(out.check, Qt::ElideRight,
                                            std::max(0.0, inner.width() - headingWidth - gap));
+            checkWidth = MeasureText(raw, metrics, out.check, &out.checkGlyphs);
         }
     }
     out.headingAt = QPointF(inner.left(), inner.top() + baseline);
-    out.checkAt = lines == 1 ? QPointF(inner.right() - metrics.horizontalAdvance(out.check),
-                                       inner.top() + baseline)
+    out.checkAt = lines == 1 ? QPointF(inner.right() - checkWidth, inner.top() + baseline)
                              : QPointF(inner.left(), inner.top() + line + baseline);
     if (roomy) {
-        out.legend = DiagramLegend();
+        out.legend = DiagramLegend(view.diagram->units);
         out.legendAt = QPointF(inner.left(), inner.top() + lines * line + baseline);
         ++lines;
     }
@@ -238,9 +259,9 @@ void PaintPicture(QPainter& p, const DiagramPicture& picture) {
     }
     p.setPen(Qt::black);
     p.setFont(picture.bold);
-    p.drawText(picture.headingAt, picture.heading);
+    writeText(p, picture.headingAt, picture.heading, picture.headingGlyphs);
     p.setPen(picture.checkColour);
-    p.drawText(picture.checkAt, picture.check);
+    writeText(p, picture.checkAt, picture.check, picture.checkGlyphs);
     if (!picture.legend.isEmpty()) {
         p.setPen(Qt::black);
         p.setFont(picture.font);

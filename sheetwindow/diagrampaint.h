@@ -32,7 +32,7 @@ DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typolog
 // "Trave n.3 - appoggio + trapezio (tipologia 9)".
 QString DiagramHeading(const DiagramView& view);
 // Units and the side the moment is drawn on.
-QString DiagramLegend();
+QString DiagramLegend(Units units);
 // "verifica statica: scarto 0,3 %" and the item that differs most, in its unit.
 QString DiagramCheckText(const StaticsCheck& check);
 // Green up to the tolerance, orange above it.
@@ -47,6 +47,7 @@ struct DiagramPicture {
     bool empty = true; // no diagram: the view's empty text instead
     QString emptyText;
     QString heading, check, legend;
+    QGlyphRun headingGlyphs, checkGlyphs;
     QColor checkColour;
     QPointF headingAt, checkAt, legendAt; // baselines
     QRectF drawingArea;

@@ -72,7 +72,8 @@ void DiagramPanel::setView(DiagramView view) {
     // The whole check and the conventions are in the tip; the panel may shorten them.
     QString tip = QStringLiteral("diagrammi del taglio e del momento della trave corrente");
     if (m_view.diagram)
-        tip += "\n" + DiagramCheckText(m_view.diagram->check) + "\n" + DiagramLegend();
+        tip += "\n" + DiagramCheckText(m_view.diagram->check) + "\n" +
+               DiagramLegend(m_view.diagram->units);
     setToolTip(tip);
     update();
 }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,6 +176,32 @@ TEST_F(DiagramWindow, TheWindowGrowsToHoldThePanelBelowTheGrid) {
         auto* print = window->findChild<QAction*>("stampadiagrammi");
         ASSERT_NE(print, nullptr) << name;
         EXPECT_EQ(print->text(), "Stampa con &diagrammi");
+    }
+}
+
+TEST_F(DiagramWindow, ValuesAreAsLargeAsTheGridsTextAndGrowWithTheWindow) {
+    for (const char* name : {"travi", "continue"}) {
+        open(name, 5);
+        window->resize(window->designSize());
+        type("dat1_1", "6");
+        type("dat2_1", "800");
+        QApplication::processEvents();
+        const auto pixels = [](const QWidget* w) { return QFontInfo(w->font()).pixelSize(); };
+        const DiagramPicture small = panel->picture();
+        ASSERT_FALSE(small.empty) << name;
+        EXPECT_GE(small.font.pixelSize(), pixels(window->box(1, 1))) << name;
+        // Heading and check share one line, whatever the check's length.
+        EXPECT_EQ(small.checkAt.y(), small.headingAt.y()) << name;
+        EXPECT_LE(small.checkAt.x() + 1, small.frame.right()) << name;
+
+        window->resize(window->designSize() * 1.6);
+        QApplication::processEvents();
+        const DiagramPicture large = panel->picture();
+        EXPECT_GE(large.font.pixelSize(), pixels(window->box(1, 1))) << name;
+        EXPECT_GT(large.font.pixelSize(), small.font.pixelSize() * 1.3) << name;
+        EXPECT_GT(large.drawing.momentAxisY - large.drawing.shearAxisY,
+                  1.4 * (small.drawing.momentAxisY - small.drawing.shearAxisY))
+            << name;
     }
 }
 

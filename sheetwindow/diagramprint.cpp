@@ -70,7 +70,8 @@ QByteArray DiagramSvg(const DiagramView& view) {
     svg.setSize(QSize(kSvgWidth, kSvgHeight));
     svg.setViewBox(QRect(0, 0, kSvgWidth, kSvgHeight));
     svg.setTitle(DiagramHeading(view));
-    svg.setDescription(DiagramLegend());
+    svg.setDescription(view.diagram ? DiagramLegend(view.diagram->units)
+                                    : DiagramLegend(Units::Tecniche));
     {
         QPainter painter(&svg);
         painter.fillRect(QRect(0, 0, kSvgWidth, kSvgHeight), Qt::white);

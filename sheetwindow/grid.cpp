@@ -105,7 +105,7 @@ void SheetWindow::buildHeads(QWidget* area, const GridColumns& columns) {
         makeLabel(area, column.headLabel, column.head, column.tip,
                   QRect(dataX[c], headTop, widths.data, headHeight));
         if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, QString(),
+            makeLabel(area, column.unitLabel, m_document.sheet().dataUnit(c + 1), QString(),
                       QRect(dataX[c], unitTop, widths.data, headHeight));
     }
     for (int c = 0; c < resultCount; ++c) {
@@ -113,7 +113,7 @@ void SheetWindow::buildHeads(QWidget* area, const GridColumns& columns) {
         makeLabel(area, column.headLabel, column.head, column.tip,
                   QRect(resultX[c], headTop, widths.result, headHeight));
         if (!column.unitLabel.isEmpty())
-            makeLabel(area, column.unitLabel, column.unit, column.tip,
+            makeLabel(area, column.unitLabel, m_document.sheet().resultUnit(c + 1), column.tip,
                       QRect(resultX[c], unitTop, widths.result, headHeight));
     }
 

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 #include <map>
 
 namespace {
@@ -180,7 +179,7 @@ bool PrintReport(const Document& document, const ExtraPages& extraPages) {
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
-    ProposePdfName(printer, document.file());
+    ProposePdfName(printer, document.file().shown);
     if (!dialogs().choosePrinter(printer))
         return false;
     PrinterReport report(printer);
@@ -211,11 +210,12 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
 bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
                       const std::function<bool(PrinterReport&)>& compose) {
     // The printer writes to a name of its own and reports no write error: it draws into a
-    // scratch file, checked whole before it replaces the target as an archive does.
-    QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/ponteluma-XXXXXX.pdf"));
-    if (!scratch.open()) {
+    // scratch file beside the target, checked whole before it replaces the target as an
+    // archive does. One left by a killed run goes with the next write of the same target.
+    ScratchFile scratch(pdfPath);
+    if (!scratch.isOpen()) {
         if (problem)
-            *problem = QStringLiteral("non è possibile creare il file PDF");
+            *problem = scratch.problem();
         return false;
     }
     bool composed = false;
@@ -229,7 +229,7 @@ bool WriteComposedPdf(const FilePath& pdfPath, QString* problem,
         composed = report.isActive() && compose(report);
     }
     QByteArray bytes;
-    if (!composed || !ReadWholeFile(FilePath(scratch.fileName()), kMaxPdfBytes, &bytes, nullptr) ||
+    if (!composed || !ReadWholeFile(scratch.path(), kMaxPdfBytes, &bytes, nullptr) ||
         !CompletePdf(bytes)) {
         if (problem)
             *problem = QStringLiteral("non è possibile completare il file PDF");

@@ -2,10 +2,10 @@
 // clipboard, paste rows from it, export it as a CSV file.
 #include "sheetwindow/window.h"
 
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
 #include "sheet/safefile.h"
 #include "sheet/table.h"
+#include "sheetwindow/dialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -35,6 +35,6 @@ void SheetWindow::esporta() {
         return; // cancelled
     const QString path = ExportPath(chosen);
     QString problem;
-    if (!WriteWholeFile(FilePath(path), ExportedTable(m_document), &problem))
+    if (!WriteWholeFile(FilePath::located(path), ExportedTable(m_document), &problem))
         MsgBox(ExportWriteMessage(path, problem), Icon::Stop, ModPonteluma::texts().checkTitle);
 }

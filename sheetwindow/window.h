@@ -89,9 +89,9 @@ public:
     void showDiagram(int row = 0);
 
     // Reads an archive into the sheet; false (and a message) when it cannot.
-    bool openArchive(const QString& path);
+    bool openArchive(const FilePath& path);
     // Writes the sheet; false (and a message) when it cannot.
-    bool writeArchive(const QString& path);
+    bool writeArchive(const FilePath& path);
 
     QLineEdit* box(int column, int visibleRow) const;
     QLabel* resultLabel(int column, int visibleRow) const;
@@ -160,7 +160,7 @@ private:
     void chainTabOrder();
     void updateAccessibleNames();
     void setBox(QLineEdit* target, const QString& text);
-    bool saveRoutine(QString path);
+    bool saveRoutine(FilePath path);
     void loadFigure();
     void showFigure();
     void fitHead(QLabel* head);

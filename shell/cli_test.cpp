@@ -2,10 +2,16 @@
 
 #include "tests/files.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <stdio_ext.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +57,39 @@ Outcome run(const QStringList& arguments, const char* device = nullptr) {
     return result;
 }
 
+// Runs the command line with standard output closed, or into a pipe whose reader has gone
+// with SIGPIPE ignored (as a shell may leave it), standard error caught.
+enum class Output { Closed, ReaderGone };
+Outcome runWithout(const QStringList& arguments, Output output) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    FILE* err = std::tmpfile();
+    const int savedOut = dup(1), savedErr = dup(2);
+    dup2(fileno(err), 2);
+    void (*handler)(int) = std::signal(SIGPIPE, SIG_IGN);
+    if (output == Output::Closed) {
+        close(1);
+    } else {
+        int ends[2];
+        EXPECT_EQ(pipe(ends), 0);
+        close(ends[0]);
+        dup2(ends[1], 1);
+        close(ends[1]);
+    }
+    Outcome result;
+    result.status = RunCommandLine(arguments);
+    __fpurge(stdout); // what could not be written goes
+    std::clearerr(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, 1);
+    dup2(savedErr, 2);
+    close(savedOut);
+    close(savedErr);
+    std::signal(SIGPIPE, handler);
+    result.err = slurp(err);
+    return result;
+}
+
 QString example(const char* name) {
     return QStringLiteral(PONTELUMA_SOURCE_DIR "/examples/") + name;
 }
@@ -59,7 +98,8 @@ TEST(CommandLine, ComputePrintsTheTable) {
     const Outcome r = run({"compute", example("Ponteluma-sez-rettangoli.txt")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+    EXPECT_EQ(r.out, "sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I (cm4);E (cm);W "
+                     "(cm3);E' (cm);W' (cm3);A (cm2)\n"
                      "1;20;30;;;45000;15;3000;;;600\n"
                      "2;12,5;40;;;66667;20;3333;;;500\n"
                      "3;8;10,25;;;718;5,1;140;;;82\n");
@@ -78,7 +118,8 @@ TEST(CommandLine, ComputeShowsIncompleteRowsWithoutResults) {
     file.close();
     const Outcome r = run({"compute", "--window", "sezioni", path});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n"
+    EXPECT_EQ(r.out, "sezione;dato 1 (cm);dato 2 (cm);dato 3 (cm);dato 4 (cm);I (cm4);E (cm);W "
+                     "(cm3);E' (cm);W' (cm3);A (cm2)\n"
                      "1;20;30;10;;43333;15;2889;;;400\n"
                      "2;12;;;;;;;;;\n");
 }
@@ -188,6 +229,88 @@ TEST(CommandLine, OutputThatCannotBeWrittenIsAFileError) {
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{"relazione.pdf"});
 }
 
+// The errors of the system that the command line meets, each told in a phrase of its own.
+TEST(CommandLine, SystemErrorsAreToldInItalian) {
+    const QString rect = example("Ponteluma-sez-rettangoli.txt");
+    const QString table = "La tabella del file \"" + rect +
+                          "\" non può essere scritta sull'uscita "
+                          "standard: ";
+    const Outcome closed = runWithout({"compute", rect}, Output::Closed);
+    EXPECT_EQ(closed.status, 2);
+    EXPECT_EQ(closed.err, table + "l'uscita è chiusa.\n");
+    const Outcome broken = runWithout({"compute", rect}, Output::ReaderGone);
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_EQ(broken.err, table + "chi riceveva i dati ha chiuso il collegamento prima della "
+                                  "fine.\n");
+
+    QTemporaryDir dir;
+    const QString longName = dir.filePath(QString(252, 'r') + ".pdf");
+    const Outcome tooLong = run({"report", rect, "--pdf", longName});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_EQ(tooLong.err, "Il file PDF \"" + longName +
+                               "\" non può essere scritto: il nome del file o del percorso è "
+                               "troppo lungo.\n");
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+}
+
+// Another user's link planted at the name of the report, in a folder open to everybody,
+// does not lead the report onto the file it points to.
+TEST(CommandLine, APdfIsNotWrittenThroughAnotherUsersLink) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a link to a second user; not run";
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("tmp");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString secret = dir.filePath("privato.txt");
+    WriteFile(secret, "dati riservati");
+    const QString pdf = shared + "/relazione.pdf";
+    ASSERT_TRUE(QFile::link(secret, pdf));
+    ASSERT_EQ(lchown(QFile::encodeName(pdf).constData(), 65534, 65534), 0);
+    const Outcome r = run({"report", example("Ponteluma-sez-rettangoli.txt"), "--pdf", pdf});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Il file PDF \"" + pdf +
+                         "\" non può essere scritto: il nome indica un collegamento simbolico di "
+                         "un altro utente, che potrebbe portare a un file qualsiasi: nessun file "
+                         "è stato scritto.\n");
+    EXPECT_EQ(ReadFile(secret), "dati riservati");
+    EXPECT_EQ(FolderEntries(shared), QStringList{"relazione.pdf"});
+}
+
+// A report killed while it writes its PDF leaves at most its scratch copy beside the
+// target, and nothing in the temporary folder; the next report of the same name clears it.
+TEST(CommandLine, AKilledPdfLeavesNothingBehindTheNextReport) {
+    QTemporaryDir dir, temporary, runtime;
+    const QString pdf = dir.filePath("relazione.pdf");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temporary.path());
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QStringList arguments{"report", example("Ponteluma-trav-incastri.txt"), "--pdf", pdf,
+                                "--diagrams"};
+    for (int delay : {40, 80, 120, 160, 200, 260}) {
+        QProcess report;
+        report.setProcessEnvironment(environment);
+        report.start(PONTELUMA_BINARY_DIR "/ponteluma", arguments);
+        ASSERT_TRUE(report.waitForStarted());
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < delay && report.state() == QProcess::Running)
+            report.waitForFinished(5);
+        report.kill();
+        report.waitForFinished();
+    }
+    // As a kill at the worst moment leaves it, whatever the timings above did.
+    WriteFile(dir.filePath(".relazione.pdf.ponteluma-Ab12Cd"), "%PDF-1.4 interrotto");
+    QProcess report;
+    report.setProcessEnvironment(environment);
+    report.start(PONTELUMA_BINARY_DIR "/ponteluma", arguments);
+    ASSERT_TRUE(report.waitForFinished());
+    EXPECT_EQ(report.exitCode(), 0) << report.readAllStandardError().toStdString();
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"relazione.pdf"});
+    EXPECT_TRUE(FolderEntries(temporary.path()).isEmpty());
+}
+
 // The input archive is never overwritten by the report, whatever the spelling of its name.
 TEST(CommandLine, PdfOntoTheInputFileIsRefused) {
     QTemporaryDir dir;
@@ -213,7 +336,7 @@ TEST(CommandLine, WindowOptionOverridesThePrefix) {
     ASSERT_TRUE(QFile::copy(example("Ponteluma-sez-rettangoli.txt"), path));
     const Outcome r = run({"compute", path, "--window", "sezioni"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith("sezione;dato 1;"));
+    EXPECT_TRUE(r.out.startsWith("sezione;dato 1 (cm);"));
 }
 
 TEST(CommandLine, WindowFromTheFileNamePrefix) {

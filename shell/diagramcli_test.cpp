@@ -45,7 +45,7 @@ protected:
     static QStringList lines(const Outcome& run) {
         QStringList lines = run.out.split('\n');
         EXPECT_EQ(lines.takeLast(), "");
-        EXPECT_EQ(lines.value(0), "x;V;M");
+        EXPECT_EQ(lines.value(0), "x (m);V (kg);M (kgm)");
         double last = -1;
         for (int i = 1; i < lines.size(); ++i) {
             const double x = lines[i].section(';', 0, 0).replace(',', '.').toDouble();

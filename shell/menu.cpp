@@ -1,10 +1,10 @@
 #include "shell/menu.h"
 
 #include "help/help.h"
-#include "sheetwindow/rescale.h"
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
 #include "sheet/params.h"
+#include "sheetwindow/dialogs.h"
+#include "sheetwindow/rescale.h"
 #include "sheetwindow/window.h"
 #include "shell/program.h"
 #include "shell/windows.h"
@@ -21,15 +21,21 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 QPointer<Menu> g_menu;
 
-// Design size of the window's inner area: 9600 x 6825 twips at 96 dpi.
+// Design size of the window's inner area: 9600 x 6825 twips at 96 dpi, wider when the
+// windows' groups need more columns.
 constexpr int DesignWidth = 640;
 constexpr int DesignHeight = 455;
+constexpr int TwipsPerPixel = 15;
 constexpr int RowPitch = 17;
+// The groups' columns: heads on one line, panels down to the same bottom.
+constexpr int ColumnTop = 27, ColumnBottom = 392, GroupGap = 6, GroupHead = 25;
 
 // One group of typology buttons per calculation window, in the list's order, headed by
 // the button that opens its window as it is; its captions and place are the window's.
@@ -43,6 +49,40 @@ int groupCount() {
 
 const char* const WindowStatus = "Elenca le tipologie di calcolo disponibili.";
 const char* const Unavailable = "a disposizione";
+
+// The groups' places in the order of the list (x and width of the column, y of the head):
+// each group goes under the last of the first column that has room for it, else it opens a
+// new column to the right.
+std::vector<QRect> groupPlaces() {
+    struct Column {
+        int x, width, bottom;
+    };
+    std::vector<Column> columns;
+    std::vector<QRect> places;
+    for (int g = 0; g < groupCount(); ++g) {
+        const int height = GroupHead + group(g).groupButtons * RowPitch;
+        auto column = std::find_if(columns.begin(), columns.end(), [&](const Column& c) {
+            return c.bottom + GroupGap + height <= ColumnBottom;
+        });
+        if (column == columns.end()) {
+            const int x =
+                columns.empty() ? GroupGap : columns.back().x + columns.back().width + GroupGap;
+            columns.push_back({x, group(g).groupWidth, ColumnTop - GroupGap});
+            column = columns.end() - 1;
+        }
+        places.emplace_back(column->x, column->bottom + GroupGap, column->width, 0);
+        column->bottom += GroupGap + height;
+    }
+    return places;
+}
+
+// The window's width: the design's, or more when the columns need it.
+int designWidth(const std::vector<QRect>& places) {
+    int right = DesignWidth - GroupGap;
+    for (const QRect& place : places)
+        right = std::max(right, place.right() + 1);
+    return right + GroupGap;
+}
 
 int usableCount(int g) {
     return int(CalcWindows()[size_t(g)]->typologies.size());
@@ -99,22 +139,24 @@ void Menu::build() {
     setObjectName("menu");
     setWindowTitle(ModPonteluma::identity().product + ": menu dei calcoli disponibili");
     setMouseTracking(true);
-    resize(DesignWidth, DesignHeight);
-    buildTitle();
+    const std::vector<QRect> places = groupPlaces();
+    const int width = designWidth(places);
+    resize(width, DesignHeight);
+    buildTitle(width);
     // The panels first, so they lie beneath the buttons.
-    buildPanels();
-    buildGroups();
-    buildCommands();
+    buildPanels(places);
+    buildGroups(places);
+    buildCommands(width);
 }
 
 // The line above the groups, a link to the help.
-void Menu::buildTitle() {
+void Menu::buildTitle(int width) {
     auto* label61 = new QLabel(
         "Scegliere la tipologia di calcolo cliccando nella rispettiva casella o su un tasto "
         "generale",
         this);
     label61->setObjectName("Label61");
-    label61->setGeometry(6, 4, DesignWidth - 12, 19);
+    label61->setGeometry(6, 4, width - 12, 19);
     label61->setAlignment(Qt::AlignCenter);
     label61->setCursor(Qt::PointingHandCursor);
     label61->setStyleSheet("color: #1e5a9c; text-decoration: underline;");
@@ -122,11 +164,11 @@ void Menu::buildTitle() {
 }
 
 // Panels behind the columns; a group placed lower shares the column above it.
-void Menu::buildPanels() {
-    const int panelTop = 24, panelBottom = 395, columnTop = 27;
+void Menu::buildPanels(const std::vector<QRect>& places) {
+    const int panelTop = 24, panelBottom = 395, columnTop = ColumnTop;
     int panels = 0;
     for (int g = 0; g < groupCount(); ++g) {
-        const QRect& c = group(g).groupPlace;
+        const QRect& c = places[size_t(g)];
         if (c.y() != columnTop)
             continue;
         auto* panel = new QFrame(this);
@@ -138,7 +180,7 @@ void Menu::buildPanels() {
 }
 
 // Each window's group: its head, which opens the window, and its typology buttons.
-void Menu::buildGroups() {
+void Menu::buildGroups(const std::vector<QRect>& places) {
     QFont headFont = font();
     headFont.setPointSizeF(8.5);
     headFont.setBold(true);
@@ -146,7 +188,7 @@ void Menu::buildGroups() {
 
     for (int g = 0; g < groupCount(); ++g) {
         const Presentation& shown = group(g);
-        const QRect& c = shown.groupPlace;
+        const QRect& c = places[size_t(g)];
         auto* head = new QPushButton(shown.groupCaption, this);
         head->setObjectName(shown.groupHead);
         head->setGeometry(c.x(), c.y(), c.width(), 22);
@@ -179,7 +221,7 @@ void Menu::buildGroups() {
 }
 
 // The hint box, the general buttons and the status bar under the groups.
-void Menu::buildCommands() {
+void Menu::buildCommands(int width) {
     m_passo = new QLabel(this);
     m_passo->setObjectName("passo");
     m_passo->setGeometry(6, 400, 358, 30);
@@ -204,14 +246,15 @@ void Menu::buildCommands() {
     for (const Command& command : commands) {
         auto* button = new QPushButton(command.caption, this);
         button->setObjectName(command.name);
-        button->setGeometry(command.geometry);
+        // The commands keep to the right edge of a wider window.
+        button->setGeometry(command.geometry.translated(width - DesignWidth, 0));
         auto run = command.run;
         connect(button, &QPushButton::clicked, this, [this, run] { run(this); });
     }
 
     m_status = new QStatusBar(this);
     m_status->setObjectName("StatusBar1");
-    m_status->setGeometry(0, DesignHeight - 22, DesignWidth, 22);
+    m_status->setGeometry(0, DesignHeight - 22, width, 22);
     m_status->setSizeGripEnabled(false);
     m_status->setStyleSheet("QStatusBar { border-top: 1px solid #c5d0dc; }");
     showStatus(WindowStatus);
@@ -222,7 +265,8 @@ void Menu::load() {
     m_resizer->setSourceForm(this);
     m_resizer->SizeFormToScreen(75);
     // The size of the window is fixed by the program; the place found above is kept.
-    resize(ClsResize::twipsToPixels(9600, this), ClsResize::twipsToPixels(6825, this));
+    resize(ClsResize::twipsToPixels(designWidth(groupPlaces()) * TwipsPerPixel, this),
+           ClsResize::twipsToPixels(DesignHeight * TwipsPerPixel, this));
     m_resizer->ResizeControls();
 
     for (int g = 0; g < groupCount(); ++g) {

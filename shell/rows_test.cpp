@@ -1,11 +1,13 @@
 // Rows are independent cases in every window and every typology: a row that cannot be
 // computed shows nothing, the rows after it are computed, and the hint names it.
+#include "sheet/document.h"
 #include "sheet/rules.h"
 #include "shell/windows.h"
 #include "tests/sheets.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -221,6 +223,85 @@ TEST(SheetRows, EveryTypologyHasItsFieldOfUse) {
     for (const SheetParams* params : allWindows()) {
         EXPECT_EQ(covered[params->name.toStdString()].size(), size_t(params->typologies.size()))
             << params->name.toStdString();
+    }
+}
+
+namespace {
+
+// A document of the window and typology holding the window's good row twice, computed.
+Document typedDocument(const SheetParams& params, int typology, const WindowCase& w) {
+    Document document(params);
+    document.setTypology(typology);
+    document.layOut();
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= int(params.data.size()); ++column) {
+            if (column == 1 || !params.uses || params.uses(typology, column))
+                document.type(column, row, w.good[size_t(column - 1)]);
+        }
+    }
+    return document;
+}
+
+// Half a step of the rounding of a result column, in the sheet's units.
+double halfStep(const Sheet& sheet, int column) {
+    return 0.5 * std::pow(10.0, -sheet.resultDecimals(column));
+}
+
+} // namespace
+
+// Every typology of every window computes in SI what it computes in "tecniche", times
+// the factor of each result's unit, to the rounding of both; converted back, the data
+// and the results are those typed.
+TEST(SheetUnits, ConvertedSheetsGiveTheSameResultsTimesTheFactor) {
+    for (const WindowCase& w : kWindows) {
+        const SheetParams& params = windowParams(w.kind);
+        for (int typology = 1; typology <= int(params.typologies.size()); ++typology) {
+            Document document = typedDocument(params, typology, w);
+            const Sheet tecniche = document.sheet();
+            ASSERT_TRUE(hasResults(tecniche, 2)) << where(params, typology, 0);
+            document.convertUnits(Units::SI);
+            const Sheet& si = document.sheet();
+            ASSERT_EQ(si.units(), Units::SI);
+            for (int column = 1; column <= si.resultColumns(); ++column) {
+                const std::string context = where(params, typology, column);
+                const Result& before = tecniche.result(column, 2);
+                const Result& after = si.result(column, 2);
+                ASSERT_EQ(bool(before), bool(after)) << context;
+                if (!before)
+                    continue;
+                const double factor = SiFactor(si.resultQuantity(column));
+                EXPECT_NEAR(*after, *before * factor,
+                            halfStep(tecniche, column) * factor + halfStep(si, column) + 1e-9)
+                    << context;
+            }
+            document.convertUnits(Units::Tecniche);
+            for (int column = 1; column <= tecniche.dataColumns(); ++column) {
+                EXPECT_EQ(document.sheet().datum(column, 1), tecniche.datum(column, 1))
+                    << where(params, typology, column);
+            }
+            for (int column = 1; column <= tecniche.resultColumns(); ++column) {
+                EXPECT_EQ(document.sheet().result(column, 1), tecniche.result(column, 1))
+                    << where(params, typology, column);
+            }
+        }
+    }
+}
+
+// Converting is one step: undo brings back the data, the units and the results.
+TEST(SheetUnits, ConversionIsOneStepOfTheHistory) {
+    for (const WindowCase& w : kWindows) {
+        const SheetParams& params = windowParams(w.kind);
+        Document document = typedDocument(params, 1, w);
+        const Sheet before = document.sheet();
+        document.endTyping();
+        document.convertUnits(Units::SI);
+        ASSERT_TRUE(document.canUndo());
+        document.undo();
+        EXPECT_EQ(document.units(), Units::Tecniche) << w.kind;
+        EXPECT_EQ(document.sheet().datum(2, 1), before.datum(2, 1)) << w.kind;
+        EXPECT_EQ(document.sheet().resultText(1, 1), before.resultText(1, 1)) << w.kind;
+        document.redo();
+        EXPECT_EQ(document.units(), Units::SI) << w.kind;
     }
 }
 

@@ -5,7 +5,7 @@ set(PONTELUMA_EXAMPLES ${CMAKE_SOURCE_DIR}/examples)
 add_test(NAME cli_compute_example
     COMMAND ponteluma compute ${PONTELUMA_EXAMPLES}/Ponteluma-sez-rettangoli.txt)
 set_tests_properties(cli_compute_example PROPERTIES
-    PASS_REGULAR_EXPRESSION "sezione;dato 1;dato 2;dato 3;dato 4;I;E;W;E';W';A\n1;20;30;;;45000;15;3000;;;600\n")
+    PASS_REGULAR_EXPRESSION "sezione;dato 1 [(]cm[)];dato 2 [(]cm[)];dato 3 [(]cm[)];dato 4 [(]cm[)];I [(]cm4[)];E [(]cm[)];W [(]cm3[)];E' [(]cm[)];W' [(]cm3[)];A [(]cm2[)]\n1;20;30;;;45000;15;3000;;;600\n")
 
 add_test(NAME cli_report_pdf_without_display
     COMMAND sh -c "rm -f \"$1\" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" report \"$2\" --pdf \"$1\" && test -s \"$1\""

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <sys/resource.h>
+#include <sys/types.h>
+#include <vector>
 
 // The file's bytes, empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
@@ -24,4 +26,27 @@ public:
 private:
     struct rlimit m_saved;
     void (*m_handler)(int);
+};
+
+// While it lives, the process reaches files as a second user (user and group 65534, no
+// other groups), as another person on the same machine would. Only the administrator can
+// take another identity: when the tests do not run as root, active() is false and the test
+// skips, saying why.
+class SecondUser {
+public:
+    static constexpr unsigned kId = 65534;
+    SecondUser();
+    ~SecondUser();
+    SecondUser(const SecondUser&) = delete;
+    SecondUser& operator=(const SecondUser&) = delete;
+    bool active() const { return m_active; }
+    static const char* skipReason() {
+        return "needs root to act as a second user (uid 65534); not run";
+    }
+
+private:
+    bool m_root = false;
+    bool m_active = false;
+    std::vector<gid_t> m_groups;
+    gid_t m_gid = 0;
 };

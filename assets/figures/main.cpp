@@ -1,9 +1,10 @@
-// Draws the typology figures of the five calculation windows as BMP files:
+// Draws the typology figures of the calculation windows as BMP files (each window's folder
+// registers its own in its figures.cpp):
 //   ponteluma_figures OUTDIR [--contact-sheet FILE.png [--scale N]]
 // The files are named "<kind> ( N).bmp", the number written with its leading
 // blank as the windows ask for it. The contact sheet puts every figure on one
 // page with its file name, for a look at them all together.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,12 +14,6 @@
 #include <vector>
 
 namespace {
-
-const figures::Kind kinds[] = {
-    {"sezione", 17, figures::drawSection},     {"trave", 20, figures::drawBeam},
-    {"continue", 10, figures::drawContinuous}, {"arco", 15, figures::drawArch},
-    {"piastra", 4, figures::drawPlate},
-};
 
 QString fileName(const figures::Kind& kind, int n) {
     return QString::fromLatin1(kind.file) + " ( " + QString::number(n) + ").bmp";
@@ -86,7 +81,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<Drawn> drawn;
-    for (const figures::Kind& kind : kinds) {
+    for (const figures::Kind& kind : figures::Kinds()) {
         for (int n = 1; n <= kind.count; ++n) {
             const QString name = fileName(kind, n);
             const QImage image = drawFigure(kind, n);

@@ -269,4 +269,19 @@ void Sketch::pin(QPointF at, double r) {
     m_p.setBrush(Qt::NoBrush);
 }
 
+namespace {
+std::vector<Kind>& registry() {
+    static std::vector<Kind> kinds;
+    return kinds;
+}
+} // namespace
+
+const std::vector<Kind>& Kinds() {
+    return registry();
+}
+
+Registration::Registration(const Kind& kind) {
+    registry().push_back(kind);
+}
+
 } // namespace figures

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QString>
+#include <vector>
 
 namespace figures {
 
@@ -88,10 +89,11 @@ struct Kind {
     DrawFn draw;
 };
 
-void drawSection(Sketch& s, int n);
-void drawBeam(Sketch& s, int n);
-void drawContinuous(Sketch& s, int n);
-void drawArch(Sketch& s, int n);
-void drawPlate(Sketch& s, int n);
+// Each window's folder draws its own figures (its figures.cpp) and registers them with a
+// static Registration; the generator draws every kind registered.
+const std::vector<Kind>& Kinds();
+struct Registration {
+    explicit Registration(const Kind& kind);
+};
 
 } // namespace figures

@@ -1,7 +1,7 @@
 // The seventeen cross-sections: the shape filled, its dimensions lettered as
 // the column heads of the sections window, the centroidal axis and the
 // distances E (farthest fibre) and E' (nearest fibre) where they are computed.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 #include <cmath>
 
@@ -359,5 +359,9 @@ void drawSection(Sketch& s, int n) {
         break;
     }
 }
+
+namespace {
+const Registration registered{{"sezione", 17, drawSection}};
+} // namespace
 
 } // namespace figures

@@ -1,6 +1,6 @@
 // The twenty single-span beams: supports (cantilever clamped at B, simple
 // supports, support at A with B clamped, both ends clamped) and the load.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 namespace figures {
 
@@ -136,5 +136,9 @@ void drawBeam(Sketch& s, int n) {
         break;
     }
 }
+
+namespace {
+const Registration registered{{"trave", 20, drawBeam}};
+} // namespace
 
 } // namespace figures

@@ -1,6 +1,6 @@
 // The ten continuous beams: two to four equal spans l on supports A to E, the
 // uniform load q on the spans the typology loads.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 #include <vector>
 
@@ -50,5 +50,9 @@ void drawContinuous(Sketch& s, int n) {
     for (int k = 0; k < pattern.spans; ++k)
         s.dimH(x0 + k * span, x0 + (k + 1) * span, dimY, "l", true);
 }
+
+namespace {
+const Registration registered{{"continue", 10, drawContinuous}};
+} // namespace
 
 } // namespace figures

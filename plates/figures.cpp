@@ -1,7 +1,7 @@
 // The four plates in plan, with a small section beside each showing how the
 // edges are held: rectangle lx by ly or circle of radius R, simply supported
 // (dashed edge line) or clamped (hatched edges), under the uniform load p.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 #include <cmath>
 
@@ -115,5 +115,9 @@ void drawPlate(Sketch& s, int n) {
         break;
     }
 }
+
+namespace {
+const Registration registered{{"piastra", 4, drawPlate}};
+} // namespace
 
 } // namespace figures

@@ -1,7 +1,7 @@
 // The fifteen arches: three hinges, two hinges or clamped ends; span l, rise f,
 // and the load: P at a, F at height h (and at a), p on the left half or on
 // the whole span, q horizontal over the rise.
-#include "sketch.h"
+#include "assets/figures/sketch.h"
 
 #include <cmath>
 
@@ -135,5 +135,9 @@ void drawArch(Sketch& s, int n) {
         break;
     }
 }
+
+namespace {
+const Registration registered{{"arco", 15, drawArch}};
+} // namespace
 
 } // namespace figures
