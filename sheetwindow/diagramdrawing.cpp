@@ -458,9 +458,9 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
         DrawingMark mark{{px(support.x), out.beamY}, support.kind, support.name, {}};
         const double w = MeasureText(boldRaw, boldMetrics, support.name, &mark.glyphs) + 2 * g;
         const bool atFarEnd = support.x >= d.length;
-        const double beside =
+        const double letterGap =
             support.kind == SupportKind::Clamped ? supportSize * 0.4 + g : supportSize * 0.7 + g;
-        mark.letter = QRectF(atFarEnd ? mark.at.x() + beside : mark.at.x() - beside - w,
+        mark.letter = QRectF(atFarEnd ? mark.at.x() + letterGap : mark.at.x() - letterGap - w,
                              out.beamY + g, w, line);
         placer.reserve(mark.letter);
         out.supports.push_back(mark);
