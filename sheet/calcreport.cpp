@@ -365,6 +365,9 @@ PageDocument CalculationReport(const Document& document, const PageHeading& page
     title.text = QStringLiteral("RELAZIONE DI CALCOLO");
     doc.blocks.push_back(title);
     doc.blocks.push_back(paragraph(layout.title));
+    // The window's method, where it has a choice of them, under the title.
+    if (!document.methodName().isEmpty())
+        doc.blocks.push_back(paragraph("Metodo di calcolo: " + document.methodName()));
 
     doc.blocks.push_back(heading(QStringLiteral("1. Programma, metodo, unità di misura")));
     QStringList program;

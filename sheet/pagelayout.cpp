@@ -323,7 +323,7 @@ private:
     }
 
     void figure(const DocBlock& block) {
-        ensure(block.height + LineHeight(ItemStyle::Body) * (1 + block.lines.size()));
+        ensure(block.height + LineHeight(ItemStyle::Body) * double(1 + block.lines.size()));
         PageItem image;
         image.kind = PageItem::Image;
         image.line = m_line;
@@ -441,7 +441,7 @@ private:
         for (const QString& text : block.lines)
             lead << wrapped(text, m_format.columns - 4);
         const double writing = 2.2 * LineHeight(ItemStyle::Body);
-        ensure(2 * writing + (4 + lead.size()) * LineHeight(ItemStyle::Body));
+        ensure(2 * writing + double(4 + lead.size()) * LineHeight(ItemStyle::Body));
         for (const QString& line : lead)
             textLine(line, ItemStyle::Body);
         // Lines for the judgement written by hand.

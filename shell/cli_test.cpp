@@ -170,9 +170,8 @@ TEST(CommandLine, ContinuousBeamsWithTheExactMethod) {
     const Outcome exact = run({"report", "--exact", beams, "--text"});
     ASSERT_EQ(tabulated.status, 0);
     ASSERT_EQ(exact.status, 0);
-    EXPECT_EQ(tabulated.out.split('\n').value(3),
-              "         Metodo di calcolo: coefficienti tabellati");
-    EXPECT_EQ(exact.out.split('\n').value(3), "         Metodo di calcolo: soluzione esatta");
+    EXPECT_TRUE(tabulated.out.contains("\nMetodo di calcolo: coefficienti tabellati\n"));
+    EXPECT_TRUE(exact.out.contains("\nMetodo di calcolo: soluzione esatta\n"));
     EXPECT_TRUE(tabulated.out.contains(" -3887 "));
     EXPECT_TRUE(exact.out.contains(" -3889 "));
     const Outcome computed = run({"compute", beams, "--exact"});
