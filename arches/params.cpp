@@ -173,6 +173,7 @@ SheetParams make() {
     };
     p.helpPage = "guidaarchi";
     // Its group in the main window, its toolbar button, menu item and help entry.
+    p.help = archesHelpPage();
     p.presentation = {
         "arc",
         "Archi",

@@ -150,6 +150,7 @@ SheetParams make() {
     };
     p.helpPage = "guidatravi";
     // Its group in the main window, its toolbar button, menu item and help entry.
+    p.help = beamsHelpPage();
     p.presentation = {
         "tras",
         "Travi semplici",

@@ -106,6 +106,7 @@ SheetParams make() {
         p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
     p.helpPage = "guidacontinue";
     // Its group in the main window, its toolbar button, menu item and help entry.
+    p.help = continuousHelpPage();
     p.presentation = {"trac",
                       "Travi continue",
                       "Apre una finestra per il calcolo dei momenti e delle reazioni "

@@ -95,6 +95,7 @@ SheetParams make() {
     };
     p.helpPage = "guidapiastre";
     // Its group in the main window, its toolbar button, menu item and help entry.
+    p.help = platesHelpPage();
     p.presentation = {
         "piastr",
         "Piastre",

@@ -144,6 +144,7 @@ SheetParams make() {
     };
     p.helpPage = "guidasezioni";
     // Its group in the main window, its toolbar button, menu item and help entry.
+    p.help = sectionsHelpPage();
     p.presentation = {"sez",
                       "Momenti d'inerzia",
                       "Apre una finestra per il calcolo dei momenti d'inerzia e di "
