@@ -58,7 +58,7 @@ TEST(ArchesFiles, ReportLinesUpEachColumn) {
     // ya 760, yb 240, xa 750.
     const Sheet sheet = computedSheet(1, {{"12,5", "1000", "3", "", "2"}});
     TextReport report;
-    ASSERT_TRUE(ComposeReport(p, sheet, p.typologies[0], report));
+    ASSERT_TRUE(ComposeReport(p, sheet, p.typologies[0], QString(), report));
     const QStringList& page = report.pages().at(0);
     ASSERT_TRUE(page.contains("      PONTELUMA - calcolo di archi"));
     ASSERT_TRUE(page.contains("         DATI E RISULTATI (tipologia: 3 cerniere + concentrato)"));
@@ -86,7 +86,7 @@ TEST(ArchesFiles, ReportLinesUpEachColumn) {
     // Ma −640 and Mb 320 of a clamped arch: the minus takes the place of the blank.
     const Sheet clamped = computedSheet(11, {{"10", "1000", "2", "", "2"}});
     TextReport second;
-    ComposeReport(p, clamped, p.typologies[10], second);
+    ComposeReport(p, clamped, p.typologies[10], QString(), second);
     const QString row = second.pages().at(0).at(heads + 3);
     EXPECT_EQ(TextAt(row, 39, 1), "-");
     EXPECT_EQ(TextAt(row, 88, 4), "-640");

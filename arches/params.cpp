@@ -100,7 +100,9 @@ SheetParams make() {
         // Heads relabelled for another typology must not outlive it.
         ResetArchesHeads(sheet);
     };
-    p.calculate = CalculateArches;
+    p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
+        return CalculateArches(sheet, typology); // one method only
+    };
     p.field = ArchesField;
     p.highlightKeepsGrey = true;
     p.words.item = "Arco";

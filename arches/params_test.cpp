@@ -48,7 +48,7 @@ TEST(ArchesParams, LayingOutForANewTypologyForgetsTheOldRelabels) {
     sheet.setDatum(3, 1, "3");
     sheet.setDatum(5, 1, "2");
     sheet.CountRows();
-    p.calculate(sheet, 11);
+    p.calculate(sheet, 11, {});
     EXPECT_EQ(sheet.resultHead(5), "Ma *");
     EXPECT_FALSE(sheet.note("note").hidden);
     layOut(p, sheet, 4);

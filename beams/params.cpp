@@ -91,7 +91,9 @@ SheetParams make() {
         // The calculation names the span moment "momento C" where a load lies in the span.
         sheet.setResultHead(Beams::MomC, "momento max");
     };
-    p.calculate = CalculateBeams;
+    p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
+        return CalculateBeams(sheet, typology); // one method only
+    };
     p.field = Beams::FieldOf;
 
     p.words.item = "Trave";
@@ -167,7 +169,9 @@ SheetParams make() {
         const QString caption = BeamHoverCaption(sheet, typology, row, &visible);
         sheet.setNote("perX", caption, !visible);
     };
-    p.diagram = SimpleBeamDiagram;
+    p.diagram = [](const Sheet& sheet, int typology, int row, const CalcSettings&) {
+        return SimpleBeamDiagram(sheet, typology, row);
+    };
     return p;
 }
 

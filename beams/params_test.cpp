@@ -130,7 +130,7 @@ TEST(BeamsReport, ValuesEndBeforeTheirColumns) {
     CalculateBeams(sheet, 4);
 
     TextReport report;
-    ASSERT_TRUE(ComposeReport(params, sheet, "appoggio + concentrato", report));
+    ASSERT_TRUE(ComposeReport(params, sheet, "appoggio + concentrato", QString(), report));
     const QStringList& page = report.pages().front();
     const int head = int(page.indexOf(
         "     trave   luce    dato 2    dato 3    mom.A     mom.B     mom.c     taglio A  "
@@ -171,7 +171,7 @@ TEST(BeamsReport, OneDatumTypologyPrintsDashes) {
     sheet.CountRows();
     CalculateBeams(sheet, 1);
     TextReport report;
-    ComposeReport(params, sheet, "sbalzo + concentrato", report);
+    ComposeReport(params, sheet, "sbalzo + concentrato", QString(), report);
     const QStringList& page = report.pages().front();
     QString row;
     for (const QString& line : page) {

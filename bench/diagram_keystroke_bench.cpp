@@ -58,7 +58,7 @@ BENCHMARK(BM_KeystrokeWithoutTheDiagramPanel)->Unit(benchmark::kMicrosecond);
 void BM_PaintingTheDiagramPanel(benchmark::State& state) {
     EnsureBenchApplication();
     const auto window = fullSheet(continuousParams());
-    const DiagramView view = ViewOfRow(continuousParams(), window->sheet(), 7, "4 campate", 5);
+    const DiagramView view = ViewOfRow(continuousParams(), window->sheet(), 7, "4 campate", 5, {});
     QImage image(1160, 226, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);

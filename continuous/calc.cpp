@@ -1,4 +1,5 @@
 #include "continuous/calc.h"
+#include "continuous/exact.h"
 #include "sheet/numbers.h"
 
 #include <cmath>
@@ -122,7 +123,27 @@ std::optional<double> Continuous::MaxMomentDistance(int typology, int span, doub
     return l * d;
 }
 
-CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
+std::array<double, kResults> Continuous::MethodResults(int typology, int method, double q,
+                                                       double l) {
+    const int t = normalised(typology);
+    if (method == Exact)
+        return ExactResults(SolveExact(t, q, l));
+    std::array<double, kResults> values = TabulatedResults(t, q, l);
+    for (int column = MomAB; column <= Re; ++column) {
+        if (const int twin = kMirror[t - 1][column])
+            values[size_t(column - 1)] = values[size_t(twin - 1)];
+    }
+    return values;
+}
+
+bool Continuous::MethodGives(int typology, int method, int column) {
+    const int t = normalised(typology);
+    if (!ContinuousHasResult(t, column))
+        return false;
+    return method == Exact || GivesResult(t, column) || kMirror[t - 1][column] != 0;
+}
+
+CalcOutcome CalculateContinuous(Sheet& sheet, int typology, const CalcSettings& settings) {
     const int t = normalised(typology);
     sheet.clearResults();
     for (int row = 1; row <= sheet.n(); ++row) {
@@ -131,7 +152,7 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
         if (MarkOutOfField(FieldOf(t), sheet, row))
             continue;
         const std::array<double, kResults> values =
-            TabulatedResults(t, sheet.number(Carico, row), sheet.number(Luce, row));
+            MethodResults(t, settings.method, sheet.number(Carico, row), sheet.number(Luce, row));
         bool finite = true;
         for (double value : values)
             finite = finite && std::isfinite(value);
@@ -142,9 +163,7 @@ CalcOutcome CalculateContinuous(Sheet& sheet, int typology) {
         for (int column = MomAB; column <= Re; ++column) {
             if (!ContinuousHasResult(t, column))
                 continue; // a span or support the beam does not have
-            const int source = kMirror[t - 1][column];
-            sheet.setResult(column, row,
-                            sheet.rounded(column, values[(source ? source : column) - 1]));
+            sheet.setResult(column, row, sheet.rounded(column, values[size_t(column - 1)]));
         }
     }
     return {};
@@ -171,12 +190,46 @@ int ContinuousSpans(int typology) {
     return t <= 2 ? 2 : t <= 6 ? 3 : 4;
 }
 
-DistanceDisplay ContinuousDistance(const Sheet& sheet, int typology, int span, int row) {
+namespace {
+
+// Under the exact method: the distance of the largest moment of a loaded span from the
+// support the display names; nothing for an unloaded span (it shows its midspan moment).
+std::optional<double> exactDistance(int typology, int span, double q, double l) {
+    if (!SpanLoaded(typology, span))
+        return std::nullopt;
+    const ExactSolution solution = SolveExact(typology, q, l);
+    const double fromLeft = solution.spanMomentX[span];
+    return span == SpanDE ? l - fromLeft : fromLeft; // D-E is measured from E
+}
+
+} // namespace
+
+DistanceDisplay ContinuousDistance(const Sheet& sheet, int typology, int span, int row,
+                                   const CalcSettings& settings) {
     static const char* const kSpanNames[] = {"A-B", "B-C", "C-D", "D-E"};
     static const char* const kFrom[] = {" da A.", " da B.", " da C.", " da E."};
     DistanceDisplay display;
     if (span < SpanAB || span > SpanDE || row < 1 || row > kMaxRows)
         return display;
+    if (settings.method == Exact) {
+        if (span >= ContinuousSpans(typology))
+            return display; // a span the beam does not have
+        if (!sheet.result(Ra, row)) {
+            display.kind = DistanceKind::Hide;
+            return display;
+        }
+        const std::optional<double> x = exactDistance(
+            normalised(typology), span, sheet.number(Carico, row), sheet.number(Luce, row));
+        if (!x) {
+            display.kind = DistanceKind::Hide;
+            return display;
+        }
+        display.kind = DistanceKind::Show;
+        display.caption = QString("Il momento massimo in ") + kSpanNames[span] +
+                          " è alla distanza di m." + Str(std::floor(*x * 100 + 0.5) / 100) +
+                          kFrom[span];
+        return display;
+    }
     // C-D has a largest moment of its own only in typology 10, D-E only in 9.
     if ((span == SpanCD && typology != 10) || (span == SpanDE && typology != 9))
         return display;

@@ -205,7 +205,7 @@ TEST(ContinuousReport, NumbersLineUpOnTheirDecimalColumns) {
     Sheet sheet = continuousSheet({{"5", "1000"}, {"12,25", "850,5"}});
     CalculateContinuous(sheet, 1);
     TextReport report;
-    ASSERT_TRUE(ComposeReport(params, sheet, "2 campate + 2 ripartito", report));
+    ASSERT_TRUE(ComposeReport(params, sheet, "2 campate + 2 ripartito", QString(), report));
     const QStringList& page = report.pages().front();
     const int head = int(page.indexOf(
         "     trave luce   carico    A-B     mom.B   B-C     mom.C   C-D     mom.D   D-E     "

@@ -1,107 +1,69 @@
 #include "continuous/diagram.h"
 
 #include "continuous/calc.h"
+#include "continuous/exact.h"
+#include "continuous/params.h"
+#include "sheet/numbers.h"
 
 using namespace Continuous;
 
 namespace {
 
-constexpr int kTypologies = 10;
-constexpr int kMaxSpans = 4;
-
-// Loaded spans of each typology, A-B first; 0 past the last span.
-constexpr int kLoaded[kTypologies][kMaxSpans] = {
-    {1, 1, 0, 0}, {1, 0, 0, 0}, {1, 1, 1, 0}, {1, 0, 1, 0}, {0, 1, 0, 0},
-    {1, 1, 0, 0}, {1, 1, 1, 1}, {0, 1, 1, 0}, {1, 1, 0, 1}, {1, 0, 1, 0},
-};
-
-int normalised(int typology) {
-    return typology >= 1 && typology <= kTypologies ? typology : 1;
-}
-
 const char* const kSupportNames[] = {"A", "B", "C", "D", "E"};
 const char* const kSpanNames[] = {"A-B", "B-C", "C-D", "D-E"};
-const char* const kReactionNames[] = {"Ra", "Rb", "Rc", "Rd", "Re"};
-constexpr int kSpanColumns[] = {MomAB, MomBC, MomCD, MomDE};
-constexpr int kSupportColumns[] = {0, MomB, MomC, MomD, 0}; // 0: an end, no moment
+const char* const kResultNames[] = {"A-B", "mom.B", "B-C", "mom.C", "C-D", "mom.D",
+                                    "D-E", "Ra",    "Rb",  "Rc",    "Rd",  "Re"};
 
 } // namespace
 
-bool ContinuousSpanLoaded(int typology, int span) {
-    if (span < 0 || span >= ContinuousSpans(typology))
-        return false;
-    return kLoaded[normalised(typology) - 1][span] != 0;
-}
-
-std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typology, int row) {
-    typology = normalised(typology);
-    if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row))
+std::optional<BeamDiagram> ContinuousBeamDiagram(const Sheet& sheet, int typology, int row,
+                                                 const CalcSettings& settings) {
+    if (row < 1 || row > kMaxRows || sheet.isEmpty(Luce, row) || sheet.isEmpty(Carico, row) ||
+        sheet.isOutOfRange(row))
         return std::nullopt;
     const double l = sheet.number(Luce, row);
     const double q = sheet.number(Carico, row);
     if (!(l > 0))
         return std::nullopt;
-    const std::array<double, 12> tab = TabulatedResults(typology, q, l);
-    const int spans = ContinuousSpans(typology);
-
-    // Support moments: nil at both ends, the row's own over the inner supports.
-    double moment[kMaxSpans + 1] = {};
-    for (int j = 1; j < spans; ++j)
-        moment[j] = tab[kSupportColumns[j] - 1];
-
-    // Each span as a simply supported beam under its load and its end moments: the
-    // shear at its left end, then the reactions as the jumps between the spans.
-    double w[kMaxSpans] = {};
-    double shearAtStart[kMaxSpans] = {};
-    for (int i = 0; i < spans; ++i) {
-        w[i] = ContinuousSpanLoaded(typology, i) ? q : 0;
-        shearAtStart[i] = w[i] * l / 2 + (moment[i + 1] - moment[i]) / l;
-    }
-    double reaction[kMaxSpans + 1] = {};
-    for (int j = 0; j <= spans; ++j) {
-        const double right = j < spans ? shearAtStart[j] : 0;
-        const double left = j > 0 ? shearAtStart[j - 1] - w[j - 1] * l : 0;
-        reaction[j] = right - left;
-    }
+    const ExactSolution exact = SolveExact(typology, q, l);
+    const int spans = exact.spans;
 
     BeamDiagram d;
-    d.units = d.check.units = sheet.units();
+    d.units = d.check.units = sheet.units(); // the sheet computes in its own units
     d.length = spans * l;
     for (int j = 0; j <= spans; ++j) {
         d.spanEnds.push_back(j * l);
-        d.supports.push_back(
-            {kSupportNames[j], j * l, SupportKind::Pinned, reaction[j], moment[j]});
+        d.supports.push_back({kSupportNames[j], j * l, SupportKind::Pinned, exact.reaction[j],
+                              exact.supportMoment[j]});
     }
-    for (int i = 0; i < spans; ++i) {
-        if (w[i] != 0)
-            d.linearLoads.push_back({i * l, (i + 1) * l, w[i], w[i]});
-    }
-
     std::vector<double> extra;
-    std::vector<int> peakOfSpan(spans, -1);
     for (int i = 0; i < spans; ++i) {
-        SpanPeak peak;
-        if (FindSpanPeak(d, i * l, (i + 1) * l, &peak.x, &peak.m)) {
-            peak.span = kSpanNames[i];
-            peakOfSpan[i] = int(d.peaks.size());
-            d.peaks.push_back(peak);
-            extra.push_back(peak.x);
+        if (exact.load[i] != 0) {
+            d.linearLoads.push_back({i * l, (i + 1) * l, exact.load[i], exact.load[i]});
+            // The largest moment of a loaded span, as the grid gives it under the exact
+            // method (an unloaded span has none inside it).
+            const double x = i * l + exact.spanMomentX[i];
+            d.peaks.push_back({kSpanNames[i], x, exact.spanMoment[i]});
+            extra.push_back(x);
         }
     }
     SampleStations(d, extra);
 
+    // Every number the grid shows under the method, rounded as it shows it, against theory.
     StaticsCheck& check = d.check;
     check.totalLoad = TotalLoad(d);
-    for (int j = 0; j <= spans; ++j)
-        check.sumReactions += tab[Ra - 1 + j];
-    const QString force = UnitName(Quantity::Force, d.units);
-    AddCheckItem(check, "somma reazioni", force, check.sumReactions, check.totalLoad);
-    for (int j = 0; j <= spans; ++j)
-        AddCheckItem(check, kReactionNames[j], force, tab[Ra - 1 + j], reaction[j]);
-    for (int i = 0; i < spans; ++i) {
-        if (GivesResult(typology, kSpanColumns[i]) && peakOfSpan[i] >= 0)
-            AddCheckItem(check, kSpanNames[i], UnitName(Quantity::Moment, d.units),
-                         tab[kSpanColumns[i] - 1], d.peaks[peakOfSpan[i]].m);
+    check.method = MethodName(continuousParams(), settings);
+    const std::array<double, 12> grid = MethodResults(typology, settings.method, q, l);
+    const std::array<double, 12> theory = ExactResults(exact);
+    for (int column = MomAB; column <= Re; ++column) {
+        if (!MethodGives(typology, settings.method, column))
+            continue;
+        const size_t k = size_t(column - 1);
+        const double shown = sheet.rounded(column, grid[k]);
+        check.sumReactions += column >= Ra ? shown : 0;
+        AddTheoryItem(check, kResultNames[k],
+                      UnitName(column >= Ra ? Quantity::Force : Quantity::Moment, d.units), shown,
+                      theory[k], sheet.resultDecimals(column));
     }
     return d;
 }

@@ -1,17 +1,17 @@
 #include "continuous/diagram.h"
 
-#include "sheet/numbers.h"
-
 #include "continuous/calc.h"
+#include "continuous/exact.h"
 #include "continuous/params.h"
+#include "sheet/numbers.h"
+#include "sheet/report.h"
 #include "tests/diagramchecks.h"
 #include "tests/sheets.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 using namespace Continuous;
@@ -19,122 +19,191 @@ using ModPonteluma::RoundHalfUp;
 
 namespace {
 
-constexpr int kSupportColumn[] = {0, MomB, MomC, MomD, 0};
-constexpr int kSpanColumn[] = {MomAB, MomBC, MomCD, MomDE};
-
-const CheckItem* itemNamed(const StaticsCheck& check, const QString& label) {
-    for (const CheckItem& item : check.items) {
-        if (item.label == label)
-            return &item;
-    }
-    return nullptr;
-}
+const CalcSettings kTabulated{Tabulated};
+const CalcSettings kExact{Exact};
 
 } // namespace
 
-TEST(ContinuousDiagram, EveryTypologyCarriesItsSupportMomentsAndCloses) {
-    const std::vector<std::vector<const char*>> rows = {{"5", "1000"}, {"5,5", "1200"}};
-    // Loaded spans, A-B first, as the figures show them.
-    const char* const loaded[] = {"11",  "10",   "111",  "101",  "010",
-                                  "110", "1111", "0110", "1101", "1010"};
-    for (int typology = 1; typology <= 10; ++typology) {
-        const Sheet sheet = ComputedSheet(continuousParams(), typology, rows);
-        const int spans = ContinuousSpans(typology);
-        ASSERT_EQ(spans, int(std::strlen(loaded[typology - 1])));
+// The exact solution against the closed forms of every pattern: span moments in q·l²
+// (the largest of a loaded span, the midspan one of an unloaded span), support moments
+// in q·l², reactions in q·l.
+TEST(ContinuousExact, ClosedFormsOfEveryPattern) {
+    constexpr double N = 0; // a span or support the beam does not have
+    // A-B, mom.B, B-C, mom.C, C-D, mom.D, D-E, Ra, Rb, Rc, Rd, Re
+    const double closed[10][12] = {
+        {9. / 128, -1. / 8, 9. / 128, N, N, N, N, 3. / 8, 5. / 4, 3. / 8, N, N},
+        {49. / 512, -1. / 16, -1. / 32, N, N, N, N, 7. / 16, 5. / 8, -1. / 16, N, N},
+        {2. / 25, -1. / 10, 1. / 40, -1. / 10, 2. / 25, N, N, 2. / 5, 11. / 10, 11. / 10, 2. / 5,
+         N},
+        {81. / 800, -1. / 20, -1. / 20, -1. / 20, 81. / 800, N, N, 9. / 20, 11. / 20, 11. / 20,
+         9. / 20, N},
+        {-1. / 40, -1. / 20, 3. / 40, -1. / 20, -1. / 40, N, N, -1. / 20, 11. / 20, 11. / 20,
+         -1. / 20, N},
+        {529. / 7200, -7. / 60, 77. / 1440, -1. / 30, -1. / 60, N, N, 23. / 60, 6. / 5, 9. / 20,
+         -1. / 30, N},
+        {121. / 1568, -3. / 28, 57. / 1568, -1. / 14, 57. / 1568, -3. / 28, 121. / 1568, 11. / 28,
+         8. / 7, 13. / 14, 8. / 7, 11. / 28},
+        {-1. / 56, -1. / 28, 11. / 196, -3. / 28, 11. / 196, -1. / 28, -1. / 56, -1. / 28, 13. / 28,
+         8. / 7, 13. / 28, -1. / 28},
+        {7225. / 100352, -27. / 224, 6129. / 100352, -1. / 56, -17. / 448, -13. / 224,
+         9801. / 100352, 85. / 224, 137. / 112, 5. / 14, 67. / 112, 99. / 224},
+        {625. / 6272, -3. / 56, -5. / 112, -1. / 28, 505. / 6272, -3. / 56, -3. / 112, 25. / 56,
+         4. / 7, 13. / 28, 4. / 7, -3. / 56},
+    };
+    for (const auto& [q, l] : {std::pair(1000.0, 5.0), std::pair(1200.0, 5.5)}) {
+        for (int t = 1; t <= 10; ++t) {
+            const ExactSolution s = SolveExact(t, q, l);
+            const std::array<double, 12> values = ExactResults(s);
+            double load = 0;
+            for (int i = 0; i < s.spans; ++i)
+                load += s.load[i] * l;
+            double reactions = 0;
+            for (int c = 0; c < 12; ++c) {
+                const double unit = c >= Ra - 1 ? q * l : q * (l * l);
+                EXPECT_NEAR(values[size_t(c)], closed[t - 1][c] * unit, 1e-9 * unit)
+                    << "typology " << t << " column " << c + 1 << " l " << l;
+                reactions += c >= Ra - 1 ? values[size_t(c)] : 0;
+            }
+            EXPECT_NEAR(reactions, load, 1e-9 * load) << "typology " << t;
+        }
+    }
+    // Where the largest moments lie: 3/8 l from A on two loaded spans, l/2 in the loaded
+    // middle span of three, 99/224 l from E in typology 9's D-E.
+    EXPECT_NEAR(SolveExact(1, 1000, 5).spanMomentX[0], 1.875, 1e-12);
+    EXPECT_NEAR(SolveExact(5, 1000, 6).spanMomentX[1], 3, 1e-12);
+    EXPECT_NEAR(6 - SolveExact(9, 1000, 6).spanMomentX[3], 6 * 99. / 224, 1e-12);
+}
+
+// Under the exact method the grid, the diagram, the hover and the report show the same
+// numbers, for every typology: no 0 in the grid where the diagram draws a moment.
+TEST(ContinuousExact, GridEqualsDiagramAndReport) {
+    const SheetParams& params = continuousParams();
+    const std::vector<std::vector<const char*>> rows = {{"5", "1000"}, {"6,38", "1234,5"}};
+    for (int t = 1; t <= 10; ++t) {
+        const Sheet sheet = ComputedSheet(params, t, rows, kExact);
+        TextReport report;
+        ASSERT_TRUE(ComposeReport(params, sheet, params.typologies[t - 1],
+                                  MethodName(params, kExact), report));
+        const QStringList page = report.pages().front();
+        EXPECT_TRUE(page.contains("         Metodo di calcolo: soluzione esatta"))
+            << report.text().toStdString();
         for (int row = 1; row <= 2; ++row) {
             const std::string context =
-                "typology " + std::to_string(typology) + " row " + std::to_string(row);
-            const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, typology, row);
+                "typology " + std::to_string(t) + " row " + std::to_string(row);
+            const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, t, row, kExact);
             ASSERT_TRUE(d) << context;
-            const double l = sheet.number(Luce, row);
-            const double q = sheet.number(Carico, row);
-            const std::array<double, 12> tab = TabulatedResults(typology, q, l);
-            int loadedSpans = 0;
-            for (int i = 0; i < spans; ++i) {
-                const bool isLoaded = loaded[typology - 1][i] == '1';
-                EXPECT_EQ(ContinuousSpanLoaded(typology, i), isLoaded) << context;
-                loadedSpans += isLoaded;
-            }
-            EXPECT_DOUBLE_EQ(d->length, spans * l) << context;
-            EXPECT_NEAR(TotalLoad(*d), loadedSpans * q * l, 1e-9 * q * l) << context;
-
-            // M over every support: nil at the ends, the row's own over the inner ones.
-            ASSERT_EQ(int(d->supports.size()), spans + 1) << context;
-            for (int j = 0; j <= spans; ++j) {
-                const double x = j * l;
-                const double m = MomentAt(*d, x);
-                const double want = kSupportColumn[j] && j < spans ? tab[kSupportColumn[j] - 1] : 0;
-                EXPECT_NEAR(m, want, 1e-9 * q * l * l) << context << " support " << j;
-                if (j > 0 && j < spans) {
-                    EXPECT_EQ(RoundHalfUp(m), *sheet.result(kSupportColumn[j], row)) << context;
-                }
-            }
-            EXPECT_NEAR(d->stations.front().m, 0, 1e-9 * q * l * l) << context;
-            EXPECT_NEAR(d->stations.back().m, 0, 1e-9 * q * l * l) << context;
-
-            // Reactions by statics against the table: the table's coefficients are rounded
-            // to three decimals, so they agree within a percent.
-            for (int j = 0; j <= spans; ++j) {
-                const CheckItem* item = itemNamed(d->check, QString("R") + QChar('a' + j));
-                ASSERT_TRUE(item) << context << " reaction " << j;
-                EXPECT_DOUBLE_EQ(item->statics, d->supports[j].reaction) << context;
-                EXPECT_LE(std::abs(item->percent), 1.0) << context << " reaction " << j;
-            }
-            const CheckItem* sum = itemNamed(d->check, "somma reazioni");
-            ASSERT_TRUE(sum) << context;
-            EXPECT_LE(std::abs(sum->percent), 0.1) << context;
-
-            // Largest span moments: every one the grid gives has its statics twin, and the
-            // hover's distance agrees with the section where the shear vanishes.
-            for (int i = 0; i < spans; ++i) {
-                if (!GivesResult(typology, kSpanColumn[i]))
-                    continue;
-                const QString span = QString(QChar('A' + i)) + '-' + QChar('B' + i);
-                const CheckItem* item = itemNamed(d->check, span);
-                ASSERT_TRUE(item) << context << " span " << i;
-                // Typology 6's B-C coefficient is some 3 % above statics, on the safe side.
-                if (typology == 6 && i == 1) {
-                    EXPECT_GT(item->percent, 3.0) << context;
-                    EXPECT_LT(item->percent, 4.0) << context;
-                } else {
-                    EXPECT_LE(std::abs(item->percent), 1.0) << context << " span " << i;
-                }
-                const std::optional<double> hover = MaxMomentDistance(typology, i, l);
-                if (!hover)
-                    continue;
-                auto peak = std::find_if(d->peaks.begin(), d->peaks.end(),
-                                         [&](const SpanPeak& p) { return p.span == span; });
-                ASSERT_NE(peak, d->peaks.end()) << context << " span " << i;
-                const double fromSupport = i == 3 ? d->length - peak->x : peak->x - i * l;
-                EXPECT_NEAR(fromSupport, *hover, 0.0011 * l) << context << " span " << i;
-            }
             ExpectDiagramCloses(*d, context);
+            const double l = sheet.number(Luce, row);
+            const int spans = ContinuousSpans(t);
+            // Support moments and reactions.
+            for (int j = 0; j <= spans; ++j) {
+                if (j > 0 && j < spans) {
+                    EXPECT_EQ(sheet.result(MomB + 2 * (j - 1), row),
+                              RoundHalfUp(MomentAt(*d, j * l)))
+                        << context << " support " << j;
+                }
+                EXPECT_EQ(sheet.result(Ra + j, row), RoundHalfUp(d->supports[size_t(j)].reaction))
+                    << context << " support " << j;
+            }
+            // Span moments: the peak the diagram marks for a loaded span, the moment at
+            // midspan of an unloaded one; the hover tells where the peak is.
+            for (int i = 0; i < spans; ++i) {
+                const int column = MomAB + 2 * i;
+                const Result& shown = sheet.result(column, row);
+                ASSERT_TRUE(shown) << context << " span " << i;
+                const DistanceDisplay hover = ContinuousDistance(sheet, t, i, row, kExact);
+                if (SpanLoaded(t, i)) {
+                    const QString name = QString(QChar('A' + i)) + '-' + QChar('B' + i);
+                    const SpanPeak* peak = nullptr;
+                    for (const SpanPeak& p : d->peaks)
+                        peak = p.span == name ? &p : peak;
+                    ASSERT_TRUE(peak) << context << " span " << i;
+                    EXPECT_EQ(*shown, RoundHalfUp(peak->m)) << context << " span " << i;
+                    EXPECT_NEAR(peak->m, MomentAt(*d, peak->x), 1e-6) << context;
+                    const double from = i == 3 ? (i + 1) * l - peak->x : peak->x - i * l;
+                    EXPECT_EQ(hover.kind, DistanceKind::Show) << context << " span " << i;
+                    EXPECT_TRUE(hover.caption.contains(
+                        "di m." + ModPonteluma::Str(std::floor(from * 100 + 0.5) / 100) + " da"))
+                        << context << " " << hover.caption.toStdString();
+                } else {
+                    EXPECT_EQ(*shown, RoundHalfUp(MomentAt(*d, (i + 0.5) * l))) << context;
+                    EXPECT_NE(*shown, 0) << context << " span " << i;
+                    EXPECT_EQ(hover.kind, DistanceKind::Hide) << context << " span " << i;
+                }
+            }
+            // The report prints the row as the grid shows it.
+            QStringList printed;
+            for (int column = MomAB; column <= Re; ++column) {
+                const Result& value = sheet.result(column, row);
+                printed << (value ? QString::number(*value, 'f', 0) : QString("-"));
+            }
+            const QString line = page.value(
+                int(page.indexOf(QRegularExpression("^ +" + QString::number(row) + " .*"))));
+            EXPECT_EQ(line.split(' ', Qt::SkipEmptyParts).mid(3), printed)
+                << context << " " << line.toStdString();
+            // The check reads the grid as exact.
+            EXPECT_EQ(StaticsSummary(d->check),
+                      "controllo di equilibrio, soluzione esatta: scarto 0,0 %")
+                << context;
+            EXPECT_EQ(ToneOf(d->check), CheckTone::Agrees) << context;
         }
     }
 }
 
-TEST(ContinuousDiagram, WorkedTwoSpanBeam) {
-    // Two loaded spans of 5 m under 1000 kg/m: mom.B = -ql²/8 exactly, so statics
-    // gives Ra = 3/8 ql and the largest span moment 9/128 ql² at 3/8 l.
-    const Sheet sheet = ComputedSheet(continuousParams(), 1, {{"5", "1000"}});
-    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, 1, 1);
-    ASSERT_TRUE(d);
-    EXPECT_NEAR(d->supports[0].reaction, 1875, 1e-9);
-    EXPECT_NEAR(d->supports[1].reaction, 6250, 1e-9);
-    ASSERT_EQ(d->peaks.size(), 2u);
-    EXPECT_NEAR(d->peaks[0].x, 1.875, 1e-12);
-    EXPECT_NEAR(d->peaks[0].m, 9.0 / 128 * 25000, 1e-9);
-    EXPECT_NEAR(d->peaks[1].x, 10 - 1.875, 1e-12);
-    // The table's 14.3 gives a moment half a percent below statics.
-    const CheckItem* ab = itemNamed(d->check, "A-B");
-    ASSERT_TRUE(ab);
-    EXPECT_NEAR(ab->percent, -0.54, 0.01);
-    EXPECT_EQ(StaticsSummary(d->check).toStdString(), "verifica statica: scarto 0,5 %");
+// Under the tabulated coefficients the check names the grid's number that differs most
+// from theory, with its sign, and warns when a value lies on the unsafe side.
+TEST(ContinuousDiagram, CheckSetsTheTableAgainstTheory) {
+    struct Case {
+        int typology;
+        const char* l;
+        const char* summary; // the whole line, or its beginning when it ends with "..."
+        CheckTone tone;
+    };
+    const Case cases[] = {
+        {1, "10",
+         "controllo di equilibrio, coefficienti tabellati: A-B 6993 kgm, esatto 7031 kgm, "
+         "\u22120,5 % (lato non cautelativo)",
+         CheckTone::Attention},
+        {2, "10",
+         "controllo di equilibrio, coefficienti tabellati: Rc 630 kg, esatto 625 kg, +0,8 % "
+         "(lato cautelativo)",
+         CheckTone::Safe},
+        {3, "10", "controllo di equilibrio, coefficienti tabellati: scarto 0,0 %",
+         CheckTone::Agrees},
+        {5, "10",
+         "controllo di equilibrio, coefficienti tabellati: B-C 7519 kgm, esatto 7500 kgm, +0,3 % "
+         "(lato cautelativo)",
+         CheckTone::Safe},
+        // The largest difference is on the safe side: the unsafe one is named too.
+        {6, "7,3",
+         "controllo di equilibrio, coefficienti tabellati: B-C 2947 kgm, esatto 2850 kgm, +3,4 % "
+         "(lato cautelativo); mom.C \u22121,0 % (lato non cautelativo)",
+         CheckTone::Attention},
+        {7, "10",
+         "controllo di equilibrio, coefficienti tabellati: mom.C 7092 kgm, esatto 7143 kgm, "
+         "\u22120,7 % (lato non cautelativo)",
+         CheckTone::Attention},
+        {9, "10",
+         "controllo di equilibrio, coefficienti tabellati: mom.C 1799 kgm, esatto 1786 kgm, "
+         "+0,7 % (lato cautelativo); D-E \u22120,6 % (lato non cautelativo)",
+         CheckTone::Attention},
+    };
+    for (const Case& c : cases) {
+        const Sheet sheet = ComputedSheet(continuousParams(), c.typology, {{c.l, "1000"}});
+        const std::optional<BeamDiagram> d =
+            ContinuousBeamDiagram(sheet, c.typology, 1, kTabulated);
+        ASSERT_TRUE(d) << c.typology;
+        EXPECT_EQ(StaticsSummary(d->check).toStdString(), c.summary) << c.typology;
+        EXPECT_EQ(ToneOf(d->check), c.tone) << c.typology;
+        // The grid's zeros the table does not give are not set against theory.
+        for (const CheckItem& item : d->check.items)
+            EXPECT_NE(item.tabulated, 0) << c.typology << " " << item.label.toStdString();
+    }
 }
 
 TEST(ContinuousDiagram, NoDiagramForAnIncompleteRow) {
     const Sheet sheet = FilledSheet(continuousParams(), {{"5", "1000"}, {"4"}});
-    EXPECT_TRUE(ContinuousBeamDiagram(sheet, 3, 1));
-    EXPECT_FALSE(ContinuousBeamDiagram(sheet, 3, 2));
-    EXPECT_FALSE(ContinuousBeamDiagram(sheet, 3, 3));
+    EXPECT_TRUE(ContinuousBeamDiagram(sheet, 3, 1, kTabulated));
+    EXPECT_FALSE(ContinuousBeamDiagram(sheet, 3, 2, kTabulated));
+    EXPECT_FALSE(ContinuousBeamDiagram(sheet, 3, 3, kExact));
 }

@@ -59,6 +59,8 @@ SheetParams make() {
     p.uses = [](int, int) { return true; };
     p.layout = [](int, Sheet&) {};
     p.calculate = CalculateContinuous;
+    // In the order of Continuous::Method; the tabulated coefficients are the default.
+    p.methods = {{"coefficienti tabellati", ""}, {"soluzione esatta", "--exact"}};
     p.field = Continuous::FieldOf;
 
     p.words.item = "Trave";
@@ -118,13 +120,15 @@ SheetParams make() {
                       "visualizza finestra 'Travi continue'",
                       " Finestra Travi continue"};
     // Hovering a span moment shows the distance of the largest moment of that span.
-    p.resultHovered = [](Sheet& sheet, int typology, int column, int row) {
+    p.resultHovered = [](Sheet& sheet, int typology, int column, int row,
+                         const CalcSettings& settings) {
         ResultHover hover;
         hover.clearHighlight = true;
         // The span moments are the results A-B, B-C, C-D and D-E (columns 1, 3, 5, 7).
         if (column % 2 == 0 || column > Continuous::MomDE)
             return hover;
-        const DistanceDisplay display = ContinuousDistance(sheet, typology, column / 2, row);
+        const DistanceDisplay display =
+            ContinuousDistance(sheet, typology, column / 2, row, settings);
         if (display.kind == DistanceKind::NoChange)
             return hover;
         if (display.kind == DistanceKind::Show) {

@@ -226,7 +226,12 @@ const RawText kPages[] = {
      "dati non archiviati vanno persi e ricompare la finestra di presentazione, sulla quale un "
      "tasto qualsiasi chiude il programma; rispondendo No non cambia nulla.\n\n"
      "Dalle finestre di calcolo si torna al Menu con il tasto Menu, con «Visualizza > Finestra "
-     "Menu» o con il tasto della barra degli strumenti «visualizza finestra 'Menu'»."},
+     "Menu» o con il tasto della barra degli strumenti «visualizza finestra 'Menu'».\n\n"
+     "Unità di misura. In ogni finestra di calcolo «Visualizza > Unità di misura» sceglie le "
+     "unità dei fogli nuovi, ricordate anche alle prossime aperture: tecniche (kg, kg/m, kgm, "
+     "sezioni in cm) o SI (kN, kN/m, kNm, sezioni in mm). «Modifica > Converti unità» converte "
+     "i dati del foglio nell'altro sistema (1 kg = 9,80665 N, 1 cm = 10 mm); Annulla lo riporta "
+     "com'era."},
 
 };
 

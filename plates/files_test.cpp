@@ -16,7 +16,7 @@ Sheet onePlate(int typology, const char* first, const char* ly, const char* load
 QString firstRowOfReport(const Sheet& sheet, int typology) {
     const SheetParams& p = platesParams();
     TextReport report;
-    ComposeReport(p, sheet, p.typologies[typology - 1], report);
+    ComposeReport(p, sheet, p.typologies[typology - 1], QString(), report);
     const QStringList& page = report.pages().at(0);
     const int heads = LineStarting(page, "     piastra lato lx");
     if (heads < 0 || heads + 3 >= page.size())

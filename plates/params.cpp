@@ -44,7 +44,9 @@ SheetParams make() {
         sheet.setDataHead(1,
                           typology <= 2 ? QStringLiteral("lato lx") : QStringLiteral("raggio R"));
     };
-    p.calculate = CalculatePlates;
+    p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
+        return CalculatePlates(sheet, typology); // one method only
+    };
     p.field = PlatesField;
 
     p.words.item = "Piastra";

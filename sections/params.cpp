@@ -87,7 +87,9 @@ SheetParams make() {
                 sheet.setDataHead(c + 1, QString::fromUtf8(s.heads[c]));
         }
     };
-    p.calculate = CalculateSections;
+    p.calculate = [](Sheet& sheet, int typology, const CalcSettings&) {
+        return CalculateSections(sheet, typology); // one method only
+    };
     p.field = SectionField;
 
     p.words.item = "Sezione";

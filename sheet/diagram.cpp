@@ -290,9 +290,89 @@ void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit
     check.items.push_back(item);
 }
 
+void AddTheoryItem(StaticsCheck& check, const QString& label, const QString& unit, double grid,
+                   double exact, int decimals) {
+    CheckItem item;
+    item.label = label;
+    item.unit = unit;
+    item.tabulated = grid;
+    item.statics = exact;
+    item.difference = grid - exact;
+    item.decimals = decimals;
+    // Half the last digit is the grid's rounding; a hair more allows for the last bit of an
+    // exact half.
+    const double halfStep = 0.5 * std::pow(10.0, -decimals);
+    const bool exactToRounding =
+        std::abs(item.difference) <= halfStep + 1e-9 * (1 + std::abs(exact));
+    if (!exactToRounding) {
+        if (exact == 0)
+            item.percent = 100;
+        else if ((grid < 0) != (exact < 0) || grid == 0)
+            item.percent = -100 * std::abs(item.difference) / std::abs(exact); // wrong sign
+        else
+            item.percent = 100 * (std::abs(grid) - std::abs(exact)) / std::abs(exact);
+    }
+    check.unsafe = check.unsafe || item.percent < 0;
+    check.worstPercent = std::max(check.worstPercent, std::abs(item.percent));
+    check.items.push_back(item);
+}
+
+namespace {
+
+// The item that differs most from theory; among equals the first, on the unsafe side if
+// any is.
+const CheckItem* worstItem(const StaticsCheck& check, bool unsafeOnly) {
+    const CheckItem* worst = nullptr;
+    for (const CheckItem& item : check.items) {
+        if (unsafeOnly && item.percent >= 0)
+            continue;
+        if (!worst || std::abs(item.percent) > std::abs(worst->percent))
+            worst = &item;
+    }
+    return worst;
+}
+
+// "-0,7 % (lato non cautelativo)", with a true minus sign.
+QString signedPercent(double percent) {
+    const QString size = fixed(ModPonteluma::RoundHalfUp1(std::abs(percent)), 1);
+    return (percent < 0 ? QString(QChar(0x2212)) : QStringLiteral("+")) + size +
+           (percent < 0 ? QStringLiteral(" % (lato non cautelativo)")
+                        : QStringLiteral(" % (lato cautelativo)"));
+}
+
+// "mom.C 7092 kgm, esatto 7143 kgm, −0,7 % (lato non cautelativo)": sizes, as the
+// signs are the grid's own.
+QString theoryItemText(const CheckItem& item) {
+    return item.label + " " + ResultText(std::abs(item.tabulated), item.decimals) + " " +
+           item.unit + ", esatto " +
+           ResultText(RoundResult(std::abs(item.statics), item.decimals), item.decimals) + " " +
+           item.unit + ", " + signedPercent(item.percent);
+}
+
+} // namespace
+
 QString StaticsSummary(const StaticsCheck& check) {
-    return QStringLiteral("verifica statica: scarto ") +
-           fixed(ModPonteluma::RoundHalfUp1(check.worstPercent), 1) + QStringLiteral(" %");
+    const QString head = QStringLiteral("controllo di equilibrio");
+    if (check.method.isEmpty() || check.worstPercent == 0)
+        return head + (check.method.isEmpty() ? QString() : ", " + check.method) +
+               QStringLiteral(": scarto ") +
+               fixed(ModPonteluma::RoundHalfUp1(check.worstPercent), 1) + QStringLiteral(" %");
+    const CheckItem* worst = worstItem(check, false);
+    QString text = head + ", " + check.method + ": " + theoryItemText(*worst);
+    // The largest difference may lie on the safe side: the unsafe one is named as well.
+    if (const CheckItem* unsafe = worst->percent < 0 ? nullptr : worstItem(check, true))
+        text += "; " + unsafe->label + " " + signedPercent(unsafe->percent);
+    return text;
+}
+
+CheckTone ToneOf(const StaticsCheck& check) {
+    if (check.method.isEmpty())
+        return ModPonteluma::RoundHalfUp1(check.worstPercent) <= kCheckTolerancePercent
+                   ? CheckTone::Agrees
+                   : CheckTone::Attention;
+    if (check.unsafe)
+        return CheckTone::Attention;
+    return check.worstPercent == 0 ? CheckTone::Agrees : CheckTone::Safe;
 }
 
 QString DiagramNumber(double value, Units units) {

@@ -55,14 +55,18 @@ struct SpanPeak {
     double m = 0;
 };
 
-// One value of the grid set against the same value found by statics.
+// One value of the grid set against the same value found by statics or by theory.
 struct CheckItem {
-    QString label; // "somma reazioni", "Rb", "B-C", ...
-    QString unit;  // "kg" or "kgm"
-    double tabulated = 0;
-    double statics = 0;
+    QString label;         // "somma reazioni", "Rb", "B-C", ...
+    QString unit;          // "kg" or "kgm"
+    double tabulated = 0;  // the grid's value
+    double statics = 0;    // the value it should be
     double difference = 0; // tabulated - statics
-    double percent = 0;    // difference as a percentage of |statics|
+    // Against statics: the difference as a percentage of |statics|. Against theory: how
+    // much larger the grid's value is than theory, in size, as a percentage (negative:
+    // smaller, on the unsafe side); 0 when the grid is exact to its rounding.
+    double percent = 0;
+    int decimals = 0; // against theory: the grid's decimals
 };
 
 struct StaticsCheck {
@@ -71,6 +75,10 @@ struct StaticsCheck {
     double sumReactions = 0; // kg, of the reactions the grid gives
     std::vector<CheckItem> items;
     double worstPercent = 0; // largest |percent| among the items
+    // Set when the items set the grid against theory: the name of the method the grid's
+    // numbers come from ("coefficienti tabellati").
+    QString method;
+    bool unsafe = false; // against theory: some value of the grid is on the unsafe side
 };
 
 struct BeamDiagram {
@@ -114,8 +122,26 @@ bool FindSpanPeak(const BeamDiagram& diagram, double x0, double x1, double* x, d
 void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit, double tabulated,
                   double statics);
 
-// "verifica statica: scarto 0,3 %" (the worst item, one decimal, decimal comma).
+// Adds an item comparing a grid value, as the grid shows it (rounded to `decimals`), with
+// the exact one: within half its last digit the grid is exact; otherwise the sizes are
+// compared, and a grid value smaller in size than theory, or of the wrong sign, is unsafe.
+void AddTheoryItem(StaticsCheck& check, const QString& label, const QString& unit, double grid,
+                   double exact, int decimals);
+
+// The check in one line, one decimal with the decimal comma: "controllo di equilibrio:
+// scarto 0,3 %" (the worst item); against theory the method and the item that differs
+// most with its sign, "controllo di equilibrio, coefficienti tabellati: mom.C 7092 kgm,
+// esatto 7143 kgm, −0,7 % (lato non cautelativo)", or "... soluzione esatta: scarto 0,0 %"
+// when the grid is exact to its rounding.
 QString StaticsSummary(const StaticsCheck& check);
+
+// How the check reads at a glance.
+enum class CheckTone {
+    Agrees,    // within the tolerance, or exact to the rounding against theory
+    Safe,      // against theory: approximate, every value on the safe side
+    Attention, // beyond the tolerance, or a value on the unsafe side
+};
+CheckTone ToneOf(const StaticsCheck& check);
 
 // A force, load or moment as the diagram writes it: half up to one decimal in "tecniche",
 // to two in SI (0,01 kN is about 1 kg), decimal comma, whatever the process locale.

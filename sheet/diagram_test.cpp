@@ -23,7 +23,7 @@ QString beamTable(int typology, const std::vector<const char*>& row) {
 
 QString continuousTable(int typology, const std::vector<const char*>& row) {
     const Sheet sheet = ComputedSheet(continuousParams(), typology, {row});
-    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, typology, 1);
+    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, typology, 1, {});
     return d ? DiagramTable(*d) : QString();
 }
 
@@ -136,7 +136,7 @@ TEST(StaticsCheck, PercentOfTheStaticsValue) {
     EXPECT_NEAR(check.items[1].percent, -0.84, 0.01); // less uplift than statics
     EXPECT_EQ(check.items[2].percent, 0);
     EXPECT_DOUBLE_EQ(check.worstPercent, 3.0);
-    EXPECT_EQ(StaticsSummary(check).toStdString(), "verifica statica: scarto 3,0 %");
+    EXPECT_EQ(StaticsSummary(check).toStdString(), "controllo di equilibrio: scarto 3,0 %");
 }
 
 // The table rounds V and M half up to one decimal: a negative half goes toward zero, and

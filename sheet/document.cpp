@@ -100,6 +100,13 @@ QString Document::typologyName() const {
     return m_typology >= 1 && m_typology <= names.size() ? names[m_typology - 1] : QString();
 }
 
+Effect Document::setMethod(int method) {
+    if (method < 0 || method >= int(m_params->methods.size()) || method == m_settings.method)
+        return {};
+    m_settings.method = method;
+    return calculate();
+}
+
 void Document::layOut() {
     ::layOut(*m_params, m_sheet, m_typology);
 }
@@ -109,7 +116,7 @@ Effect Document::calculate() {
     effect.changed = true;
     if (!m_params->calculate)
         return effect;
-    const CalcOutcome outcome = m_params->calculate(m_sheet, m_typology);
+    const CalcOutcome outcome = m_params->calculate(m_sheet, m_typology, m_settings);
     if (!outcome.refusal.isEmpty())
         effect.messages.push_back(checkMessage(outcome.refusal, Icon::Stop));
     return effect;
@@ -209,7 +216,7 @@ Effect Document::chooseTypology(int typology) {
 }
 
 bool Document::open(const FilePath& path, QString* problem, QString* refusal) {
-    std::optional<Document> opened = OpenDocument(*m_params, path, problem, refusal);
+    std::optional<Document> opened = OpenDocument(*m_params, path, problem, refusal, m_settings);
     if (!opened)
         return false; // nothing of a file is used until it is read whole
     {
@@ -313,7 +320,10 @@ Effect Document::redo() {
 }
 
 QString Document::hint() const {
-    return HintText(*m_params, m_sheet, m_typology);
+    const QString text = HintText(*m_params, m_sheet, m_typology);
+    if (m_settings.method == 0)
+        return text; // the default method goes without saying
+    return text + "\rMetodo di calcolo: " + methodName() + ".";
 }
 
 CheckReport Document::check() const {
@@ -340,7 +350,7 @@ void Document::numberHovered(int row) {
 ResultHover Document::resultHovered(int column, int row) {
     if (!m_params->resultHovered)
         return {};
-    return m_params->resultHovered(m_sheet, m_typology, column, row);
+    return m_params->resultHovered(m_sheet, m_typology, column, row, m_settings);
 }
 
 bool Document::write(const FilePath& path, QString* problem) const {
@@ -348,11 +358,13 @@ bool Document::write(const FilePath& path, QString* problem) const {
 }
 
 std::optional<Document> OpenDocument(const SheetParams& params, const FilePath& path,
-                                     QString* problem, QString* refusal) {
+                                     QString* problem, QString* refusal,
+                                     const CalcSettings& settings) {
     ArchiveContent content;
     if (!ReadArchive(params, path, &content, problem))
         return std::nullopt; // nothing of a file is used until it is read whole
     Document document(params);
+    document.setMethod(settings.method); // the sheet is still empty: nothing to compute
     ApplyArchive(content, document.sheet());
     document.setTypology(content.typology);
     document.layOut();

@@ -53,6 +53,14 @@ public:
     // The name of the typology: "rettangolo".
     QString typologyName() const;
 
+    // The settings the window computes with, kept for the run: neither a step of the
+    // history nor part of the archive.
+    const CalcSettings& settings() const { return m_settings; }
+    // Chooses the method of calculation (an index into the window's methods) and computes
+    // the sheet again with it.
+    Effect setMethod(int method);
+    // The name of the method in use; empty for a window with one method.
+    QString methodName() const { return MethodName(*m_params, m_settings); }
     // The units the sheet's data are typed in and its results shown in.
     Units units() const { return m_sheet.units(); }
     // Converts every datum to `units` (the value times the exact factor, as text) and
@@ -133,7 +141,7 @@ public:
     void beginStep(int row = 1, StepKind kind = StepKind::Change);
     void endStep();
 
-    // What the hint box says.
+    // What the hint box says; a method other than the default is named on a line of its own.
     QString hint() const;
     // The check: complete, or the first row that lacks something.
     CheckReport check() const;
@@ -172,6 +180,7 @@ private:
     const SheetParams* m_params;
     Sheet m_sheet;
     int m_typology = 1;
+    CalcSettings m_settings;
     FilePath m_file{QString()};
     std::deque<State> m_undo, m_redo;
     std::optional<State> m_openStep; // recorded by beginStep, kept by endStep if it changed
@@ -196,8 +205,9 @@ private:
 };
 
 // Reads an archive file into a new document laid out and computed for the file's
-// typology, as the window and the command line both show it. nullopt with a short
-// Italian phrase in problem when the file cannot be used; refusal receives the
-// calculation's refusal of a datum, if any.
+// typology and computed with the settings, as the window and the command line both show
+// it. nullopt with a short Italian phrase in problem when the file cannot be used;
+// refusal receives the calculation's refusal of a datum, if any.
 std::optional<Document> OpenDocument(const SheetParams& params, const FilePath& path,
-                                     QString* problem, QString* refusal = nullptr);
+                                     QString* problem, QString* refusal = nullptr,
+                                     const CalcSettings& settings = {});

@@ -21,3 +21,10 @@ void layOut(const SheetParams& params, Sheet& sheet, int typology) {
     if (params.layout)
         params.layout(typology, sheet);
 }
+
+QString MethodName(const SheetParams& params, const CalcSettings& settings) {
+    const auto& methods = params.methods;
+    if (settings.method < 0 || settings.method >= int(methods.size()))
+        return QString();
+    return methods[size_t(settings.method)].name;
+}

@@ -49,6 +49,19 @@ struct ExtraLabel {
     bool wordWrap = false;
 };
 
+// A way of computing a window's rows that the engineer can choose (continuous beams:
+// tabulated coefficients or the exact solution).
+struct CalcMethod {
+    QString name;   // "soluzione esatta": the menu, the hint, the report and the check name it
+    QString option; // its command-line option, "--exact"; empty for the default method
+};
+
+// The window's settings for the run, never archived: every hook that computes or shows
+// results receives them, so the window and the command line compute the same way.
+struct CalcSettings {
+    int method = 0; // index into SheetParams::methods; 0 is the default
+};
+
 // What a calculation run tells the window besides the results it stored. A
 // calculation starts from a sheet without results and computes every complete row;
 // an incomplete row shows nothing and the rows after it are computed all the same.
@@ -153,7 +166,10 @@ struct SheetParams {
     // Captions that the layout sets for a typology (heads, units); others keep theirs.
     std::function<void(int typology, Sheet&)> layout;
     // The calculation of every row, run after each accepted datum.
-    std::function<CalcOutcome(Sheet&, int typology)> calculate;
+    std::function<CalcOutcome(Sheet&, int typology, const CalcSettings&)> calculate;
+    // The methods the engineer chooses between, the default first ("Visualizza >
+    // Metodo"); empty when the window computes one way only.
+    std::vector<CalcMethod> methods;
     // The field of use of each typology, declared by the window's folder: the
     // calculation leaves a complete row outside it without results.
     std::function<const FieldOfUse&(int typology)> field;
@@ -170,7 +186,8 @@ struct SheetParams {
     // The pointer over the number of a sheet row (hover displays).
     std::function<void(Sheet&, int typology, int row)> numberHovered;
     // The pointer over result column c of a sheet row.
-    std::function<ResultHover(Sheet&, int typology, int column, int row)> resultHovered;
+    std::function<ResultHover(Sheet&, int typology, int column, int row, const CalcSettings&)>
+        resultHovered;
     // Whether choosing typology `to` in place of `from` keeps the data (else they go).
     std::function<bool(int from, int to)> keepsData;
     // After the sheet was cleared.
@@ -178,8 +195,13 @@ struct SheetParams {
     // The shear and moment diagram of a computed row (nothing for a row without results).
     // A window that gives it has the diagram panel, the printed diagram pages and the
     // command line's diagram.
-    std::function<std::optional<BeamDiagram>(const Sheet&, int typology, int row)> diagram;
+    std::function<std::optional<BeamDiagram>(const Sheet&, int typology, int row,
+                                             const CalcSettings&)>
+        diagram;
 };
+
+// The name of the settings' method ("soluzione esatta"); empty for a window with one method.
+QString MethodName(const SheetParams& params, const CalcSettings& settings);
 
 // A sheet with the captions the window starts with, its data typed in `units`.
 Sheet newSheet(const SheetParams& params, Units units = Units::Tecniche);

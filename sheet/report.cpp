@@ -142,7 +142,7 @@ bool ReportAvailable(const SheetParams& params) {
 }
 
 bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                   ReportWriter& writer) {
+                   const QString& methodName, ReportWriter& writer) {
     const ReportLayout& layout = params.report;
     Cursor cursor(writer);
     cursor.setFontSize(kTitleSize);
@@ -152,6 +152,8 @@ bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString&
 
     cursor.setFontSize(kTextSize);
     cursor.printLine({{10, "DATI E RISULTATI (tipologia: " + typologyName + ")"}});
+    if (!methodName.isEmpty())
+        cursor.printLine({{10, "Metodo di calcolo: " + methodName}});
     cursor.printLine({});
     cursor.printLine({{6, QStringLiteral("Legenda:")}});
     cursor.printLine({});
@@ -184,6 +186,6 @@ QString ReportText(const Document& document) {
     const Sheet& sheet = document.sheet();
     const QString typologyName = document.typologyName();
     TextReport text;
-    ComposeReport(params, sheet, typologyName, text);
+    ComposeReport(params, sheet, typologyName, document.methodName(), text);
     return text.text();
 }

@@ -17,9 +17,10 @@ constexpr int kNextPageRows = 60;
 bool ReportAvailable(const SheetParams& params);
 
 // Writes the whole report of rows 1..sheet.n() and ends the document; false when the
-// writer reports an output failure.
+// writer reports an output failure. A window with a choice of methods names the one its
+// results come from under the title (methodName; empty for a window with one method).
 bool ComposeReport(const SheetParams& params, const Sheet& sheet, const QString& typologyName,
-                   ReportWriter& writer);
+                   const QString& methodName, ReportWriter& writer);
 
 // The report as text pages (what the command line prints).
 QString ReportText(const Document& document);

@@ -22,14 +22,14 @@ Sheet sectionsSheet(int typology, const std::vector<QStringList>& rows) {
             sheet.setDatum(c + 1, int(r) + 1, rows[r][c]);
     }
     sheet.CountRows();
-    params.calculate(sheet, typology);
+    params.calculate(sheet, typology, {});
     return sheet;
 }
 
 std::vector<QStringList> pagesOf(const SheetParams& params, const Sheet& sheet,
                                  const QString& name) {
     TextReport text;
-    EXPECT_TRUE(ComposeReport(params, sheet, name, text));
+    EXPECT_TRUE(ComposeReport(params, sheet, name, QString(), text));
     return text.pages();
 }
 
@@ -151,7 +151,7 @@ TEST(Report, RightAlignmentEndsBeforeTheColumn) {
         {false, 1, 16, false}, {false, 3, 36, true}, {true, 1, 46, false}, {true, 4, 56, false}};
     const Sheet sheet = sectionsSheet(1, {{"12,5", "4"}});
     TextReport text;
-    ComposeReport(params, sheet, "rettangolo", text);
+    ComposeReport(params, sheet, "rettangolo", QString(), text);
     const QString line = rowLine(text.pages()[0], 0);
     EXPECT_EQ(line.left(8), "       1");
     EXPECT_EQ(line.mid(11, 4), "12,5"); // columns 12..15

@@ -10,7 +10,10 @@
 #include "sheetwindow/printer.h"
 #include "sheetwindow/windowlook.h"
 
+#include "sheetwindow/unitspreference.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -107,6 +110,7 @@ void SheetWindow::buildMenus() {
     add(modif, "colora", "&Colore di sfondo", &SheetWindow::colora);
     add(modif, "controlla", "Controlla &dati immessi", &SheetWindow::controlla);
     add(modif, "cancella", "Cancella dati &finestra", &SheetWindow::cancella);
+    add(modif, "convertiunita", "Converti &unità", &SheetWindow::convertiunita);
     modif->addSeparator();
     add(modif, "copia", "Co&pia tabella", &SheetWindow::copia);
     add(modif, "incolla", "&Incolla righe", &SheetWindow::incolla);
@@ -122,6 +126,20 @@ void SheetWindow::buildMenus() {
                           : windows[size_t(position) - 2]->presentation.viewCaption,
             [this, position] { showWindow(position); });
     }
+    visu->addSeparator();
+    QMenu* units = visu->addMenu("&Unità di misura");
+    units->setObjectName("unita");
+    auto* group = new QActionGroup(units);
+    m_unitaTecniche = add(units, "unitatecniche", "Unità &tecniche (kg, kg/m, kgm, cm)",
+                          [this] { preferUnits(Units::Tecniche); });
+    m_unitaSi =
+        add(units, "unitasi", "Unità &SI (kN, kN/m, kNm, mm)", [this] { preferUnits(Units::SI); });
+    for (QAction* action : {m_unitaTecniche, m_unitaSi}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    (PreferredUnits() == Units::SI ? m_unitaSi : m_unitaTecniche)->setChecked(true);
+    addMethodMenu(visu);
 
     QMenu* interr = menuBar()->addMenu("&?");
     interr->setObjectName("interr");
@@ -139,6 +157,30 @@ void SheetWindow::buildMenus() {
     add(interr, "informazioni", "&Informazioni su Ponteluma",
         [] { callHost(sheetHost().showAbout); });
     addShortcuts();
+}
+
+// "Visualizza > Metodo": one checkable entry per method of the window (metodo_1, ...),
+// the one in use checked; the choice holds for the window until the program ends.
+void SheetWindow::addMethodMenu(QMenu* visu) {
+    const std::vector<CalcMethod>& methods = m_params.methods;
+    if (methods.size() < 2)
+        return;
+    visu->addSeparator();
+    QMenu* menu = visu->addMenu("&Metodo");
+    menu->setObjectName("metodo");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (int k = 0; k < int(methods.size()); ++k) {
+        QAction* action = menu->addAction(methods[size_t(k)].name);
+        action->setObjectName("metodo_" + QString::number(k + 1));
+        action->setCheckable(true);
+        action->setChecked(k == m_document.settings().method);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_document.endTyping();
+            apply(m_document.setMethod(k));
+        });
+    }
 }
 
 // The usual keys of a desktop program lead to the commands of the menus.
@@ -239,6 +281,33 @@ void SheetWindow::updateRowCommands() {
 
 void SheetWindow::cancella() {
     apply(m_document.clear());
+}
+
+void SheetWindow::convertiunita() {
+    apply(m_document.convertUnits(m_document.units() == Units::SI ? Units::Tecniche : Units::SI));
+}
+
+void SheetWindow::preferUnits(Units units) {
+    SetPreferredUnits(units);
+    bool listed = false;
+    for (int index = 0; index < int(sheetHost().windows.size()); ++index) {
+        if (SheetWindow* window = sheetHost().window ? sheetHost().window(index) : nullptr) {
+            window->followPreferredUnits();
+            listed = listed || window == this;
+        }
+    }
+    if (!listed)
+        followPreferredUnits();
+}
+
+void SheetWindow::followPreferredUnits() {
+    const Units units = PreferredUnits();
+    (units == Units::SI ? m_unitaSi : m_unitaTecniche)->setChecked(true);
+    if (m_document.units() != units && m_document.adoptUnits(units)) {
+        Effect shown;
+        shown.changed = true;
+        apply(shown);
+    }
 }
 
 void SheetWindow::annulla() {

@@ -83,8 +83,10 @@ double textGap(const QFontMetricsF& metrics) {
     return std::max(1.0, metrics.height() * 0.15);
 }
 
-enum class Align { Centre, LeftOf, RightOf };
-enum class Side { Up, Down };
+// Beside: level with its point, on its right (on its left at the far end), else the
+// other side.
+enum class Align { Centre, LeftOf, RightOf, Beside, BesideLeft };
+enum class Side { Up, Down, Level };
 
 // Where a value goes before it is placed: the point it belongs to, on which side of it.
 struct Pending {
@@ -95,6 +97,7 @@ struct Pending {
     Side side;
     int band;                       // which limits hold it: see Bands
     double width = 0;               // of its box, measured once
+    double clearance = 0;           // between the point and a box level with it
     QGlyphRun glyphs = QGlyphRun(); // its text as measured
 };
 
@@ -130,6 +133,12 @@ public:
         case Align::LeftOf:
             lefts = {x - g - w, x - g - w * 1.5, x - g - w * 2, x - g - w * 2.5};
             break;
+        case Align::Beside:
+            lefts = {x + g + p.clearance, x - g - p.clearance - w};
+            break;
+        case Align::BesideLeft:
+            lefts = {x - g - p.clearance - w, x + g + p.clearance};
+            break;
         }
         for (int pass = 0; pass < 2; ++pass) {
             for (double left : lefts) {
@@ -144,8 +153,10 @@ public:
                     extendOver(*outline, left, left + w, e);
                 if (p.side == Side::Up)
                     box.moveBottom(std::min(e.top, p.at.y()) - g);
-                else
+                else if (p.side == Side::Down)
                     box.moveTop(std::max(e.bottom, p.at.y()) + g);
+                else
+                    box.moveTop(p.at.y() - h / 2);
                 // Further out, past the boxes in the way, on the second pass only.
                 for (int tries = 0; tries < 4; ++tries) {
                     if (box.top() < std::max(0.0, top) || box.bottom() > std::min(m_height, bottom))
@@ -156,7 +167,7 @@ public:
                         m_taken.push_back(box);
                         return true;
                     }
-                    if (!hit || pass == 0)
+                    if (!hit || pass == 0 || p.side == Side::Level)
                         break;
                     if (p.side == Side::Up)
                         box.moveBottom(hit->top() - g / 2);
@@ -347,8 +358,12 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     const double arrowTop = out.beamY + out.supportSize + g;
     const double arrowLength = std::max(line * 0.9, out.arrowHead * 2);
     const double arrowBottom = arrowTop + arrowLength;
-    // The reactions' values under their arrows.
-    const double beamBandBottom = arrowBottom + rows[Reactions] * row;
+    const double arrowMiddle = arrowTop + arrowLength / 2;
+    // The reactions' values beside their arrows, or under them when they do not all fit
+    // beside (short spans).
+    const bool beside = rows[Reactions] == 0;
+    const double beamBandBottom = beside ? std::max(arrowBottom, arrowMiddle + line / 2) + g
+                                         : arrowBottom + rows[Reactions] * row;
 
     // V and M share what is left, less their label rows.
     const double labelRows =
@@ -479,8 +494,16 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
     };
     for (const Pending& p : values.shear)
         write(p, vy(p.at.y()), shearOwn, shearBandTop, shearBandBottom);
-    for (const Pending& p : values.reactions)
-        write(p, arrowBottom, {}, arrowBottom, beamBandBottom);
+    for (Pending p : values.reactions) {
+        if (beside) {
+            p.align = p.at.x() >= d.length ? Align::BesideLeft : Align::Beside;
+            p.side = Side::Level;
+            p.clearance = out.arrowHead / 2;
+            write(p, arrowMiddle, {}, arrowTop - g, beamBandBottom);
+        } else {
+            write(p, arrowBottom, {}, arrowBottom, beamBandBottom);
+        }
+    }
     for (const Pending& p : values.moments)
         write(p, my(p.at.y()), momentOwn, momentBandTop, height);
     for (const Pending& p : values.loads)
@@ -518,7 +541,7 @@ DiagramDrawing LayOutDiagram(const BeamDiagram& d, double width, double height, 
     // twice at most.
     Rows rows{};
     rows[LoadsUp] = 1;
-    rows[Reactions] = 1;
+    rows[Reactions] = 0;
     for (const auto* list : {&values.shear, &values.moments}) {
         for (const Pending& p : *list)
             rows[p.band] = 1;

@@ -16,7 +16,7 @@
 TEST(DiagramDrawing, ShapesFitTheFrameAndSaggingLiesBelow) {
     // Typology 2: only A-B is loaded and C holds the beam down, so V and M take both signs.
     const Sheet sheet = ComputedSheet(continuousParams(), 2, {{"5", "1000"}});
-    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, 2, 1);
+    const std::optional<BeamDiagram> d = ContinuousBeamDiagram(sheet, 2, 1, {});
     ASSERT_TRUE(d);
     const DiagramDrawing drawing = LayOutDiagram(*d, 800, 600);
     ASSERT_FALSE(drawing.labels.empty());
@@ -136,7 +136,7 @@ std::vector<LoadCase> everyTypology() {
 std::optional<BeamDiagram> diagramOf(const LoadCase& c) {
     const SheetParams& params = windowParams(c.window);
     const Sheet sheet = ComputedSheet(params, c.typology, {c.row});
-    return params.diagram ? params.diagram(sheet, c.typology, 1) : std::nullopt;
+    return params.diagram ? params.diagram(sheet, c.typology, 1, {}) : std::nullopt;
 }
 
 QString kg(double v) {

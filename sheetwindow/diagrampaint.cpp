@@ -141,7 +141,7 @@ void paintDrawing(QPainter& p, const DiagramPicture& picture) {
 } // namespace
 
 DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typology,
-                      const QString& typologyName, int row) {
+                      const QString& typologyName, int row, const CalcSettings& settings) {
     DiagramView view;
     view.row = row;
     view.item = params.words.item;
@@ -149,7 +149,7 @@ DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typolog
     view.typologyName = typologyName;
     // A row outside its field of use has no results and no diagram.
     if (params.diagram && row >= 1 && row <= sheet.n() && !sheet.isOutOfRange(row))
-        view.diagram = params.diagram(sheet, typology, row);
+        view.diagram = params.diagram(sheet, typology, row, settings);
     return view;
 }
 
@@ -166,6 +166,8 @@ QString DiagramLegend(Units units) {
 
 QString DiagramCheckText(const StaticsCheck& check) {
     QString text = StaticsSummary(check);
+    if (!check.method.isEmpty())
+        return text; // against theory the summary names its item already
     const CheckItem* worst = nullptr;
     for (const CheckItem& item : check.items) {
         if (!worst || std::abs(item.percent) > std::abs(worst->percent))
@@ -180,8 +182,15 @@ QString DiagramCheckText(const StaticsCheck& check) {
 }
 
 QColor DiagramCheckColour(const StaticsCheck& check) {
-    return ModPonteluma::RoundHalfUp1(check.worstPercent) <= kCheckTolerancePercent ? kGreen
-                                                                                    : kOrange;
+    switch (ToneOf(check)) {
+    case CheckTone::Agrees:
+        return kGreen;
+    case CheckTone::Safe:
+        return Qt::black;
+    case CheckTone::Attention:
+        break;
+    }
+    return kOrange;
 }
 
 DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const QFont& base,

@@ -1,6 +1,6 @@
 #pragma once
 // One row's shear and moment diagram painted in a frame: the heading (row and
-// typology), the legend, the statics check and the drawing of LayOutDiagram. The
+// typology), the legend, the equilibrium check and the drawing of LayOutDiagram. The
 // panel under the grid, the printed pages and the SVG file all paint through here.
 #include "sheet/diagram.h"
 #include "sheetwindow/diagramdrawing.h"
@@ -13,6 +13,7 @@
 
 class QPainter;
 struct SheetParams;
+struct CalcSettings;
 class Sheet;
 
 struct DiagramView {
@@ -24,18 +25,20 @@ struct DiagramView {
     QString emptyText; // what an empty frame says (the hint of the sheet)
 };
 
-// The view of a sheet row as the window's descriptor draws it; no diagram when the row
-// has no results (or the window draws none).
+// The view of a sheet row as the window's descriptor draws it under the window's
+// settings; no diagram when the row has no results (or the window draws none).
 DiagramView ViewOfRow(const SheetParams& params, const Sheet& sheet, int typology,
-                      const QString& typologyName, int row);
+                      const QString& typologyName, int row, const CalcSettings& settings);
 
 // "Trave n.3 - appoggio + trapezio (tipologia 9)".
 QString DiagramHeading(const DiagramView& view);
 // Units and the side the moment is drawn on.
 QString DiagramLegend(Units units);
-// "verifica statica: scarto 0,3 %" and the item that differs most, in its unit.
+// "controllo di equilibrio: scarto 0,3 %" and the item that differs most, in its unit; a
+// check against theory reads as its summary.
 QString DiagramCheckText(const StaticsCheck& check);
-// Green up to the tolerance, orange above it.
+// Green within the tolerance (against theory: exact to the rounding), orange above it
+// (against theory: a value on the unsafe side), black for safe approximations.
 QColor DiagramCheckColour(const StaticsCheck& check);
 
 // A view laid out in a frame, every text measured and placed: painted as often as

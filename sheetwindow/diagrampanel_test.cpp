@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QFontInfo>
@@ -132,27 +133,58 @@ TEST_F(DiagramWindow, ARowOutsideItsFieldSaysWhyInThePanel) {
     EXPECT_TRUE(panel->view().diagram);
 }
 
-TEST_F(DiagramWindow, ContinuousBeamsShowEverySpanAndTheStaticsCheck) {
+TEST_F(DiagramWindow, ContinuousBeamsChooseTheirMethodAndThePanelChecksItAgainstTheory) {
+    // The other windows compute one way only.
+    open("travi", 1);
+    EXPECT_EQ(window->findChild<QAction*>("metodo_1"), nullptr);
+
     open("continue", 7);
+    auto* tabulated = window->findChild<QAction*>("metodo_1");
+    auto* exact = window->findChild<QAction*>("metodo_2");
+    ASSERT_TRUE(tabulated && exact);
+    EXPECT_EQ(tabulated->text(), "coefficienti tabellati");
+    EXPECT_TRUE(tabulated->isChecked());
+    EXPECT_FALSE(exact->isChecked());
     type("dat1_1", "5,5");
     type("dat2_1", "1200");
+    auto label = [this](const char* name) {
+        return window->findChild<QLabel*>(name)->text().toStdString();
+    };
+    EXPECT_EQ(label("momB_1"), "-3887");
+    EXPECT_FALSE(window->findChild<QLabel*>("passo")->text().contains("Metodo"));
+    // The panel draws theory: the table's mom.C lies on the unsafe side.
     ASSERT_TRUE(panel->view().diagram);
-    const BeamDiagram& d = *panel->view().diagram;
-    EXPECT_EQ(d.supports.size(), 5u);
-    EXPECT_NEAR(d.length, 22, 1e-9);
-    // The tabulated coefficients are rounded: a small difference, within tolerance here.
-    const QString check = DiagramCheckText(d.check);
-    EXPECT_TRUE(check.startsWith("verifica statica: scarto ")) << check.toStdString();
-    EXPECT_LE(d.check.worstPercent, kCheckTolerancePercent);
-    EXPECT_EQ(DiagramCheckColour(d.check), QColor(0, 130, 0));
+    EXPECT_NEAR(panel->view().diagram->supports[1].moment, -3. / 28 * 1200 * 5.5 * 5.5, 1e-9);
+    QString check = DiagramCheckText(panel->view().diagram->check);
+    EXPECT_EQ(check.toStdString(), "controllo di equilibrio, coefficienti tabellati: mom.C "
+                                   "2574 kgm, esatto 2593 kgm, \u22120,7 % (lato non "
+                                   "cautelativo)");
+    EXPECT_EQ(DiagramCheckColour(panel->view().diagram->check), QColor(225, 115, 0));
 
-    // Typology 6's B-C span moment is about 3 % above statics: orange.
-    open("continue", 6);
+    // The exact solution: the grid shows theory, the check agrees, the hint names it.
+    exact->trigger();
+    EXPECT_TRUE(exact->isChecked());
+    EXPECT_FALSE(tabulated->isChecked());
+    EXPECT_EQ(label("momB_1"), "-3889");
+    EXPECT_EQ(label("momAB_1"), "2801"); // 121/1568 q·l²
+    EXPECT_EQ(label("momDE_1"), "2801"); // given, not left to the mirror
+    EXPECT_TRUE(window->findChild<QLabel*>("passo")->text().endsWith(
+        "\nMetodo di calcolo: soluzione esatta."));
+    check = DiagramCheckText(panel->view().diagram->check);
+    EXPECT_EQ(check.toStdString(), "controllo di equilibrio, soluzione esatta: scarto 0,0 %");
+    EXPECT_EQ(DiagramCheckColour(panel->view().diagram->check), QColor(0, 130, 0));
+    hover("momDE_1");
+    EXPECT_EQ(label("distanza"), "Il momento massimo in D-E è alla distanza di m. 2.16 da E.");
+
+    // The choice holds for the run: through a cleared sheet, a new typology and undo.
+    window->cancella();
+    window->annulla();
+    EXPECT_EQ(label("momB_1"), "-3889");
+    emit window->tipocalcolo()->activated(0); // typology 1: the sheet is emptied
     type("dat1_1", "5");
     type("dat2_1", "1000");
-    ASSERT_TRUE(panel->view().diagram);
-    EXPECT_GT(panel->view().diagram->check.worstPercent, 2.0);
-    EXPECT_EQ(DiagramCheckColour(panel->view().diagram->check), QColor(225, 115, 0));
+    EXPECT_EQ(label("momAB_1"), "1758"); // 9/128 q·l², where the table gives 1748
+    EXPECT_TRUE(exact->isChecked());
 }
 
 TEST_F(DiagramWindow, TheWindowGrowsToHoldThePanelBelowTheGrid) {

@@ -32,7 +32,8 @@ ExtraPages DiagramPages(const Document& document) {
         const double titleHeight = page.height() / 30;
         const double slot = (page.height() - titleHeight) / kRowsPerPage;
         for (int row = 1; row <= sheet.n(); ++row) {
-            const DiagramView view = ViewOfRow(params, sheet, typology, typologyName, row);
+            const DiagramView view =
+                ViewOfRow(params, sheet, typology, typologyName, row, document.settings());
             if (!view.diagram)
                 continue;
             if (onPage == kRowsPerPage) {

@@ -184,8 +184,8 @@ bool PrintReport(const Document& document, const ExtraPages& extraPages) {
         return false;
     PrinterReport report(printer);
     report.setExtraPages(extraPages);
-    if (!report.isActive() ||
-        !ComposeReport(params, document.sheet(), document.typologyName(), report)) {
+    if (!report.isActive() || !ComposeReport(params, document.sheet(), document.typologyName(),
+                                             document.methodName(), report)) {
         MsgBox(printerFault(), Icon::Stop, title);
         return false;
     }
@@ -203,7 +203,8 @@ bool WriteReportPdf(const Document& document, const FilePath& pdfPath, QString* 
     }
     return WriteComposedPdf(pdfPath, problem, [&](PrinterReport& report) {
         report.setExtraPages(extraPages);
-        return ComposeReport(params, document.sheet(), document.typologyName(), report);
+        return ComposeReport(params, document.sheet(), document.typologyName(),
+                             document.methodName(), report);
     });
 }
 

@@ -31,7 +31,8 @@ TEST(Printer, WindowWithoutReportIsRefusedWithAMessage) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
     TextReport text; // composing it anyway must not crash
-    ComposeReport(params, ComputedSheet(sections(), 1, {{"1", "2"}}), "rettangolo", text);
+    ComposeReport(params, ComputedSheet(sections(), 1, {{"1", "2"}}), "rettangolo", QString(),
+                  text);
 }
 
 TEST(Printer, PrinterPathCancelFaultAndPdf) {

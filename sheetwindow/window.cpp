@@ -35,11 +35,13 @@
 #include <QToolBar>
 #include <functional>
 
+#include "sheetwindow/unitspreference.h"
+
 using ModPonteluma::texts;
 namespace G = SheetGeometry;
 
 SheetWindow::SheetWindow(const SheetParams& params, QWidget* parent)
-    : QMainWindow(parent), m_params(params), m_document(params) {
+    : QMainWindow(parent), m_params(params), m_document(params, PreferredUnits()) {
     setObjectName(params.name);
     setWindowTitle(params.caption);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -425,8 +427,8 @@ void SheetWindow::showDiagram(int row) {
         return;
     if (row > 0)
         m_diagramRow = row;
-    DiagramView view =
-        ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(), m_diagramRow);
+    DiagramView view = ViewOfRow(m_params, sheet(), typology(), m_document.typologyName(),
+                                 m_diagramRow, m_document.settings());
     // The row shown outside its field of use says why; otherwise the hint says what to do.
     view.emptyText =
         m_diagramRow >= 1 && m_diagramRow <= sheet().n() && sheet().isOutOfRange(m_diagramRow)

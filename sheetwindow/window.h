@@ -19,6 +19,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolBar;
@@ -57,6 +58,13 @@ public:
     void copia();
     void incolla();
     void esporta();
+    // The sheet's data in the other unit system (kg and cm, or kN and mm), as one step.
+    void convertiunita();
+    // The system new sheets take, for every window: a window whose sheet has no data
+    // takes it at once, a window with data keeps its own (convertiunita converts them).
+    void preferUnits(Units units);
+    // Shows the preference in the menu; an empty sheet takes it.
+    void followPreferredUnits();
     // Take back the last change of the sheet, or do again the last one taken back.
     void annulla();
     void ripristina();
@@ -132,6 +140,7 @@ private:
     };
 
     void buildMenus();
+    void addMethodMenu(QMenu* visu);
     void addShortcuts();
     bool scrollByKey(QKeyEvent* key);
     void buildToolbar();
@@ -179,6 +188,8 @@ private:
     QToolBar* m_toolbar = nullptr;
     QAction* m_annulla = nullptr;
     QAction* m_ripristina = nullptr;
+    QAction* m_unitaTecniche = nullptr; // "Visualizza > Unità di misura"
+    QAction* m_unitaSi = nullptr;
     QAction* m_inserisci = nullptr;
     QAction* m_eliminariga = nullptr;
     int m_focusedBox = 1;            // visible row of the box with the focus, or of the last one

@@ -86,6 +86,24 @@ QString diagramWindowNames() {
     return names.isEmpty() ? tail : names.join(", ") + " e " + tail;
 }
 
+// The windows that offer the method chosen by a command-line option ("--exact"), and
+// the method's index in the window, -1 when it has none.
+int methodOfOption(const SheetParams& params, const QString& option) {
+    for (size_t k = 0; k < params.methods.size(); ++k) {
+        if (!option.isEmpty() && params.methods[k].option == option)
+            return int(k);
+    }
+    return -1;
+}
+QStringList windowsWithOption(const QString& option) {
+    QStringList names;
+    for (const SheetParams* window : CalcWindows()) {
+        if (methodOfOption(*window, option) >= 0)
+            names << window->name;
+    }
+    return names;
+}
+
 QString usage() {
     return QStringLiteral(
                "Uso:\n"
@@ -111,7 +129,14 @@ QString usage() {
                "  ponteluma --help | --version\n") +
            "Opzione: --window " + windowNames("|", "|") +
            " sceglie la finestra\n"
-           "(altrimenti la dice il prefisso del nome del file).\n";
+           "(altrimenti la dice il prefisso del nome del file).\n"
+           "Opzione: --units si|tecniche converte ciò che compute, report e diagram stampano\n"
+           "(kN, kN/m, kNm, mm oppure kg, kg/m, kgm, cm); il file non cambia. Senza, si\n"
+           "stampa nelle unità del file: un file con il contrassegno \"SI\" in SI, gli altri\n"
+           "in unità tecniche.\n"
+
+           "Opzione di compute, report e diagram: --exact calcola le travi continue con la\n"
+           "soluzione esatta invece dei coefficienti tabellati.\n";
 }
 
 int usageError(const QString& sentence) {
@@ -137,9 +162,11 @@ struct Request {
     bool pdf = false;
     FilePath pdfPath{QString()};
     bool diagrams = false;
-    int row = 0; // --row N; 0 when not given
+    int row = 0;                // --row N; 0 when not given
+    std::optional<Units> units; // --units: what is printed is converted to them
     bool svg = false;
     FilePath svgPath{QString()};
+    QString methodOption; // "--exact": a method other than the window's default
 };
 
 // Reads the arguments after the command; an empty string on success, else the sentence
@@ -150,12 +177,20 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString argument = QFile::decodeName(arguments[i]);
         if (argument == "--window" || argument == "--pdf" || argument == "--row" ||
-            argument == "--svg") {
+            argument == "--svg" || argument == "--units") {
             if (i + 1 >= arguments.size())
                 return "Manca il valore dell'opzione " + argument + ".";
             const QByteArray& value = arguments[++i];
             if (argument == "--window") {
                 request->window = QFile::decodeName(value);
+            } else if (argument == "--units") {
+                const QString name = QFile::decodeName(value);
+                if (name == "si")
+                    request->units = Units::SI;
+                else if (name == "tecniche")
+                    request->units = Units::Tecniche;
+                else
+                    return "Il valore di --units deve essere si o tecniche, non \"" + name + "\".";
             } else if (argument == "--row") {
                 bool number = false;
                 request->row = QFile::decodeName(value).toInt(&number);
@@ -174,6 +209,8 @@ QString parseOptions(const QList<QByteArray>& arguments, Request* request) {
             request->text = true;
         } else if (argument == "--diagrams") {
             request->diagrams = true;
+        } else if (!windowsWithOption(argument).isEmpty()) {
+            request->methodOption = argument;
         } else if (argument.startsWith("--")) {
             return "Opzione non riconosciuta: " + argument + ".";
         } else if (haveFile) {
@@ -275,7 +312,7 @@ int runDiagram(const Request& request, const SheetParams& params, const Document
         return kFileError;
     }
     const std::optional<BeamDiagram> diagram =
-        params.diagram(sheet, document.typology(), request.row);
+        params.diagram(sheet, document.typology(), request.row, document.settings());
     if (!diagram && sheet.isOutOfRange(request.row)) {
         err("La riga " + QString::number(request.row) + " del file \"" + request.file.shown +
             "\" è fuori dal campo d'uso delle formule: " + OutOfRangeField(sheet, request.row) +
@@ -334,6 +371,13 @@ int runFileCommand(const QList<QByteArray>& arguments) {
             request.file.shown + "\" non può essere elaborato.\n");
         return kUsageError;
     }
+    CalcSettings settings;
+    if (!request.methodOption.isEmpty()) {
+        settings.method = methodOfOption(params, request.methodOption);
+        if (settings.method < 0)
+            return usageError("L'opzione " + request.methodOption + " vale solo per la finestra " +
+                              windowsWithOption(request.methodOption).join(", ") + ".");
+    }
     if ((isDiagram || request.diagrams) && !params.diagram) {
         err("Il file \"" + request.file.shown + "\" è della finestra " + params.name +
             ": i diagrammi si tracciano solo per " + diagramWindowNames() + ".\n");
@@ -343,13 +387,24 @@ int runFileCommand(const QList<QByteArray>& arguments) {
         return refused;
 
     QString problem, refusal;
-    const std::optional<Document> document = OpenDocument(params, request.file, &problem, &refusal);
+    std::optional<Document> document =
+        OpenDocument(params, request.file, &problem, &refusal, settings);
     if (!document) {
         err("Il file \"" + request.file.shown + "\" non può essere elaborato: " + problem + ".\n");
         return kFileError;
     }
     if (!refusal.isEmpty())
         err(refusal.replace('\r', '\n') + '\n');
+    if (request.units) {
+        // What is printed is converted; the file stays as it is.
+        const Effect converted = document->convertUnits(*request.units);
+        if (!converted.changed && !converted.messages.empty()) {
+            err("Il file \"" + request.file.shown +
+                "\" non può essere convertito: " + converted.messages.front().text + "\n");
+            return kFileError;
+        }
+    }
+
     return isDiagram ? runDiagram(request, params, *document)
                      : runTableOrReport(request, *document);
 }

@@ -149,6 +149,25 @@ TEST(CommandLine, ReportAsText) {
     EXPECT_TRUE(r.out.endsWith("\npagina 1\n"));
 }
 
+// --exact computes continuous beams with the exact solution; the report names the method
+// under its title either way.
+TEST(CommandLine, ContinuousBeamsWithTheExactMethod) {
+    const QString beams = example("Ponteluma-cont-quattro-campate.txt");
+    const Outcome tabulated = run({"report", beams, "--text"});
+    const Outcome exact = run({"report", "--exact", beams, "--text"});
+    ASSERT_EQ(tabulated.status, 0);
+    ASSERT_EQ(exact.status, 0);
+    EXPECT_EQ(tabulated.out.split('\n').value(3),
+              "         Metodo di calcolo: coefficienti tabellati");
+    EXPECT_EQ(exact.out.split('\n').value(3), "         Metodo di calcolo: soluzione esatta");
+    EXPECT_TRUE(tabulated.out.contains(" -3887 "));
+    EXPECT_TRUE(exact.out.contains(" -3889 "));
+    const Outcome computed = run({"compute", beams, "--exact"});
+    EXPECT_EQ(computed.status, 0);
+    EXPECT_EQ(computed.out.split('\n').value(1),
+              "1;5,5;1200;2801;-3889;1320;-2593;1320;-3889;2801;2593;7543;6129;7543;2593");
+}
+
 TEST(CommandLine, ReportAsPdf) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("relazione.pdf");
@@ -187,6 +206,7 @@ TEST(CommandLine, ErrorsAndTheirStatus) {
         {{"compute", rect, rect}, 1, "un solo file"},
         {{"compute", rect, "--text"}, 1, "solo per il comando report"},
         {{"compute", rect, "--verbose"}, 1, "Opzione non riconosciuta: --verbose."},
+        {{"compute", rect, "--exact"}, 1, "L'opzione --exact vale solo per la finestra continue."},
         {{"report", rect}, 1, "--text o --pdf"},
         {{"report", rect, "--text", "--pdf", "x.pdf"}, 1, "--text o --pdf"},
         {{"compute", dir.filePath("Ponteluma-sez-manca.txt")},
@@ -350,3 +370,31 @@ TEST(CommandLine, WindowFromTheFileNamePrefix) {
 }
 
 } // namespace
+
+// --units converts what compute prints, for every example, and leaves the file as it is;
+// converting back gives the table the file's own units give.
+TEST(CommandLine, TheUnitsOptionConvertsWhatIsPrintedOfEveryExample) {
+    const QDir folder(QStringLiteral(PONTELUMA_SOURCE_DIR "/examples"));
+    for (const QString& name : folder.entryList({"Ponteluma-*.txt"}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = folder.filePath(name);
+        const QByteArray bytes = ReadFile(path);
+        const Outcome plain = run({"compute", path});
+        const Outcome si = run({"compute", path, "--units", "si"});
+        const Outcome tecniche = run({"compute", path, "--units", "tecniche"});
+        ASSERT_EQ(si.status, 0) << si.err.toStdString();
+        ASSERT_EQ(tecniche.status, 0) << tecniche.err.toStdString();
+        const QString siHead = si.out.section('\n', 0, 0);
+        const QString tecnicheHead = tecniche.out.section('\n', 0, 0);
+        EXPECT_TRUE(siHead.contains("kN") || siHead.contains("(mm)")) << siHead.toStdString();
+        EXPECT_FALSE(siHead.contains("kg") || siHead.contains("cm")) << siHead.toStdString();
+        EXPECT_FALSE(tecnicheHead.contains("kN") || tecnicheHead.contains("mm"));
+        EXPECT_EQ(name.contains("-SI-") ? si.out : tecniche.out, plain.out);
+        EXPECT_EQ(si.out.count('\n'), plain.out.count('\n'));
+        EXPECT_EQ(ReadFile(path), bytes);
+    }
+    const Outcome wrong =
+        run({"compute", example("Ponteluma-sez-rettangoli.txt"), "--units", "kg"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("--units")) << wrong.err.toStdString();
+}

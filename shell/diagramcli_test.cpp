@@ -93,7 +93,8 @@ TEST_F(DiagramCommand, PrintsTheTableOfEachKindOfLoad) {
     EXPECT_EQ(t.value(t.size() - 2), "6,000;-3500,0;0,0");
 
     // A continuous beam of four spans: every inner support is a jump of V, and the
-    // support moments are the grid's (mom.B = -3887 for 5,5 m and 1200 kg/m).
+    // diagram is the exact solution whatever method the grid shows (mom.B = -3/28·q·l²
+    // for 5,5 m and 1200 kg/m, where the table gives -3887).
     r = ponteluma({"diagram", example("Ponteluma-cont-quattro-campate.txt"), "--row", "1"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     t = lines(r);
@@ -106,11 +107,12 @@ TEST_F(DiagramCommand, PrintsTheTableOfEachKindOfLoad) {
         EXPECT_FALSE(t.value(at + 1).section(';', 1, 1).startsWith('-')) << support;
         EXPECT_EQ(t.value(at).section(';', 2), t.value(at + 1).section(';', 2)) << support;
     }
-    const QString atB = t.value(int(t.indexOf(QRegularExpression("5,500;.*"))));
-    EXPECT_NEAR(atB.section(';', 2).replace(',', '.').toDouble(), -3887, 0.5) << atB.toStdString();
-    // Ra by statics: q·l/2 + mom.B/l.
-    const double ra = t.value(2).section(';', 1, 1).replace(',', '.').toDouble();
-    EXPECT_NEAR(ra, 1200 * 5.5 / 2 - 3887 / 5.5, 0.2);
+    EXPECT_TRUE(t.contains("5,500;-4007,1;-3889,3"));
+    EXPECT_EQ(t.value(2), "0,000;2592,9;0,0"); // Ra = 11/28 q·l
+    const Outcome exact = ponteluma(
+        {"diagram", example("Ponteluma-cont-quattro-campate.txt"), "--row", "1", "--exact"});
+    EXPECT_EQ(exact.status, 0);
+    EXPECT_EQ(exact.out, r.out);
 }
 
 TEST_F(DiagramCommand, WritesTheDrawingAsWellFormedSvg) {
@@ -133,7 +135,28 @@ TEST_F(DiagramCommand, WritesTheDrawingAsWellFormedSvg) {
     EXPECT_TRUE(texts.contains("4530,8 kgm a x = 3,24 m")) << texts.toStdString();
     EXPECT_TRUE(texts.contains("2500,0 kg"));
     EXPECT_TRUE(texts.contains("-3500,0 kg"));
-    EXPECT_TRUE(texts.contains("verifica statica: scarto 0,0 %"));
+    EXPECT_TRUE(texts.contains("controllo di equilibrio: scarto 0,0 %"));
+}
+
+// The drawing of a continuous beam names the method its check sets against theory.
+TEST_F(DiagramCommand, TheContinuousCheckNamesTheMethod) {
+    for (const bool exact : {false, true}) {
+        const QString svg = folder.filePath("continua.svg");
+        QStringList arguments{
+            "diagram", example("Ponteluma-cont-quattro-campate.txt"), "--row", "2", "--svg", svg};
+        if (exact)
+            arguments << "--exact";
+        const Outcome r = ponteluma(arguments);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        QFile file(svg);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        // l = 4, q = 1000: the table's mom.C 1135 against ql²/14 = 1143.
+        EXPECT_TRUE(text.contains(exact ? "controllo di equilibrio, soluzione esatta: scarto 0,0 %"
+                                        : "controllo di equilibrio, coefficienti tabellati: "
+                                          "mom.C 1135 kgm, esatto 1143 kgm, \u22120,7 %"))
+            << exact;
+    }
 }
 
 TEST_F(DiagramCommand, RefusesRowsWithoutADiagramInOneSentence) {

@@ -45,7 +45,7 @@ bool writeReportPdf(const Document& document, const FilePath& pdfPath, bool diag
 bool writeDiagramSvg(const Document& document, int row, const FilePath& svgPath, QString* problem) {
     const auto app = ensureGuiApplication();
     const DiagramView view = ViewOfRow(document.params(), document.sheet(), document.typology(),
-                                       document.typologyName(), row);
+                                       document.typologyName(), row, document.settings());
     return WriteDiagramSvg(view, svgPath, problem);
 }
 

@@ -315,7 +315,7 @@ TEST(SheetRows, TheEdgesOfTheFieldAreComputed) {
             const std::string context = "typology " + std::to_string(typology) + " a " + a;
             EXPECT_TRUE(hasResults(sheet, 1)) << context;
             EXPECT_FALSE(sheet.isOutOfRange(1)) << context;
-            EXPECT_TRUE(beams.diagram(sheet, typology, 1).has_value()) << context;
+            EXPECT_TRUE(beams.diagram(sheet, typology, 1, {}).has_value()) << context;
         }
     }
     const Sheet tube = ComputedSheet(windowParams("sezioni"), 12, {{"20", "0"}});

@@ -13,10 +13,11 @@ Sheet FilledSheet(const SheetParams& params, const std::vector<std::vector<const
 }
 
 Sheet ComputedSheet(const SheetParams& params, int typology,
-                    const std::vector<std::vector<const char*>>& rows) {
+                    const std::vector<std::vector<const char*>>& rows,
+                    const CalcSettings& settings) {
     Sheet sheet = FilledSheet(params, rows);
     layOut(params, sheet, typology);
-    params.calculate(sheet, typology);
+    params.calculate(sheet, typology, settings);
     return sheet;
 }
 

@@ -8,9 +8,11 @@
 
 // A window's sheet holding the rows' data as typed (column 1 first), rows counted.
 Sheet FilledSheet(const SheetParams& params, const std::vector<std::vector<const char*>>& rows);
-// The same, laid out for the typology and computed once.
+// The same, laid out for the typology and computed once (with the default method unless
+// the settings say otherwise).
 Sheet ComputedSheet(const SheetParams& params, int typology,
-                    const std::vector<std::vector<const char*>>& rows);
+                    const std::vector<std::vector<const char*>>& rows,
+                    const CalcSettings& settings = {});
 
 // The text that starts at a 1-based column of a line of the text grid.
 std::string TextAt(const QString& line, int column, int length);
