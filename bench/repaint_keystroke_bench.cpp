@@ -25,7 +25,7 @@ namespace {
 double threadMicroseconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
+    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
 }
 
 struct FullSheet {

@@ -1,7 +1,7 @@
 #include "help/helpprint.h"
 
-#include "sheetwindow/dialogs.h"
 #include "sheet/numbers.h"
+#include "sheetwindow/dialogs.h"
 #include "sheetwindow/printer.h"
 
 #include <QPrinter>
@@ -61,8 +61,8 @@ QStringList HelpPrintPieces(const QString& text) {
         while (rest.length() > kPieceLength) {
             // Break at the last blank that keeps the piece within its length; a
             // word longer than a piece is cut.
-            int cut = rest.at(kPieceLength) == ' ' ? kPieceLength
-                                                   : rest.lastIndexOf(' ', kPieceLength - 1);
+            qsizetype cut = rest.at(kPieceLength) == ' ' ? kPieceLength
+                                                         : rest.lastIndexOf(' ', kPieceLength - 1);
             const int skip = cut > 0 ? 1 : 0;
             if (cut <= 0)
                 cut = kPieceLength;

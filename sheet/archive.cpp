@@ -82,14 +82,14 @@ struct Field {
 // inside it belong to it), anything else runs to the next comma.
 std::vector<Field> splitRecord(const QByteArray& line) {
     std::vector<Field> fields;
-    int i = 0;
-    const int size = line.size();
+    qsizetype i = 0;
+    const qsizetype size = line.size();
     for (;;) {
         while (i < size && isBlank(line[i]))
             ++i;
         Field field;
         if (i < size && line[i] == '"') {
-            const int close = line.indexOf('"', i + 1);
+            const qsizetype close = line.indexOf('"', i + 1);
             if (close < 0) {
                 field.text = line.mid(i);
                 i = size;
@@ -101,14 +101,14 @@ std::vector<Field> splitRecord(const QByteArray& line) {
                     ++i;
                 if (i < size && line[i] != ',') {
                     // Text glued to the closing quote: the value is not a clean quoted text.
-                    const int comma = line.indexOf(',', i);
+                    const qsizetype comma = line.indexOf(',', i);
                     field.quoted = false;
                     i = comma < 0 ? size : comma;
                 }
             }
         } else {
-            const int comma = line.indexOf(',', i);
-            const int end = comma < 0 ? size : comma;
+            const qsizetype comma = line.indexOf(',', i);
+            const qsizetype end = comma < 0 ? size : comma;
             field.text = line.mid(i, end - i).trimmed();
             i = end;
         }
@@ -166,6 +166,90 @@ QByteArray FormatArchive(const SheetParams& params, const Sheet& sheet, int typo
     return out;
 }
 
+namespace {
+
+// Line 1: the typology and the row count, within what the window has, then the units'
+// marker of a file not in "tecniche".
+bool parseHeader(const SheetParams& params, const QList<QByteArray>& lines, qint64* typology,
+                 qint64* n, Units* units, QString* problem) {
+    const QList<QByteArray> header = lines.isEmpty() ? QList<QByteArray>() : lines[0].split(',');
+    std::vector<Field> marker;
+    if (header.size() == 3)
+        marker = splitRecord(header[2]);
+    const bool markerIsText = marker.size() == 1 && marker.front().quoted;
+    if (header.size() < 2 || header.size() > 3 || (header.size() == 3 && !markerIsText) ||
+        !parseWhole(header[0], typology) || !parseWhole(header[1], n)) {
+        setProblem(problem, QStringLiteral("la prima riga non contiene la tipologia e il numero "
+                                           "dei dati"));
+        return false;
+    }
+    if (markerIsText) {
+        const QString name = QString::fromUtf8(marker.front().text);
+        if (name.isEmpty() || !UnitsFromMarker(name, units)) {
+            setProblem(problem, "le unità di misura \"" + name +
+                                    "\" non sono conosciute (il programma conosce \"" +
+                                    UnitsMarker(Units::SI) + "\" per il sistema SI)");
+            return false;
+        }
+    }
+    const int typologies = int(params.typologies.size());
+    if (*typology < 1 || *typology > typologies) {
+        setProblem(problem, "la tipologia " + number(*typology) +
+                                " non esiste in questa finestra (tipologie da 1 a " +
+                                number(typologies) + ")");
+        return false;
+    }
+    if (*n < 0 || *n > kMaxRows) {
+        setProblem(problem, "il numero dei dati (" + number(*n) + ") non è compreso tra 0 e " +
+                                number(kMaxRows));
+        return false;
+    }
+    return true;
+}
+
+// One record of a row: quoted data, as many as the record holds, each stored in the
+// column the record names. `lineNumber` counts from 1.
+bool parseRecord(const QByteArray& line, int lineNumber, const std::vector<int>& record,
+                 std::vector<QString>* row, QString* problem) {
+    const QString where = "la riga " + number(lineNumber);
+    if (line.trimmed().isEmpty()) {
+        setProblem(problem, where + " è vuota");
+        return false;
+    }
+    const std::vector<Field> fields = splitRecord(line);
+    for (const Field& field : fields) {
+        if (!field.quoted) {
+            setProblem(problem, where + " contiene un valore che non è un testo tra "
+                                        "virgolette");
+            return false;
+        }
+    }
+    if (fields.size() != record.size()) {
+        setProblem(problem, where + " contiene " + number(qint64(fields.size())) +
+                                (fields.size() == 1 ? " valore" : " valori") + " invece di " +
+                                number(qint64(record.size())));
+        return false;
+    }
+    for (size_t v = 0; v < fields.size(); ++v) {
+        const QString datum = QString::fromUtf8(fields[v].text);
+        if (!isDatum(datum)) {
+            setProblem(problem, where + " non contiene un dato valido");
+            return false;
+        }
+        if (datum.size() > kMaxDatumLength) {
+            // A box shows at most this many characters: a longer datum would be
+            // computed and saved while the box shows only part of it.
+            setProblem(problem, where + " contiene un dato di più di " + number(kMaxDatumLength) +
+                                    " caratteri");
+            return false;
+        }
+        (*row)[size_t(record[v] - 1)] = datum;
+    }
+    return true;
+}
+
+} // namespace
+
 bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveContent* content,
                   QString* problem) {
     if (!ArchiveAvailable(params)) {
@@ -180,42 +264,10 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
     const QList<QByteArray> lines = splitLines(text);
-
-    // Line 1: typology and row count, then the units' marker of a file not in "tecniche".
-    const QList<QByteArray> header = lines.isEmpty() ? QList<QByteArray>() : lines[0].split(',');
     qint64 typology = 0, n = 0;
-    std::vector<Field> marker;
-    if (header.size() == 3)
-        marker = splitRecord(header[2]);
-    const bool markerIsText = marker.size() == 1 && marker.front().quoted;
-    if (header.size() < 2 || header.size() > 3 || (header.size() == 3 && !markerIsText) ||
-        !parseWhole(header[0], &typology) || !parseWhole(header[1], &n)) {
-        setProblem(problem, QStringLiteral("la prima riga non contiene la tipologia e il numero "
-                                           "dei dati"));
-        return false;
-    }
     Units units = Units::Tecniche;
-    if (markerIsText) {
-        const QString name = QString::fromUtf8(marker.front().text);
-        if (name.isEmpty() || !UnitsFromMarker(name, &units)) {
-            setProblem(problem, "le unità di misura \"" + name +
-                                    "\" non sono conosciute (il programma conosce \"" +
-                                    UnitsMarker(Units::SI) + "\" per il sistema SI)");
-            return false;
-        }
-    }
-    const int typologies = int(params.typologies.size());
-    if (typology < 1 || typology > typologies) {
-        setProblem(problem, "la tipologia " + number(typology) +
-                                " non esiste in questa finestra (tipologie da 1 a " +
-                                number(typologies) + ")");
+    if (!parseHeader(params, lines, &typology, &n, &units, problem))
         return false;
-    }
-    if (n < 0 || n > kMaxRows) {
-        setProblem(problem, "il numero dei dati (" + number(n) + ") non è compreso tra 0 e " +
-                                number(kMaxRows));
-        return false;
-    }
 
     std::vector<std::vector<int>> records;
     if (!recordsOf(params, int(typology), &records)) {
@@ -238,40 +290,8 @@ bool ParseArchive(const SheetParams& params, const QByteArray& bytes, ArchiveCon
     for (int row = 0; row < n; ++row) {
         for (const auto& record : records) {
             const QByteArray& line = lines[lineIndex++];
-            const QString where = "la riga " + number(lineIndex);
-            if (line.trimmed().isEmpty()) {
-                setProblem(problem, where + " è vuota");
+            if (!parseRecord(line, lineIndex, record, &result.rows[size_t(row)], problem))
                 return false;
-            }
-            const std::vector<Field> fields = splitRecord(line);
-            for (const Field& field : fields) {
-                if (!field.quoted) {
-                    setProblem(problem, where + " contiene un valore che non è un testo tra "
-                                                "virgolette");
-                    return false;
-                }
-            }
-            if (fields.size() != record.size()) {
-                setProblem(problem, where + " contiene " + number(qint64(fields.size())) +
-                                        (fields.size() == 1 ? " valore" : " valori") +
-                                        " invece di " + number(qint64(record.size())));
-                return false;
-            }
-            for (size_t v = 0; v < fields.size(); ++v) {
-                const QString datum = QString::fromUtf8(fields[v].text);
-                if (!isDatum(datum)) {
-                    setProblem(problem, where + " non contiene un dato valido");
-                    return false;
-                }
-                if (datum.size() > kMaxDatumLength) {
-                    // A box shows at most this many characters: a longer datum would be
-                    // computed and saved while the box shows only part of it.
-                    setProblem(problem, where + " contiene un dato di più di " +
-                                            number(kMaxDatumLength) + " caratteri");
-                    return false;
-                }
-                result.rows[size_t(row)][size_t(record[v] - 1)] = datum;
-            }
         }
     }
     if (content)

@@ -74,17 +74,18 @@ int IntegerDigits(const QString& text) {
     QString t = text.trimmed();
     if (t.startsWith('-'))
         t.remove(0, 1);
+    // A datum is at most kMaxDatumLength characters: its digits count in an int.
     for (int i = 0; i < t.length(); ++i) {
         if (t[i] == ',' || t[i] == '.')
             return i;
     }
-    return t.length();
+    return int(t.length());
 }
 
 double ToNumber(const QString& text) {
     std::string digits;
-    int i = 0;
-    const int len = text.length();
+    qsizetype i = 0;
+    const qsizetype len = text.length();
     while (i < len && text[i].isSpace())
         ++i;
     while (i < len && text[i] >= '0' && text[i] <= '9')

@@ -70,7 +70,7 @@ bool startsWithRowNumbers(const std::vector<QStringList>& rows, bool copiedHeade
     return true;
 }
 
-QString refusal(int row, int column, const QString& cell) {
+QString refusal(int column, int row, const QString& cell) {
     return "Riga " + QString::number(row) + ", colonna " + QString::number(column) +
            ": il dato \"" + cell +
            "\" non è un numero valido. Scrivere i numeri con la virgola per i decimali e "
@@ -112,7 +112,7 @@ PastedRows ParsePastedRows(const QString& text, const PasteShape& shape) {
             const QString cell = line[skip + c - 1];
             if (!cell.isEmpty() && !isNumber(cell)) {
                 pasted.cells.clear();
-                pasted.refusal = refusal(shape.firstRow + i, c, cell);
+                pasted.refusal = refusal(c, shape.firstRow + i, cell);
                 return pasted;
             }
             cells[size_t(c - 1)] = cell;
@@ -161,9 +161,9 @@ Effect Document::pasteRows(int focusedRow, const QString& text) {
     shape.firstRow = focusedRow > 0 ? qMin(focusedRow, next) : next;
     shape.lastRow = kMaxRows;
     const PastedRows rows = ParsePastedRows(text, shape);
-    const auto refuse = [](const QString& text) {
+    const auto refuse = [](const QString& sentence) {
         Effect effect;
-        effect.messages.push_back({text, Icon::Stop, ModPonteluma::texts().checkTitle});
+        effect.messages.push_back({sentence, Icon::Stop, ModPonteluma::texts().checkTitle});
         return effect;
     };
     if (!rows.refusal.isEmpty())

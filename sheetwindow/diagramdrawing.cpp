@@ -345,9 +345,9 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
         2 * g;
     out.supportSize = std::max(4.0, line * 0.8);
     out.arrowHead = std::max(4.0, line * 0.45);
-    const double s = out.supportSize;
+    const double supportSize = out.supportSize;
     // Room at both ends for a support's letter beside it.
-    const double left = std::max(width * 0.03, letterWidth + 0.7 * s + 2 * g);
+    const double left = std::max(width * 0.03, letterWidth + 0.7 * supportSize + 2 * g);
     const double right = left;
     const double scaleX = (width - left - right) / d.length;
     auto px = [&](double x) { return left + x * scaleX; };
@@ -458,8 +458,9 @@ DiagramDrawing layOut(const BeamDiagram& d, const Values& values, double width, 
         DrawingMark mark{{px(support.x), out.beamY}, support.kind, support.name, {}};
         const double w = MeasureText(boldRaw, boldMetrics, support.name, &mark.glyphs) + 2 * g;
         const bool atFarEnd = support.x >= d.length;
-        const double beside = support.kind == SupportKind::Clamped ? s * 0.4 + g : s * 0.7 + g;
-        mark.letter = QRectF(atFarEnd ? mark.at.x() + beside : mark.at.x() - beside - w,
+        const double letterGap =
+            support.kind == SupportKind::Clamped ? supportSize * 0.4 + g : supportSize * 0.7 + g;
+        mark.letter = QRectF(atFarEnd ? mark.at.x() + letterGap : mark.at.x() - letterGap - w,
                              out.beamY + g, w, line);
         placer.reserve(mark.letter);
         out.supports.push_back(mark);

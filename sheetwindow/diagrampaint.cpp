@@ -230,7 +230,7 @@ DiagramPicture LayOutPicture(const DiagramView& view, const QRectF& frame, const
         if (roomy) {
             lines = 2;
         } else {
-            const int detail = out.check.indexOf(QLatin1String(" ("));
+            const qsizetype detail = out.check.indexOf(QLatin1String(" ("));
             if (detail > 0)
                 out.check.truncate(detail);
             out.check = metrics.elidedText(out.check, Qt::ElideRight,

@@ -34,30 +34,62 @@ QIcon crossIcon() {
 
 } // namespace
 
+// The x of every column of the grid at the design width, and the widths of its cells.
+struct SheetWindow::GridColumns {
+    int number = 0;
+    std::vector<int> data, results;
+    int remove = 0; // the column of the crosses
+    G::Columns widths;
+};
+
+SheetWindow::GridColumns SheetWindow::gridColumns(const QFont& font) const {
+    GridColumns columns;
+    columns.widths = G::ColumnWidths(m_params, font, m_designWidth);
+    const int gap = G::kGap;
+    int x = G::kGridLeft;
+    columns.number = x;
+    x += G::kNumberWidth + gap;
+    for (size_t c = 0; c < m_params.data.size(); ++c, x += columns.widths.data + gap)
+        columns.data.push_back(x);
+    x += gap;
+    for (size_t c = 0; c < m_params.results.size(); ++c, x += columns.widths.result + gap)
+        columns.results.push_back(x);
+    columns.remove = x;
+    return columns;
+}
+
 void SheetWindow::buildGrid(QWidget* area) {
-    const int numWidth = G::kNumberWidth, delWidth = G::kDeleteWidth, gap = G::kGap;
+    const GridColumns columns = gridColumns(area->font());
+    buildHeads(area, columns);
+    m_rows.resize(kVisibleRows);
+    for (int r = 1; r <= kVisibleRows; ++r)
+        buildRow(area, columns, r);
+
+    m_scroll = new QScrollBar(Qt::Vertical, area);
+    m_scroll->setObjectName("VScroll1");
+    m_scroll->setRange(1, kLastFirstRow);
+    m_scroll->setSingleStep(1);
+    m_scroll->setPageStep(10);
+    m_scroll->setGeometry(columns.remove + G::kDeleteWidth + G::kGap, G::kGridTop, G::kScrollWidth,
+                          kVisibleRows * G::kRowHeight - 2);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { Refresh(); });
+}
+
+// The heads of the groups and of the columns, and their units.
+void SheetWindow::buildHeads(QWidget* area, const GridColumns& columns) {
+    const int numWidth = G::kNumberWidth, gap = G::kGap;
     const int dataCount = int(m_params.data.size());
     const int resultCount = int(m_params.results.size());
-    const G::Columns widths = G::ColumnWidths(m_params, area->font(), m_designWidth);
+    const G::Columns& widths = columns.widths;
+    const std::vector<int>& dataX = columns.data;
+    const std::vector<int>& resultX = columns.results;
     const int headTop = 20, unitTop = 37, headHeight = 16;
 
-    // x of each column: number, data, results, delete
-    int x = G::kGridLeft;
-    const int numX = x;
-    x += numWidth + gap;
-    std::vector<int> dataX, resultX;
-    for (int c = 0; c < dataCount; ++c, x += widths.data + gap)
-        dataX.push_back(x);
-    x += gap;
-    for (int c = 0; c < resultCount; ++c, x += widths.result + gap)
-        resultX.push_back(x);
-    const int delX = x;
-
     makeLabel(area, "Label24", m_params.numberHead, m_params.numberTip,
-              QRect(numX, headTop, numWidth, headHeight));
+              QRect(columns.number, headTop, numWidth, headHeight));
     if (!m_params.numberUnit.isEmpty())
         makeLabel(area, "LabelN", m_params.numberUnit, QString(),
-                  QRect(numX, unitTop, numWidth, headHeight));
+                  QRect(columns.number, unitTop, numWidth, headHeight));
     if (dataCount > 0)
         makeLabel(area, "Label31", "dati", m_params.dataGroupTip,
                   QRect(dataX.front(), 3, dataCount * (widths.data + gap) - gap, 15))
@@ -92,63 +124,55 @@ void SheetWindow::buildGrid(QWidget* area) {
             fitHead(m_named.value(name));
         }
     }
+}
 
-    m_rows.resize(kVisibleRows);
-    for (int r = 1; r <= kVisibleRows; ++r) {
-        Row& row = m_rows[r - 1];
-        const int y = G::kGridTop + (r - 1) * G::kRowHeight;
-        const int h = G::kRowHeight - 2;
-        const QString suffix = "_" + QString::number(r);
-        row.num = new QLabel(area);
-        row.num->setObjectName("num" + suffix);
-        row.num->setGeometry(numX, y, numWidth, h);
-        row.num->setAlignment(Qt::AlignCenter);
-        row.num->setFrameShape(QFrame::Box);
-        row.num->setAutoFillBackground(true);
-        row.num->setMouseTracking(true);
-        row.num->setCursor(Qt::PointingHandCursor);
-        row.num->installEventFilter(this);
-        for (int c = 0; c < dataCount; ++c) {
-            auto* box = new QLineEdit(area);
-            box->setObjectName(m_params.data[c].box + suffix);
-            box->setGeometry(dataX[c], y, widths.data, h);
-            box->setAlignment(Qt::AlignRight);
-            box->setMaxLength(kMaxDatumLength);
-            box->installEventFilter(this); // arrows and Tab move through the grid
-            const int column = c + 1;
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, column, r] { dataChanged(column, r); });
-            row.boxes.push_back(box);
-        }
-        for (int c = 0; c < resultCount; ++c) {
-            auto* label = new QLabel(area);
-            label->setObjectName(m_params.results[c].label + suffix);
-            label->setGeometry(resultX[c], y, widths.result, h);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setFrameShape(QFrame::Box);
-            label->setAutoFillBackground(true);
-            label->setMouseTracking(true);
-            label->setMargin(1);
-            label->installEventFilter(this);
-            row.results.push_back(label);
-        }
-        row.delriga = new QPushButton(area);
-        row.delriga->setObjectName("delriga" + suffix);
-        row.delriga->setGeometry(delX, y, delWidth, h);
-        row.delriga->setIcon(crossIcon());
-        row.delriga->setFocusPolicy(Qt::NoFocus);
-        connect(row.delriga, &QPushButton::clicked, this, [this, r] { deleteRow(r); });
-        applyRowColours(r, false);
+// Visible row r: its number, its data boxes, its results and its cross.
+void SheetWindow::buildRow(QWidget* area, const GridColumns& columns, int r) {
+    const int dataCount = int(m_params.data.size());
+    const int resultCount = int(m_params.results.size());
+    Row& row = m_rows[r - 1];
+    const int y = G::kGridTop + (r - 1) * G::kRowHeight;
+    const int h = G::kRowHeight - 2;
+    const QString suffix = "_" + QString::number(r);
+    row.num = new QLabel(area);
+    row.num->setObjectName("num" + suffix);
+    row.num->setGeometry(columns.number, y, G::kNumberWidth, h);
+    row.num->setAlignment(Qt::AlignCenter);
+    row.num->setFrameShape(QFrame::Box);
+    row.num->setAutoFillBackground(true);
+    row.num->setMouseTracking(true);
+    row.num->setCursor(Qt::PointingHandCursor);
+    row.num->installEventFilter(this);
+    for (int c = 0; c < dataCount; ++c) {
+        auto* box = new QLineEdit(area);
+        box->setObjectName(m_params.data[c].box + suffix);
+        box->setGeometry(columns.data[c], y, columns.widths.data, h);
+        box->setAlignment(Qt::AlignRight);
+        box->setMaxLength(kMaxDatumLength);
+        box->installEventFilter(this); // arrows and Tab move through the grid
+        const int column = c + 1;
+        connect(box, &QLineEdit::textChanged, this, [this, column, r] { dataChanged(column, r); });
+        row.boxes.push_back(box);
     }
-
-    m_scroll = new QScrollBar(Qt::Vertical, area);
-    m_scroll->setObjectName("VScroll1");
-    m_scroll->setRange(1, kLastFirstRow);
-    m_scroll->setSingleStep(1);
-    m_scroll->setPageStep(10);
-    m_scroll->setGeometry(delX + delWidth + gap, G::kGridTop, G::kScrollWidth,
-                          kVisibleRows * G::kRowHeight - 2);
-    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { Refresh(); });
+    for (int c = 0; c < resultCount; ++c) {
+        auto* label = new QLabel(area);
+        label->setObjectName(m_params.results[c].label + suffix);
+        label->setGeometry(columns.results[c], y, columns.widths.result, h);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::Box);
+        label->setAutoFillBackground(true);
+        label->setMouseTracking(true);
+        label->setMargin(1);
+        label->installEventFilter(this);
+        row.results.push_back(label);
+    }
+    row.delriga = new QPushButton(area);
+    row.delriga->setObjectName("delriga" + suffix);
+    row.delriga->setGeometry(columns.remove, y, G::kDeleteWidth, h);
+    row.delriga->setIcon(crossIcon());
+    row.delriga->setFocusPolicy(Qt::NoFocus);
+    connect(row.delriga, &QPushButton::clicked, this, [this, r] { deleteRow(r); });
+    applyRowColours(r, false);
 }
 
 // Page Up and Page Down scroll the grid by ten rows, Ctrl+Home and Ctrl+End go to

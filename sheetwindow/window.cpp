@@ -34,6 +34,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <functional>
+#include <optional>
 
 #include "sheetwindow/unitspreference.h"
 
@@ -176,10 +177,10 @@ void SheetWindow::fitHead(QLabel* head) {
     const int room = head->width() - 2;
     const QStringList lines = head->text().split('\n');
     auto widest = [&] {
-        int widest = 0;
+        int most = 0;
         for (const QString& line : lines)
-            widest = qMax(widest, CellFit::textWidth(font, line));
-        return widest;
+            most = qMax(most, CellFit::textWidth(font, line));
+        return most;
     };
     while (font.pointSizeF() > 2 && widest() > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -309,11 +310,11 @@ void SheetWindow::deleteRow(int visibleRow) {
 
 // ---- events ---------------------------------------------------------------------------
 
-bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::Wheel && watched == m_tipocalcolo)
+// The wheel and the arrows on the type chooser.
+bool SheetWindow::chooserEvent(QEvent* event) {
+    if (event->type() == QEvent::Wheel)
         return true; // a wheel passing over the chooser must not clear the sheet
-    if (type == QEvent::KeyPress && watched == m_tipocalcolo) {
+    if (event->type() == QEvent::KeyPress) {
         // On the closed chooser the arrows, Home, End and the page keys open the list
         // rather than change the typology of the whole sheet at a stroke.
         switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -329,20 +330,24 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
-    if (type == QEvent::FocusIn && qobject_cast<QLineEdit*>(watched)) {
+    return false;
+}
+
+// The focus and the keys of a data box; nothing when the event is not the sheet's.
+std::optional<bool> SheetWindow::boxEvent(QLineEdit* edited, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
         for (int r = 1; r <= kVisibleRows; ++r) {
             for (QLineEdit* rowBox : m_rows[r - 1].boxes) {
-                if (rowBox == watched)
+                if (rowBox == edited)
                     m_focusedBox = r; // the row that Ctrl+Ins and Ctrl+Del act on
             }
         }
         return false;
-    }
-    if (type == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
+    case QEvent::FocusOut:
         m_document.endTyping(); // the next keystroke in a box is a new step
         return false;
-    }
-    if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+    case QEvent::ShortcutOverride: {
         // Undo and redo, and the row keys, are the sheet's, not the box's own.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
@@ -352,17 +357,56 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+        return std::nullopt;
     }
-    if (type == QEvent::KeyPress) {
-        if (auto* edited = qobject_cast<QLineEdit*>(watched)) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->modifiers() & Qt::KeypadModifier) && key->text() == QLatin1String(".")) {
-                // The keypad's decimal key is how Italian users type decimals.
-                edited->insert(QStringLiteral(","));
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::KeypadModifier) && key->text() == QLatin1String(".")) {
+            // The keypad's decimal key is how Italian users type decimals.
+            edited->insert(QStringLiteral(","));
+            return true;
+        }
+        return scrollByKey(key) || moveFromBox(edited, key);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+// The pointer over a row number (a click inserts a row) or over a result; false when
+// `watched` is neither.
+bool SheetWindow::pointerEvent(QObject* watched, QEvent::Type type) {
+    const bool hover = type == QEvent::Enter || type == QEvent::MouseMove;
+    if (!hover && type != QEvent::MouseButtonPress)
+        return false;
+    for (int r = 1; r <= kVisibleRows; ++r) {
+        const Row& row = m_rows[r - 1];
+        if (watched == row.num) {
+            if (type == QEvent::MouseButtonPress) {
+                insertRow(r);
+            } else {
+                highlightRow(r);
+                numberHovered(r);
+            }
+            return true;
+        }
+        for (int c = 1; hover && c <= int(row.results.size()); ++c) {
+            if (watched == row.results[c - 1]) {
+                resultHovered(c, r);
                 return true;
             }
-            return scrollByKey(key) || moveFromBox(edited, key);
         }
+    }
+    return false;
+}
+
+bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == m_tipocalcolo && chooserEvent(event))
+        return true;
+    if (auto* edited = qobject_cast<QLineEdit*>(watched)) {
+        if (const std::optional<bool> filtered = boxEvent(edited, event))
+            return *filtered;
     }
     if (type == QEvent::Resize && watched == centralWidget()) {
         rescaleFonts();
@@ -372,27 +416,8 @@ bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
         showFigure();
         return false;
     }
-    const bool hover = type == QEvent::Enter || type == QEvent::MouseMove;
-    if (hover || type == QEvent::MouseButtonPress) {
-        for (int r = 1; r <= kVisibleRows; ++r) {
-            const Row& row = m_rows[r - 1];
-            if (watched == row.num) {
-                if (type == QEvent::MouseButtonPress) {
-                    insertRow(r);
-                } else {
-                    highlightRow(r);
-                    numberHovered(r);
-                }
-                return false;
-            }
-            for (int c = 1; hover && c <= int(row.results.size()); ++c) {
-                if (watched == row.results[c - 1]) {
-                    resultHovered(c, r);
-                    return false;
-                }
-            }
-        }
-    }
+    if (pointerEvent(watched, type))
+        return false;
     return QMainWindow::eventFilter(watched, event);
 }
 

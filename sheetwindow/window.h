@@ -5,11 +5,13 @@
 // behaviour comes from its parameter table and from the few hooks below.
 #include "sheet/document.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QSet>
 #include <array>
+#include <optional>
 #include <vector>
 
 class ClsResize;
@@ -113,6 +115,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps of eventFilter: the type chooser, a data box, the pointer over the grid.
+    bool chooserEvent(QEvent* event);
+    std::optional<bool> boxEvent(QLineEdit* edited, QEvent* event);
+    bool pointerEvent(QObject* watched, QEvent::Type type);
     // The pointer over a row number or a result: the window's hover displays.
     void numberHovered(int visibleRow);
     void resultHovered(int column, int visibleRow);
@@ -145,6 +151,10 @@ private:
     bool scrollByKey(QKeyEvent* key);
     void buildToolbar();
     void buildGrid(QWidget* area);
+    struct GridColumns;
+    GridColumns gridColumns(const QFont& font) const;
+    void buildHeads(QWidget* area, const GridColumns& columns);
+    void buildRow(QWidget* area, const GridColumns& columns, int visibleRow);
     void buildBottom(QWidget* area);
     void buildDiagramPanel(QWidget* area);
     // Moves the window up and left as far as its size needs to stay on the screen.

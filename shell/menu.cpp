@@ -96,6 +96,26 @@ void showCalcWindow(SheetWindow* window) {
     window->activateWindow();
 }
 
+// The longest captions must fit their column: shrink the buttons' font a little where
+// the system font is wide. `captions` pairs each button with its column's width.
+void fitCaptions(const QWidget* menu, const std::vector<std::pair<QRadioButton*, int>>& captions) {
+    QFont optionFont = menu->font();
+    optionFont.setPointSizeF(8);
+    const int indicator = menu->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                          menu->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
+    auto fits = [&](const QFont& f) {
+        const QFontMetrics metrics(f);
+        for (const auto& [button, width] : captions)
+            if (indicator + metrics.horizontalAdvance(button->text()) > width)
+                return false;
+        return true;
+    };
+    while (optionFont.pointSizeF() > 6.5 && !fits(optionFont))
+        optionFont.setPointSizeF(optionFont.pointSizeF() - 0.25);
+    for (const auto& entry : captions)
+        entry.first->setFont(optionFont);
+}
+
 } // namespace
 
 Menu::Menu(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -122,7 +142,15 @@ void Menu::build() {
     const std::vector<QRect> places = groupPlaces();
     const int width = designWidth(places);
     resize(width, DesignHeight);
+    buildTitle(width);
+    // The panels first, so they lie beneath the buttons.
+    buildPanels(places);
+    buildGroups(places);
+    buildCommands(width);
+}
 
+// The line above the groups, a link to the help.
+void Menu::buildTitle(int width) {
     auto* label61 = new QLabel(
         "Scegliere la tipologia di calcolo cliccando nella rispettiva casella o su un tasto "
         "generale",
@@ -133,9 +161,10 @@ void Menu::build() {
     label61->setCursor(Qt::PointingHandCursor);
     label61->setStyleSheet("color: #1e5a9c; text-decoration: underline;");
     label61->installEventFilter(this);
+}
 
-    // Panels behind the columns (created first, so they lie beneath the buttons); a
-    // group placed lower shares the column above it.
+// Panels behind the columns; a group placed lower shares the column above it.
+void Menu::buildPanels(const std::vector<QRect>& places) {
     const int panelTop = 24, panelBottom = 395, columnTop = ColumnTop;
     int panels = 0;
     for (int g = 0; g < groupCount(); ++g) {
@@ -148,9 +177,10 @@ void Menu::build() {
         panel->setStyleSheet("QFrame { background: #f3f6fa; border: 1px solid #c5d0dc; "
                              "border-radius: 4px; }");
     }
+}
 
-    QFont optionFont = font();
-    optionFont.setPointSizeF(8);
+// Each window's group: its head, which opens the window, and its typology buttons.
+void Menu::buildGroups(const std::vector<QRect>& places) {
     QFont headFont = font();
     headFont.setPointSizeF(8.5);
     headFont.setBold(true);
@@ -187,23 +217,11 @@ void Menu::build() {
             captions.emplace_back(button, c.width() - 4);
         }
     }
+    fitCaptions(this, captions);
+}
 
-    // The longest captions must fit their column: shrink the buttons' font a little
-    // where the system font is wide.
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                          style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
-    auto fits = [&](const QFont& f) {
-        const QFontMetrics metrics(f);
-        for (const auto& [button, width] : captions)
-            if (indicator + metrics.horizontalAdvance(button->text()) > width)
-                return false;
-        return true;
-    };
-    while (optionFont.pointSizeF() > 6.5 && !fits(optionFont))
-        optionFont.setPointSizeF(optionFont.pointSizeF() - 0.25);
-    for (const auto& entry : captions)
-        entry.first->setFont(optionFont);
-
+// The hint box, the general buttons and the status bar under the groups.
+void Menu::buildCommands(int width) {
     m_passo = new QLabel(this);
     m_passo->setObjectName("passo");
     m_passo->setGeometry(6, 400, 358, 30);

@@ -1,7 +1,9 @@
 #pragma once
 // The main window `menu`: five groups of typology buttons, one per calculation
 // window, and the buttons that open the windows as they are.
+#include <QRect>
 #include <QWidget>
+#include <vector>
 
 class ClsResize;
 class QLabel;
@@ -37,6 +39,10 @@ protected:
 
 private:
     void build();
+    void buildTitle(int width);
+    void buildPanels(const std::vector<QRect>& places);
+    void buildGroups(const std::vector<QRect>& places);
+    void buildCommands(int width);
     void load();
     void fillTypeChoosers();
     void showStatus(const QString& text);

@@ -69,10 +69,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString outDir = args.first();
-    const int sheetAt = args.indexOf(QStringLiteral("--contact-sheet"));
+    const qsizetype sheetAt = args.indexOf(QStringLiteral("--contact-sheet"));
     const QString sheetPath =
         sheetAt > 0 && sheetAt + 1 < args.size() ? args[sheetAt + 1] : QString();
-    const int scaleAt = args.indexOf(QStringLiteral("--scale"));
+    const qsizetype scaleAt = args.indexOf(QStringLiteral("--scale"));
     const int scale =
         scaleAt > 0 && scaleAt + 1 < args.size() ? qMax(1, args[scaleAt + 1].toInt()) : 1;
 
