@@ -174,8 +174,8 @@ SheetParams make() {
         {true, 4, 81, false},  {true, 5, 91, false},  {true, 6, 100, false}, {true, 7, 109, false},
     };
     p.helpPage = "guidaarchi";
-    // Its group in the main window, its toolbar button, menu item and help entry.
     p.help = archesHelpPage();
+    // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "arc",
         "Archi",

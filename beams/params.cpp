@@ -151,8 +151,8 @@ SheetParams make() {
         {true, 2, 56, false},  {true, 3, 66, true},   {true, 4, 76, false}, {true, 5, 86, false},
     };
     p.helpPage = "guidatravi";
-    // Its group in the main window, its toolbar button, menu item and help entry.
     p.help = beamsHelpPage();
+    // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "tras",
         "Travi semplici",

@@ -107,8 +107,8 @@ SheetParams make() {
     for (int k = 0; k < 12; ++k)
         p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
     p.helpPage = "guidacontinue";
-    // Its group in the main window, its toolbar button, menu item and help entry.
     p.help = continuousHelpPage();
+    // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"trac",
                       "Travi continue",
                       "Apre una finestra per il calcolo dei momenti e delle reazioni "

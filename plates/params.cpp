@@ -96,8 +96,8 @@ SheetParams make() {
         {true, 2, 58, false},  {true, 3, 68, false}, {true, 4, 78, false},
     };
     p.helpPage = "guidapiastre";
-    // Its group in the main window, its toolbar button, menu item and help entry.
     p.help = platesHelpPage();
+    // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "piastr",
         "Piastre",

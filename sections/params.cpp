@@ -145,8 +145,8 @@ SheetParams make() {
         {true, 5, 99, true},   {true, 6, 108, false},
     };
     p.helpPage = "guidasezioni";
-    // Its group in the main window, its toolbar button, menu item and help entry.
     p.help = sectionsHelpPage();
+    // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"sez",
                       "Momenti d'inerzia",
                       "Apre una finestra per il calcolo dei momenti d'inerzia e di "
