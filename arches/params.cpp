@@ -176,6 +176,7 @@ SheetParams make() {
     };
     DescribeArchesReport(p.report);
     p.helpPage = "guidaarchi";
+    p.help = archesHelpPage();
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "arc",

@@ -2,3 +2,5 @@
 #include "sheet/params.h"
 
 const SheetParams& archesParams();
+// Its page of the help.
+WindowHelp archesHelpPage();

@@ -65,7 +65,7 @@ double rms(const std::vector<float>& left, const std::vector<float>& right) {
     double sum = 0;
     for (std::size_t i = 0; i < left.size(); ++i)
         sum += double(left[i]) * left[i] + double(right[i]) * right[i];
-    return left.empty() ? 0 : std::sqrt(sum / (2.0 * left.size()));
+    return left.empty() ? 0 : std::sqrt(sum / (2.0 * double(left.size())));
 }
 
 double renderSeconds(FluidSession& session, double seconds) {

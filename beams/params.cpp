@@ -153,6 +153,7 @@ SheetParams make() {
     };
     DescribeBeamsReport(p.report);
     p.helpPage = "guidatravi";
+    p.help = beamsHelpPage();
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "tras",

@@ -2,3 +2,5 @@
 #include "sheet/params.h"
 
 const SheetParams& beamsParams();
+// Its page of the help.
+WindowHelp beamsHelpPage();

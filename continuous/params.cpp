@@ -109,6 +109,7 @@ SheetParams make() {
         p.report.columns.push_back({true, k + 1, positions[k], true}); // "-": no such span
     DescribeContinuousReport(p.report);
     p.helpPage = "guidacontinue";
+    p.help = continuousHelpPage();
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"trac",
                       "Travi continue",

@@ -2,3 +2,5 @@
 #include "sheet/params.h"
 
 const SheetParams& continuousParams();
+// Its page of the help.
+WindowHelp continuousHelpPage();

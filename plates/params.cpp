@@ -98,6 +98,7 @@ SheetParams make() {
     };
     DescribePlatesReport(p.report);
     p.helpPage = "guidapiastre";
+    p.help = platesHelpPage();
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {
         "piastr",

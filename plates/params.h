@@ -2,3 +2,5 @@
 #include "sheet/params.h"
 
 const SheetParams& platesParams();
+// Its page of the help.
+WindowHelp platesHelpPage();

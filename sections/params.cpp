@@ -147,6 +147,7 @@ SheetParams make() {
     };
     DescribeSectionsReport(p.report);
     p.helpPage = "guidasezioni";
+    p.help = sectionsHelpPage();
     // Its group in the main window, its toolbar button, menu item and help entry.
     p.presentation = {"sez",
                       "Momenti d'inerzia",

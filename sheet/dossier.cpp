@@ -157,7 +157,7 @@ Block caseBlock(const ValidationResult& result) {
     if (!item.source.isEmpty())
         addText(block, "Fonte: " + item.source, 2, 7);
     if (!item.option.isEmpty())
-        addText(block, "Metodo: calcolo con l'opzione " + item.option, 2);
+        addText(block, "Metodo: " + result.method + " (opzione " + item.option + ")", 2);
     addText(block, "Archivio: validazione/" + item.archive, 2);
     for (size_t row = 0; row < result.data.size(); ++row) {
         QStringList fields;

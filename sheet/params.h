@@ -148,6 +148,13 @@ struct ResultHover {
     bool paintResult = false;
 };
 
+// The window's page of the help: its title and text (paragraphs separated by an empty
+// line); the page's object name is the window's helpPage.
+struct WindowHelp {
+    const char* title = "";
+    const char* text = "";
+};
+
 struct SheetParams {
     QString name; // object name of the window and its name on the command line: "sezioni"
     QString caption;
@@ -181,6 +188,7 @@ struct SheetParams {
     ArchiveLayout archive;
     ReportLayout report;
     QString helpPage;                // object name of the window's help page
+    WindowHelp help;                 // that page
     bool highlightKeepsGrey = false; // a highlighted row leaves its grey boxes grey
     Presentation presentation;
 

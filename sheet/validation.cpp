@@ -173,13 +173,22 @@ ValidationResult RunValidationCase(const ValidationCase& item,
         return result;
     }
     const SheetParams& params = *result.params;
+    // A case of another method names it by its option, as `compute` is told it.
+    CalcSettings settings;
     if (!item.option.isEmpty()) {
-        result.problem = "il metodo " + item.option + " non è disponibile";
-        return result;
+        const auto method =
+            std::find_if(params.methods.begin(), params.methods.end(),
+                         [&](const CalcMethod& m) { return m.option == item.option; });
+        if (method == params.methods.end()) {
+            result.problem = "il metodo " + item.option + " non è disponibile";
+            return result;
+        }
+        settings.method = int(method - params.methods.begin());
+        result.method = method->name;
     }
     QString problem;
-    const std::optional<Document> document =
-        OpenDocument(params, FilePath(QDir(folder).filePath(item.archive)), &problem);
+    const std::optional<Document> document = OpenDocument(
+        params, FilePath(QDir(folder).filePath(item.archive)), &problem, nullptr, settings);
     if (!document) {
         result.problem = "il file \"" + item.archive + "\" non può essere elaborato: " + problem;
         return result;

@@ -52,6 +52,7 @@ struct ValidationCheck {
 struct ValidationResult {
     ValidationCase item;
     const SheetParams* params = nullptr;
+    QString method;                // the name of the method of a case that chooses one
     QString problem;               // why the case could not run; empty when it ran
     QStringList dataHeads;         // the data columns of the table
     std::vector<QStringList> data; // per row, the data as stored

@@ -1,0 +1,46 @@
+#include "beams/params.h"
+
+// The help page of the window: what it computes, how it is used and what its results mean.
+// A change of the window's behaviour is mirrored here.
+WindowHelp beamsHelpPage() {
+    return {
+        "FINESTRA TRAVI SEMPLICI",
+        "La finestra Travi semplici calcola travi a una sola campata: per ogni riga (una trave) i "
+        "momenti nei vincoli A (a sinistra) e B (a destra), il momento massimo in campata e i "
+        "tagli nei due vincoli.\n\n"
+        "Dati: la luce in m (prima colonna); il dato 2, cioè il carico concentrato P in kg o "
+        "ripartito p in kg/m; il dato 3, richiesto solo da alcune tipologie: la distanza a in m "
+        "del carico concentrato da A, oppure la lunghezza a del tratto caricato a partire da A, "
+        "oppure, nel trapezio, il carico pb in kg/m all'estremo B. Intestazioni e unità delle "
+        "colonne cambiano con la tipologia; la terza colonna diventa grigia quando non serve.\n\n"
+        "Tipologie: da 1 a 3 mensola incastrata in B e libera in A, con carico concentrato "
+        "all'estremo libero, ripartito o triangolare; da 4 a 9 trave appoggiata con carico "
+        "concentrato, ripartito, semiripartito, triangolare (da zero in A a p in B), doppio "
+        "triangolare (p in mezzeria) o a trapezio (da pa in A a pb in B); da 10 a 15 trave "
+        "appoggiata in A e incastrata in B, con gli stessi carichi; da 16 a 20 trave incastrata "
+        "agli estremi con carico concentrato, ripartito, semiripartito, triangolare e doppio "
+        "triangolare.\n\n"
+        "Risultati, interi arrotondati dal mezzo in su: momento A e momento B in kgm, negativi "
+        "negli incastri e nulli negli appoggi; momento massimo in campata, positivo; taglio A e "
+        "taglio B in kg. Il taglio B è riportato con il segno cambiato rispetto alla reazione: con "
+        "carichi rivolti verso il basso il taglio A è positivo e il taglio B negativo. Nelle "
+        "mensole il momento in campata non è calcolato. Con il carico concentrato (tipologie 4, 10 "
+        "e 16) la colonna s'intitola «momento C» e riporta il momento sotto il carico.\n\n"
+        "Passando con il mouse sul numero di una riga, nelle tipologie in cui il punto del momento "
+        "massimo dipende dai dati compare in una piccola casella la sua distanza x da A, in metri "
+        "con due decimali.\n\n"
+        "Sotto la griglia la finestra disegna la riga in uso (quella su cui si digita, o quella "
+        "del cui numero passa il mouse): la trave in scala con vincoli e carichi, il diagramma "
+        "del taglio V e quello del momento M, il momento disegnato dalla parte della fibra tesa, "
+        "con i valori agli appoggi, sotto i carichi e nei massimi. Sotto il disegno il controllo "
+        "di equilibrio confronta i risultati della tabella con l'equilibrio della trave: verde "
+        "fino all'1 %, arancione oltre. «File > Stampa con diagrammi» aggiunge alla relazione i "
+        "diagrammi di tutte le righe; dalla riga di comando ponteluma diagram FILE --row N dà lo "
+        "stesso diagramma come tabella.\n\n"
+        "Nel trapezio (tipologie 9 e 15) i carichi pa e pb non possono essere uguali: per un "
+        "carico uniforme si usa la tipologia 5 al posto della 9 e la tipologia 11 al posto della "
+        "15, che hanno gli stessi vincoli. Il programma lo segnala con un messaggio e "
+        "svuota la casella.\n\n"
+        "Cambiare tipologia con la casella di scelta svuota il foglio (lo riporta com'era "
+        "«Modifica > Annulla»). I file hanno il prefisso «Ponteluma-trav-»."};
+}
