@@ -271,14 +271,24 @@ bool FindSpanPeak(const BeamDiagram& diagram, double x0, double x1, double* x, d
     return true;
 }
 
-void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit, double tabulated,
-                  double statics) {
+namespace {
+
+// An item of the check: the grid's value against the one it should be.
+CheckItem checkItem(const QString& label, const QString& unit, double grid, double reference) {
     CheckItem item;
     item.label = label;
     item.unit = unit;
-    item.tabulated = tabulated;
-    item.statics = statics;
-    item.difference = tabulated - statics;
+    item.tabulated = grid;
+    item.statics = reference;
+    item.difference = grid - reference;
+    return item;
+}
+
+} // namespace
+
+void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit, double tabulated,
+                  double statics) {
+    CheckItem item = checkItem(label, unit, tabulated, statics);
     // Below a milligram (or its moment) the two are the same value.
     if (std::abs(item.difference) < 1e-6)
         item.percent = 0;
@@ -292,12 +302,7 @@ void AddCheckItem(StaticsCheck& check, const QString& label, const QString& unit
 
 void AddTheoryItem(StaticsCheck& check, const QString& label, const QString& unit, double grid,
                    double exact, int decimals) {
-    CheckItem item;
-    item.label = label;
-    item.unit = unit;
-    item.tabulated = grid;
-    item.statics = exact;
-    item.difference = grid - exact;
+    CheckItem item = checkItem(label, unit, grid, exact);
     item.decimals = decimals;
     // Half the last digit is the grid's rounding; a hair more allows for the last bit of an
     // exact half.
